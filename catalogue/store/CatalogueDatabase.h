@@ -1,0 +1,60 @@
+#pragma once
+// The catalogue file: one SQLite database holding table Pelis. Opening never
+// creates, truncates or repairs a file the user already has; a missing file
+// becomes a new, empty catalogue.
+
+#include "Field.h"
+#include "Sqlite.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace catalogue {
+
+struct StoredRow {
+    std::int64_t rowid = 0;
+    MovieRecord values;
+};
+
+class CatalogueDatabase {
+public:
+    struct OpenResult {
+        std::unique_ptr<CatalogueDatabase> database; // null on failure
+        QString error;                               // Spanish, names the file and the problem
+    };
+
+    static OpenResult open(const QString& fileName);
+
+    // Every row in the order of addition.
+    std::vector<StoredRow> loadAll();
+    // Each write is one committed transaction: durable when it returns.
+    std::int64_t insert(const MovieRecord& values);
+    void remove(std::int64_t rowid);
+    void updateField(std::int64_t rowid, Field field, const QString& text);
+
+    const QString& fileName() const { return fileName_; }
+
+private:
+    CatalogueDatabase() = default;
+    void bindValue(SqliteStatement& stmt, int index, Field field, const QString& text);
+    QString quotedColumn(Field f) const;
+
+    QString fileName_;
+    SqliteDatabase db_;
+    std::array<QString, fieldCount> columns_; // the names as the file spells them
+    std::optional<SqliteStatement> insert_;
+    std::optional<SqliteStatement> remove_;
+    std::array<std::optional<SqliteStatement>, fieldCount> update_;
+};
+
+// Parses a whole number as the user types it; surrounding blanks are forgiven.
+std::optional<std::int64_t> parseWholeNumber(const QString& text);
+// The text a stored value reads back as: whole numbers in plain decimal form.
+QString storedForm(Field field, const QString& text);
+
+} // namespace catalogue

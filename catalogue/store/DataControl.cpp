@@ -1,0 +1,31 @@
+#include "DataControl.h"
+
+namespace catalogue {
+
+DataControl::DataControl(std::unique_ptr<CatalogueDatabase> database)
+    : database_(std::move(database)), recordSet_(*database_)
+{
+}
+
+DataControl::OpenResult DataControl::open(const QString& databaseName)
+{
+    auto opened = CatalogueDatabase::open(databaseName);
+    if (!opened.database)
+        return {nullptr, opened.error};
+    std::unique_ptr<DataControl> control(new DataControl(std::move(opened.database)));
+    try {
+        control->Refresh();
+    } catch (const StoreError& e) {
+        return {nullptr, e.message()};
+    }
+    return {std::move(control), {}};
+}
+
+void DataControl::Refresh()
+{
+    // Parsed first, so a source that cannot be read leaves the record set as it was.
+    const RecordSourceOrder order = parseRecordSource(recordSource_);
+    recordSet_.rebuild(order);
+}
+
+} // namespace catalogue

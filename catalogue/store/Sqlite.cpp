@@ -1,0 +1,158 @@
+#include "Sqlite.h"
+
+#include <sqlite3.h>
+
+#include <utility>
+
+namespace catalogue {
+
+namespace {
+[[noreturn]] void fail(sqlite3* db, const char* what)
+{
+    throw StoreError(QStringLiteral("Error de la base de datos al %1: %2")
+                         .arg(QString::fromUtf8(what), QString::fromUtf8(sqlite3_errmsg(db))));
+}
+} // namespace
+
+int SqliteDatabase::open(const QString& fileName, Mode mode)
+{
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
+    if (mode == Mode::CreateIfMissing)
+        flags |= SQLITE_OPEN_CREATE;
+    const int rc = sqlite3_open_v2(fileName.toUtf8().constData(), &db_, flags, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_extended_result_codes(db_, 1);
+        sqlite3_busy_timeout(db_, 3000);
+    }
+    return rc;
+}
+
+SqliteDatabase::~SqliteDatabase()
+{
+    sqlite3_close_v2(db_);
+}
+
+void SqliteDatabase::exec(const char* sql)
+{
+    char* message = nullptr;
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) != SQLITE_OK) {
+        const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(db_));
+        sqlite3_free(message);
+        throw StoreError(QStringLiteral("Error de la base de datos: %1").arg(text));
+    }
+}
+
+SqliteStatement SqliteDatabase::prepare(const QString& sql)
+{
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    if (sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &stmt, nullptr) != SQLITE_OK)
+        fail(db_, "preparar una consulta");
+    return SqliteStatement(*this, stmt);
+}
+
+bool SqliteDatabase::isReadOnly() const
+{
+    return sqlite3_db_readonly(db_, "main") == 1;
+}
+
+std::int64_t SqliteDatabase::lastInsertRowId() const
+{
+    return sqlite3_last_insert_rowid(db_);
+}
+
+QString SqliteDatabase::lastError() const
+{
+    return db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString();
+}
+
+int SqliteDatabase::lastErrorCode() const
+{
+    return db_ ? sqlite3_extended_errcode(db_) : SQLITE_ERROR;
+}
+
+SqliteStatement::SqliteStatement(SqliteStatement&& other) noexcept
+    : db_(other.db_), stmt_(std::exchange(other.stmt_, nullptr))
+{
+}
+
+SqliteStatement& SqliteStatement::operator=(SqliteStatement&& other) noexcept
+{
+    if (this != &other) {
+        sqlite3_finalize(stmt_);
+        db_ = other.db_;
+        stmt_ = std::exchange(other.stmt_, nullptr);
+    }
+    return *this;
+}
+
+SqliteStatement::~SqliteStatement()
+{
+    sqlite3_finalize(stmt_);
+}
+
+void SqliteStatement::bind(int index, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    if (sqlite3_bind_text(stmt_, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT) != SQLITE_OK)
+        fail(db_->handle(), "asociar un valor");
+}
+
+void SqliteStatement::bind(int index, std::int64_t value)
+{
+    if (sqlite3_bind_int64(stmt_, index, value) != SQLITE_OK)
+        fail(db_->handle(), "asociar un valor");
+}
+
+void SqliteStatement::bindNull(int index)
+{
+    if (sqlite3_bind_null(stmt_, index) != SQLITE_OK)
+        fail(db_->handle(), "asociar un valor");
+}
+
+bool SqliteStatement::step()
+{
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    sqlite3_reset(stmt_);
+    fail(db_->handle(), "leer o escribir el catálogo");
+}
+
+void SqliteStatement::run()
+{
+    while (step()) {
+    }
+    reset();
+}
+
+void SqliteStatement::reset()
+{
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
+bool SqliteStatement::isNull(int column) const
+{
+    return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
+
+std::int64_t SqliteStatement::columnInt(int column) const
+{
+    return sqlite3_column_int64(stmt_, column);
+}
+
+QString SqliteStatement::columnText(int column) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return text ? QString::fromUtf8(text, sqlite3_column_bytes(stmt_, column)) : QString();
+}
+
+int SqliteStatement::columnType(int column) const
+{
+    return sqlite3_column_type(stmt_, column);
+}
+
+} // namespace catalogue

@@ -1,0 +1,71 @@
+#pragma once
+// A thin RAII layer over SQLite's C API: a connection and a prepared statement.
+// Every failing call throws StoreError with SQLite's own message, so callers
+// cannot forget to check a result.
+
+#include "StoreError.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace catalogue {
+
+class SqliteStatement;
+
+class SqliteDatabase {
+public:
+    enum class Mode { OpenExisting, CreateIfMissing };
+
+    // Returns the SQLite result code of the open; the connection is usable only on SQLITE_OK.
+    int open(const QString& fileName, Mode mode);
+    ~SqliteDatabase();
+    SqliteDatabase() = default;
+    SqliteDatabase(const SqliteDatabase&) = delete;
+    SqliteDatabase& operator=(const SqliteDatabase&) = delete;
+
+    void exec(const char* sql);
+    SqliteStatement prepare(const QString& sql);
+    bool isReadOnly() const;
+    std::int64_t lastInsertRowId() const;
+    QString lastError() const;
+    int lastErrorCode() const;
+    sqlite3* handle() const { return db_; }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+class SqliteStatement {
+public:
+    SqliteStatement(SqliteDatabase& db, sqlite3_stmt* stmt) : db_(&db), stmt_(stmt) {}
+    SqliteStatement(SqliteStatement&& other) noexcept;
+    SqliteStatement& operator=(SqliteStatement&& other) noexcept;
+    ~SqliteStatement();
+
+    void bind(int index, const QString& text);
+    void bind(int index, std::int64_t value);
+    void bindNull(int index);
+
+    // Steps once: true while a row is available, false when done.
+    bool step();
+    // Runs a statement that returns no rows and resets it for the next use.
+    void run();
+    void reset();
+
+    bool isNull(int column) const;
+    std::int64_t columnInt(int column) const;
+    QString columnText(int column) const;
+    int columnType(int column) const;
+
+private:
+    SqliteDatabase* db_;
+    sqlite3_stmt* stmt_;
+};
+
+} // namespace catalogue

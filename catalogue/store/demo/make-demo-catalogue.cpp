@@ -1,0 +1,36 @@
+// Writes the demo catalogue into a new file; an existing file is never touched.
+#include "CatalogueDatabase.h"
+#include "DemoCatalogue.h"
+#include "StoreError.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    using namespace catalogue;
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make-demo-catalogue FILE\n");
+        return 2;
+    }
+    const QString fileName = QString::fromLocal8Bit(argv[1]);
+    if (QFileInfo::exists(fileName)) {
+        std::fprintf(stderr, "make-demo-catalogue: %s already exists; left as it is\n", argv[1]);
+        return 0;
+    }
+    auto opened = CatalogueDatabase::open(fileName);
+    if (!opened.database) {
+        std::fprintf(stderr, "%s\n", qPrintable(opened.error));
+        return 1;
+    }
+    try {
+        for (const MovieRecord& film : demoFilms())
+            opened.database->insert(film);
+    } catch (const StoreError& e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.message()));
+        return 1;
+    }
+    std::printf("demo catalogue of %zu films written to %s\n", demoFilms().size(), argv[1]);
+    return 0;
+}

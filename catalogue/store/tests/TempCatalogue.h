@@ -1,0 +1,60 @@
+#pragma once
+// A catalogue file in a fresh temporary folder, filled with the given films.
+#include "CatalogueDatabase.h"
+#include "DataControl.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* os)
+{
+    *os << '[' << list.join(QStringLiteral(", ")).toStdString() << ']';
+}
+
+namespace catalogue::testing {
+
+class TempCatalogue {
+public:
+    explicit TempCatalogue(const std::vector<MovieRecord>& films = {})
+    {
+        auto opened = CatalogueDatabase::open(path());
+        EXPECT_TRUE(opened.database) << opened.error.toStdString();
+        for (const MovieRecord& film : films)
+            opened.database->insert(film);
+    }
+    QString path() const { return dir_.filePath(QStringLiteral("Peliculas.mdb")); }
+    QString folder() const { return dir_.path(); }
+    std::unique_ptr<DataControl> open() const
+    {
+        auto opened = DataControl::open(path());
+        EXPECT_TRUE(opened.control) << opened.error.toStdString();
+        return std::move(opened.control);
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+inline MovieRecord film(const QString& number, const QString& title, const QString& director = {},
+                        const QString& cds = QStringLiteral("1"), const QString& time = QStringLiteral("01:30:00"))
+{
+    return {number, title, time, QStringLiteral("DvD-Rip"), director, cds, QStringLiteral("Divx5.02")};
+}
+
+inline QStringList walk(RecordSet& rs, Field field)
+{
+    QStringList seen;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+        seen << rs.text(field);
+    return seen;
+}
+
+} // namespace catalogue::testing
