@@ -176,6 +176,43 @@ void CatalogueDatabase::bindValue(SqliteStatement& stmt, int index, Field field,
     stmt.bind(index, *number);
 }
 
+void CatalogueDatabase::insertAll(const std::vector<MovieRecord>& rows)
+{
+    db_.exec("BEGIN");
+    try {
+        for (const MovieRecord& row : rows)
+            insert(row);
+        db_.exec("COMMIT");
+    } catch (...) {
+        db_.exec("ROLLBACK");
+        throw;
+    }
+}
+
+void CatalogueDatabase::setFlushEveryWrite(bool flush)
+{
+    db_.exec(flush ? "PRAGMA synchronous=FULL" : "PRAGMA synchronous=NORMAL");
+}
+
+CatalogueDatabase::BulkWrites::BulkWrites(CatalogueDatabase& db) : db_(db)
+{
+    if (db_.bulkDepth_++ == 0)
+        db_.setFlushEveryWrite(false);
+}
+
+CatalogueDatabase::BulkWrites::~BulkWrites()
+{
+    if (--db_.bulkDepth_ > 0)
+        return;
+    try {
+        // A checkpoint flushes the journal and the file to disk.
+        db_.setFlushEveryWrite(true);
+        db_.db_.exec("PRAGMA wal_checkpoint(PASSIVE)");
+    } catch (const StoreError&) {
+        // Every row was already committed; only the final flush could not run.
+    }
+}
+
 std::int64_t CatalogueDatabase::insert(const MovieRecord& values)
 {
     if (!insert_) {

@@ -34,15 +34,32 @@ public:
     std::vector<StoredRow> loadAll();
     // Each write is one committed transaction: durable when it returns.
     std::int64_t insert(const MovieRecord& values);
+    // Many rows in one transaction, for generated catalogues.
+    void insertAll(const std::vector<MovieRecord>& rows);
     void remove(std::int64_t rowid);
     void updateField(std::int64_t rowid, Field field, const QString& text);
 
     const QString& fileName() const { return fileName_; }
 
+    // For a long run of writes (clearing the whole catalogue): each write still
+    // survives a crash of the program as soon as it returns, but the disk is
+    // flushed once at the end instead of after every row.
+    class BulkWrites {
+    public:
+        explicit BulkWrites(CatalogueDatabase& db);
+        BulkWrites(const BulkWrites&) = delete;
+        ~BulkWrites();
+
+    private:
+        CatalogueDatabase& db_;
+    };
+
 private:
     CatalogueDatabase() = default;
     void bindValue(SqliteStatement& stmt, int index, Field field, const QString& text);
     QString quotedColumn(Field f) const;
+    void setFlushEveryWrite(bool flush);
+    int bulkDepth_ = 0;
 
     QString fileName_;
     SqliteDatabase db_;

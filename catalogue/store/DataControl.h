@@ -31,6 +31,7 @@ public:
     RecordSet& Recordset() { return recordSet_; }
     const RecordSet& Recordset() const { return recordSet_; }
     const QString& databaseName() const { return database_->fileName(); }
+    [[nodiscard]] CatalogueDatabase::BulkWrites bulkWrites() { return CatalogueDatabase::BulkWrites(*database_); }
 
 private:
     explicit DataControl(std::unique_ptr<CatalogueDatabase> database);

@@ -25,8 +25,7 @@ int main(int argc, char** argv)
         return 1;
     }
     try {
-        for (const MovieRecord& film : demoFilms())
-            opened.database->insert(film);
+        opened.database->insertAll(demoFilms());
     } catch (const StoreError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.message()));
         return 1;

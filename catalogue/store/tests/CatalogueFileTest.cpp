@@ -1,5 +1,7 @@
 #include "TempCatalogue.h"
 
+#include <gtest/gtest.h>
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,8 @@
 #include "StoreError.h"
 #include "TempCatalogue.h"
 
+#include <gtest/gtest.h>
+
 #include <sqlite3.h>
 
 using namespace catalogue;

@@ -1,11 +1,12 @@
 #pragma once
-// A catalogue file in a fresh temporary folder, filled with the given films.
+// For tests: a catalogue file in a fresh temporary folder, filled with the given films.
 #include "CatalogueDatabase.h"
 #include "DataControl.h"
 
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
+#include <ostream>
+#include <stdexcept>
 
 #include <memory>
 #include <vector>
@@ -26,16 +27,17 @@ public:
     explicit TempCatalogue(const std::vector<MovieRecord>& films = {})
     {
         auto opened = CatalogueDatabase::open(path());
-        EXPECT_TRUE(opened.database) << opened.error.toStdString();
-        for (const MovieRecord& film : films)
-            opened.database->insert(film);
+        if (!opened.database)
+            throw std::runtime_error(opened.error.toStdString());
+        opened.database->insertAll(films);
     }
     QString path() const { return dir_.filePath(QStringLiteral("Peliculas.mdb")); }
     QString folder() const { return dir_.path(); }
     std::unique_ptr<DataControl> open() const
     {
         auto opened = DataControl::open(path());
-        EXPECT_TRUE(opened.control) << opened.error.toStdString();
+        if (!opened.control)
+            throw std::runtime_error(opened.error.toStdString());
         return std::move(opened.control);
     }
 

@@ -1,0 +1,25 @@
+#pragma once
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace catalogue {
+
+// A label or picture that answers a click of the left button.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            emit clicked();
+        QLabel::mouseReleaseEvent(event);
+    }
+};
+
+} // namespace catalogue
