@@ -1,4 +1,5 @@
 #include "Form1.h"
+#include "EditingCommands.h"
 #include "MenuShortcuts.h"
 #include "MenuTree.h"
 #include "Summary.h"
@@ -136,6 +137,8 @@ Form1::Form1(DataControl& data1, Dialogs& dialogs, const QLocale& locale, QWidge
     timer2_->setObjectName(QStringLiteral("Timer2"));
     timer2_->setInterval(10);
     connect(timer2_, &QTimer::timeout, this, &Form1::Timer2_Timer);
+
+    editing_ = new EditingCommands(*this);
 
     Form_Load();
     run([this] { Form_Initialize(); });
@@ -303,6 +306,13 @@ void Form1::clearSummary()
 {
     for (const char* name : {"Label7", "Label8", "Label11", "Label13", "Label16"})
         label(QString::fromLatin1(name))->clear();
+}
+
+void Form1::setOpcionesEnabled(bool enabled)
+{
+    opciones_->setEnabled(enabled);
+    for (QAction* item : opciones_->actions())
+        item->setEnabled(enabled);
 }
 
 void Form1::Timer2_Timer()

@@ -25,6 +25,8 @@ class QTimer;
 
 namespace catalogue {
 
+class EditingCommands;
+
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -50,11 +52,14 @@ public:
     ClickableLabel* Image1() const { return image1_; }
     FrameLines* frameLines() const { return canvas_; }
     QTimer* Timer2() const { return timer2_; }
+    EditingCommands& editing() const { return *editing_; }
 
     // Locks a to f, disables saving and clearing, and recomputes the summary over every film.
     void Form_Initialize();
     // Empties the five value labels of the summary.
     void clearSummary();
+    // The "Opciones" menu with every item and its shortcut.
+    void setOpcionesEnabled(bool enabled);
     // One tick of the sweeping line.
     void Timer2_Timer();
 
@@ -90,6 +95,7 @@ private:
     ClickableLabel* image1_ = nullptr;
     QTimer* timer2_ = nullptr;
     FieldBinding* binding_ = nullptr;
+    EditingCommands* editing_ = nullptr;
 };
 
 } // namespace catalogue

@@ -1,0 +1,332 @@
+#include "EditingCommands.h"
+#include "WindowFixture.h"
+
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+using namespace catalogue;
+using namespace catalogue::testing;
+
+namespace {
+
+MovieRecord film(const char* number, const char* title, const char* cds = "1")
+{
+    return {QString::fromUtf8(number), QString::fromUtf8(title), QStringLiteral("01:30:00"),
+            QStringLiteral("DvD-Rip"), QStringLiteral("Director"), QString::fromUtf8(cds), QStringLiteral("XviD")};
+}
+
+void type(WindowFixture& w, Field f, const QString& text)
+{
+    BoundBox* box = w.form.box(f);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+void click(WindowFixture& w, int command)
+{
+    QTest::mouseClick(w.form.command(command), Qt::LeftButton);
+}
+
+bool addingState(WindowFixture& w)
+{
+    for (Field f : allFields)
+        if (w.form.box(f)->isLocked())
+            return false;
+    return !w.form.command(1)->isEnabled() && w.form.command(3)->isEnabled() && !w.form.command(4)->isEnabled() &&
+           !w.form.command(5)->isEnabled() && !w.form.command(6)->isEnabled() && !w.form.opciones()->isEnabled() &&
+           !w.form.navigationBar()->isAvailable();
+}
+
+bool browsingState(WindowFixture& w)
+{
+    for (Field f : {Field::Idzefo, Field::Titulo, Field::Duracion, Field::Tipopeli, Field::Director, Field::Totalcds})
+        if (!w.form.box(f)->isLocked())
+            return false;
+    return !w.form.box(Field::Codec)->isLocked() && w.form.command(1)->isEnabled() &&
+           !w.form.command(3)->isEnabled() && w.form.command(4)->isEnabled() && w.form.opciones()->isEnabled() &&
+           w.form.navigationBar()->isAvailable();
+}
+
+QStringList storedTitles(WindowFixture& w)
+{
+    return walk(w.catalogue.open()->Recordset(), Field::Titulo);
+}
+
+} // namespace
+
+class EditingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void addingEmptiesTheBoxesAndSwitchesTheStates()
+    {
+        WindowFixture w({film("1", "Alien")});
+        w.form.command(5)->setEnabled(true);
+        click(w, 1);
+        for (Field f : allFields)
+            QCOMPARE(w.text(f), QString());
+        QVERIFY(addingState(w));
+        for (QAction* item : w.form.opciones()->actions())
+            QVERIFY2(!item->isEnabled(), qPrintable(item->objectName()));
+    }
+
+    void savingStoresTheFilmAndShowsTheFirstOfTheOrder()
+    {
+        WindowFixture w({film("5", "Zodiac")});
+        w.data1->setRecordSource(QStringLiteral("select * FROM [Pelis] ORDER BY [titulo] ASC"));
+        w.data1->Refresh();
+        click(w, 1);
+        type(w, Field::Idzefo, QStringLiteral("6"));
+        type(w, Field::Titulo, QStringLiteral("Alien"));
+        type(w, Field::Duracion, QStringLiteral("1:57:00"));
+        type(w, Field::Tipopeli, QStringLiteral("DvD"));
+        type(w, Field::Director, QStringLiteral("Ridley Scott"));
+        type(w, Field::Totalcds, QStringLiteral("2"));
+        type(w, Field::Codec, QStringLiteral("XviD"));
+        click(w, 3);
+        QVERIFY(w.dialogs.messages.isEmpty());
+        QVERIFY(browsingState(w));
+        QVERIFY(!w.form.command(5)->isEnabled());
+        QCOMPARE(w.text(Field::Titulo), QStringLiteral("Alien"));
+        QCOMPARE(w.caption("Label11"), QStringLiteral("2P."));
+        QCOMPARE(w.caption("Label16"), QStringLiteral("5"));
+        auto stored = w.catalogue.open();
+        RecordSet& rs = stored->Recordset();
+        rs.MoveLast();
+        QCOMPARE(rs.text(Field::Duracion), QStringLiteral("01:30:00"));
+        QCOMPARE(rs.text(Field::Director), QStringLiteral("Ridley Scott"));
+        QCOMPARE(rs.text(Field::Codec), QStringLiteral("XviD"));
+    }
+
+    void theRunningTimeRuleAtSave_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("seven characters") << "1:30:00" << "01:30:00";
+        QTest::newRow("eight characters") << "12:00:00" << "12:00:00";
+        QTest::newRow("empty") << "" << "01:30:00";
+        QTest::newRow("longer, kept as typed") << "02:10:00 aprox" << "02:10:00 aprox";
+    }
+    void theRunningTimeRuleAtSave()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        WindowFixture w;
+        click(w, 1);
+        type(w, Field::Idzefo, QStringLiteral("1"));
+        type(w, Field::Titulo, QStringLiteral("Alien"));
+        if (!typed.isEmpty())
+            type(w, Field::Duracion, typed);
+        click(w, 3);
+        QCOMPARE(w.catalogue.open()->Recordset().text(Field::Duracion), stored);
+    }
+
+    void aSaveWithoutNumberOrTitleKeepsEverythingTyped()
+    {
+        WindowFixture w({film("1", "Alien")});
+        click(w, 1);
+        type(w, Field::Idzefo, QStringLiteral("2"));
+        type(w, Field::Director, QStringLiteral("Ridley Scott"));
+        click(w, 3);
+        QCOMPARE(w.dialogs.messages, QStringList{EditingCommands::missingNumberOrTitle});
+        QVERIFY(addingState(w));
+        QCOMPARE(w.text(Field::Idzefo), QStringLiteral("2"));
+        QCOMPARE(w.text(Field::Director), QStringLiteral("Ridley Scott"));
+        type(w, Field::Titulo, QStringLiteral(" "));
+        click(w, 3);
+        QCOMPARE(w.dialogs.messages.size(), 1);
+        QVERIFY(browsingState(w));
+        QCOMPARE(storedTitles(w), (QStringList{"Alien", " "}));
+    }
+
+    void aNumberThatIsNotWholeIsRefusedWithEverythingKept_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("cds");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("letters") << "doce" << "1" << EditingCommands::numberNotWhole;
+        QTest::newRow("decimal comma") << "12,5" << "1" << EditingCommands::numberNotWhole;
+        QTest::newRow("too large") << "99999999999999999999" << "1" << EditingCommands::numberNotWhole;
+        QTest::newRow("cds in letters") << "12" << "dos" << EditingCommands::cdsNotWhole;
+        QTest::newRow("cds with decimals") << "12" << "1.5" << EditingCommands::cdsNotWhole;
+    }
+    void aNumberThatIsNotWholeIsRefusedWithEverythingKept()
+    {
+        QFETCH(QString, number);
+        QFETCH(QString, cds);
+        QFETCH(QString, message);
+        WindowFixture w({film("1", "Alien")});
+        click(w, 1);
+        type(w, Field::Idzefo, number);
+        type(w, Field::Titulo, QStringLiteral("Blade Runner"));
+        type(w, Field::Totalcds, cds);
+        type(w, Field::Codec, QStringLiteral("XviD"));
+        click(w, 3);
+        QCOMPARE(w.dialogs.messages, QStringList{message});
+        QVERIFY(addingState(w));
+        QCOMPARE(w.text(Field::Idzefo), number);
+        QCOMPARE(w.text(Field::Titulo), QStringLiteral("Blade Runner"));
+        QCOMPARE(w.text(Field::Totalcds), cds);
+        QCOMPARE(w.text(Field::Codec), QStringLiteral("XviD"));
+        QCOMPARE(storedTitles(w), QStringList{"Alien"});
+    }
+
+    void blanksAroundANumberAreForgivenAndDuplicatesAllowed()
+    {
+        WindowFixture w({film("7", "Alien")});
+        click(w, 1);
+        type(w, Field::Idzefo, QStringLiteral(" 7 "));
+        type(w, Field::Titulo, QStringLiteral("Aliens"));
+        type(w, Field::Totalcds, QStringLiteral(" 2"));
+        click(w, 3);
+        QVERIFY(w.dialogs.messages.isEmpty());
+        auto stored = w.catalogue.open();
+        stored->Recordset().MoveLast();
+        QCOMPARE(stored->Recordset().text(Field::Idzefo), QStringLiteral("7"));
+        QCOMPARE(stored->Recordset().text(Field::Totalcds), QStringLiteral("2"));
+    }
+
+    void afterASaveClearAllIsDisarmedUntilTheMenuItemIsUsedAgain()
+    {
+        WindowFixture w({film("1", "Alien")});
+        QAction* arm = w.item("activaborra");
+        arm->trigger();
+        QVERIFY(w.form.command(2)->isEnabled());
+        QVERIFY(arm->isChecked());
+        click(w, 1);
+        type(w, Field::Idzefo, QStringLiteral("2"));
+        type(w, Field::Titulo, QStringLiteral("Aliens"));
+        click(w, 3);
+        QVERIFY(!w.form.command(2)->isEnabled());
+        QVERIFY(arm->isChecked());
+        arm->trigger();
+        QVERIFY(w.form.command(2)->isEnabled());
+        QVERIFY(arm->isChecked());
+        arm->trigger();
+        QVERIFY(!w.form.command(2)->isEnabled());
+        QVERIFY(!arm->isChecked());
+    }
+
+    void deletingShowsTheMessageAndThenTheFirstFilm()
+    {
+        WindowFixture w({film("1", "Alien"), film("2", "Aliens"), film("3", "Ben-Hur")});
+        QTest::mouseClick(w.form.navigationBar()->lastButton(), Qt::LeftButton);
+        QString shownAtMessage;
+        w.dialogs.onMessage = [&](const QString&) { shownAtMessage = w.text(Field::Titulo); };
+        click(w, 4);
+        QCOMPARE(w.dialogs.messages, QStringList{EditingCommands::filmDeleted});
+        QCOMPARE(shownAtMessage, QString());
+        QCOMPARE(w.text(Field::Titulo), QStringLiteral("Alien"));
+        QCOMPARE(w.caption("Label11"), QStringLiteral("2P."));
+        QCOMPARE(storedTitles(w), (QStringList{"Alien", "Aliens"}));
+    }
+
+    void deletingTheOnlyFilmEmptiesTheSummary()
+    {
+        WindowFixture w({film("1", "Alien")});
+        QCOMPARE(w.caption("Label11"), QStringLiteral("1P."));
+        click(w, 4);
+        QCOMPARE(w.dialogs.messages, QStringList{EditingCommands::filmDeleted});
+        for (const char* name : {"Label7", "Label8", "Label11", "Label13", "Label16"})
+            QCOMPARE(w.caption(name), QString());
+        click(w, 4);
+        QCOMPARE(w.dialogs.messages.size(), 1);
+    }
+
+    void clearAllFromTheFirstFilmShowsTheMessageOnce()
+    {
+        WindowFixture w({film("1", "A"), film("2", "B"), film("3", "C")});
+        w.item("activaborra")->trigger();
+        click(w, 2);
+        QCOMPARE(w.dialogs.messages, QStringList{EditingCommands::catalogueCleared});
+        QCOMPARE(w.form.records().RecordCount(), 0);
+        QCOMPARE(w.caption("Label11"), QString());
+        QCOMPARE(w.text(Field::Titulo), QString());
+        QVERIFY(w.form.command(2)->isEnabled());
+        QVERIFY(w.item("activaborra")->isChecked());
+        QCOMPARE(storedTitles(w), QStringList());
+    }
+
+    void clearAllFromTheSecondFilmShowsTheMessageTwice()
+    {
+        WindowFixture w({film("1", "A"), film("2", "B"), film("3", "C")});
+        QTest::mouseClick(w.form.navigationBar()->nextButton(), Qt::LeftButton);
+        w.item("activaborra")->trigger();
+        QStringList leftAtMessage;
+        w.dialogs.onMessage = [&](const QString&) {
+            leftAtMessage << QString::number(w.form.records().RecordCount()) + u':' + w.text(Field::Titulo);
+        };
+        click(w, 2);
+        QCOMPARE(w.dialogs.messages, (QStringList{EditingCommands::catalogueCleared, EditingCommands::catalogueCleared}));
+        QCOMPARE(leftAtMessage, (QStringList{"1:A", "0:"}));
+        QCOMPARE(storedTitles(w), QStringList());
+    }
+
+    void clearAllOnAnEmptyCatalogueSaysNothing()
+    {
+        WindowFixture w;
+        w.item("activaborra")->trigger();
+        click(w, 2);
+        QVERIFY(w.dialogs.messages.isEmpty());
+    }
+
+    void clearAllWhileAddingDropsTheNewFilmFirst()
+    {
+        WindowFixture w({film("1", "A"), film("2", "B")});
+        w.item("activaborra")->trigger();
+        click(w, 1);
+        type(w, Field::Idzefo, QStringLiteral("3"));
+        type(w, Field::Titulo, QStringLiteral("Sin guardar"));
+        click(w, 2);
+        QCOMPARE(w.dialogs.messages, QStringList{EditingCommands::catalogueCleared});
+        QCOMPARE(storedTitles(w), QStringList());
+        QVERIFY(browsingState(w));
+        click(w, 1);
+        type(w, Field::Idzefo, QStringLiteral("1"));
+        type(w, Field::Titulo, QStringLiteral("Nueva"));
+        click(w, 3);
+        QCOMPARE(storedTitles(w), QStringList{"Nueva"});
+        QCOMPARE(w.caption("Label11"), QStringLiteral("1P."));
+    }
+
+    void closingWhileAddingDropsTheNewFilmWithoutAQuestion()
+    {
+        auto w = std::make_unique<WindowFixture>(std::vector<MovieRecord>{film("1", "Alien")});
+        click(*w, 1);
+        type(*w, Field::Idzefo, QStringLiteral("2"));
+        type(*w, Field::Titulo, QStringLiteral("Sin guardar"));
+        w->form.close();
+        QVERIFY(w->dialogs.messages.isEmpty());
+        QCOMPARE(storedTitles(*w), QStringList{"Alien"});
+    }
+
+    void addingOnAnEmptyCatalogueGivesASummaryOfOne()
+    {
+        WindowFixture w;
+        click(w, 1);
+        type(w, Field::Idzefo, QStringLiteral("1"));
+        type(w, Field::Titulo, QStringLiteral("Alien"));
+        click(w, 3);
+        QCOMPARE(w.caption("Label7"), QStringLiteral("1:30:0"));
+        QCOMPARE(w.caption("Label11"), QStringLiteral("1P."));
+        QCOMPARE(w.caption("Label16"), QStringLiteral("1"));
+    }
+
+    void menuShortcutsDoNothingWhileAdding()
+    {
+        WindowFixture w({film("1", "Alien")});
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        click(w, 1);
+        QSignalSpy ordered(w.item("ordtitu"), &QAction::triggered);
+        QTest::keyClick(w.form.box(Field::Titulo), Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClick(w.form.box(Field::Titulo), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(ordered.count(), 0);
+        QVERIFY(!w.form.command(2)->isEnabled());
+    }
+};
+
+QTEST_MAIN(EditingTest)
+#include "EditingTest.moc"
