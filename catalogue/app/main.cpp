@@ -1,8 +1,5 @@
 // Cintario: the film catalogue of the current folder.
-#include "CommandWiring.h"
-#include "DataControl.h"
-#include "Dialogs.h"
-#include "Form1.h"
+#include "Program.h"
 
 #include <QApplication>
 
@@ -10,17 +7,5 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cintario"));
-
-    catalogue::QtDialogs dialogs;
-    auto opened = catalogue::DataControl::open();
-    if (!opened.control) {
-        dialogs.message(opened.error);
-        return 1;
-    }
-
-    catalogue::Form1 form1(*opened.control, dialogs);
-    dialogs.setParent(&form1);
-    catalogue::wireCommands(form1);
-    form1.show();
-    return app.exec();
+    return catalogue::runProgram();
 }

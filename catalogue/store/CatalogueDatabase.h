@@ -4,6 +4,7 @@
 // becomes a new, empty catalogue.
 
 #include "Field.h"
+#include "PackedRow.h"
 #include "Sqlite.h"
 
 #include <QString>
@@ -18,7 +19,7 @@ namespace catalogue {
 
 struct StoredRow {
     std::int64_t rowid = 0;
-    MovieRecord values;
+    PackedRow values;
 };
 
 class CatalogueDatabase {

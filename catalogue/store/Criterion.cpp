@@ -3,12 +3,23 @@
 
 namespace catalogue {
 
-bool Criterion::matches(const MovieRecord& row) const
+Criterion Criterion::numberIs(const QString& numberText)
 {
-    const QString& value = row[indexOf(field_)];
+    // The stored number already reads as its plain decimal text.
+    return Criterion(Field::Idzefo, numberText, numberText.toUtf8());
+}
+
+Criterion Criterion::directorIs(const QString& director)
+{
+    return Criterion(Field::Director, director, collationKey(director));
+}
+
+bool Criterion::matches(const PackedRow& row) const
+{
+    const std::string_view value = row.utf8(field_);
     if (field_ == Field::Idzefo)
-        return value == text_; // the stored number already reads as its plain decimal text
-    return textEquals(value, text_);
+        return value == std::string_view(compareForm_.constData(), std::size_t(compareForm_.size()));
+    return collationKey(value) == compareForm_;
 }
 
 } // namespace catalogue

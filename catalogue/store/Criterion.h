@@ -4,7 +4,9 @@
 // director such as O'Brien is found like any other.
 
 #include "Field.h"
+#include "PackedRow.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace catalogue {
@@ -12,18 +14,22 @@ namespace catalogue {
 class Criterion {
 public:
     // The film number, written as plain decimal text, equals the text.
-    static Criterion numberIs(const QString& numberText) { return {Field::Idzefo, numberText}; }
+    static Criterion numberIs(const QString& numberText);
     // The director equals the text, letter case ignored.
-    static Criterion directorIs(const QString& director) { return {Field::Director, director}; }
+    static Criterion directorIs(const QString& director);
 
-    bool matches(const MovieRecord& row) const;
+    bool matches(const PackedRow& row) const;
     Field field() const { return field_; }
     const QString& text() const { return text_; }
 
 private:
-    Criterion(Field field, QString text) : field_(field), text_(std::move(text)) {}
+    Criterion(Field field, QString text, QByteArray compareForm)
+        : field_(field), text_(std::move(text)), compareForm_(std::move(compareForm))
+    {
+    }
     Field field_;
     QString text_;
+    QByteArray compareForm_; // what a matching row's field reads as, worked out once
 };
 
 } // namespace catalogue

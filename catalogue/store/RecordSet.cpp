@@ -20,7 +20,7 @@ void RecordSet::rebuild(const RecordSourceOrder& order)
         for (std::size_t i = 0; i < loaded.size(); ++i)
             for (std::size_t t = 0; t < termCount; ++t) {
                 const Field f = order.terms[t].field;
-                keys[i * termCount + t] = sortKey(f, loaded[i].values[indexOf(f)]);
+                keys[i * termCount + t] = sortKey(f, loaded[i].values.utf8(f));
             }
         // Stable, so rows with equal keys keep the order of addition.
         std::stable_sort(sequence.begin(), sequence.end(), [&](std::size_t a, std::size_t b) {
@@ -153,12 +153,12 @@ void RecordSet::AddNew()
     changed();
 }
 
-std::size_t RecordSet::insertionPoint(const MovieRecord& values) const
+std::size_t RecordSet::insertionPoint(const PackedRow& values) const
 {
     if (order_.terms.empty())
         return rows_.size();
     // After every row that sorts before or with it: a new row comes last among equals.
-    auto it = std::upper_bound(rows_.begin(), rows_.end(), values, [&](const MovieRecord& v, const Row& row) {
+    auto it = std::upper_bound(rows_.begin(), rows_.end(), values, [&](const PackedRow& v, const Row& row) {
         return compareRows(order_, v, row.stored.values) < 0;
     });
     return std::size_t(it - rows_.begin());
@@ -169,9 +169,10 @@ void RecordSet::Update()
     if (state_ != State::Adding)
         throw StoreError(QStringLiteral("No hay ninguna película nueva que guardar."));
     commitEdits();
-    StoredRow stored{db_.insert(newRow_), {}};
+    MovieRecord values;
     for (Field f : allFields)
-        stored.values[indexOf(f)] = storedForm(f, newRow_[indexOf(f)]);
+        values[indexOf(f)] = storedForm(f, newRow_[indexOf(f)]);
+    StoredRow stored{db_.insert(newRow_), PackedRow(values)};
     const std::size_t at = insertionPoint(stored.values);
     rows_.insert(rows_.begin() + std::ptrdiff_t(at), Row{std::move(stored), false});
     ++liveCount_;
@@ -236,7 +237,7 @@ QString RecordSet::text(Field field) const
     if (state_ == State::Adding)
         return newRow_[indexOf(field)];
     if (state_ == State::OnRow)
-        return rows_[pos_].stored.values[indexOf(field)];
+        return rows_[pos_].stored.values.text(field);
     return {};
 }
 
@@ -249,10 +250,10 @@ void RecordSet::setText(Field field, const QString& text)
     if (state_ != State::OnRow)
         return;
     Row& row = rows_[pos_];
-    if (row.stored.values[indexOf(field)] == text)
+    if (row.stored.values.text(field) == text)
         return;
     db_.updateField(row.stored.rowid, field, text);
-    row.stored.values[indexOf(field)] = storedForm(field, text);
+    row.stored.values.set(field, storedForm(field, text));
 }
 
 } // namespace catalogue

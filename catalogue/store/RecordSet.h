@@ -79,7 +79,7 @@ private:
     void moveTo(std::size_t index);
     std::size_t firstLiveFrom(std::size_t index) const;
     std::ptrdiff_t lastLiveBefore(std::size_t index) const;
-    std::size_t insertionPoint(const MovieRecord& values) const;
+    std::size_t insertionPoint(const PackedRow& values) const;
     void find(const Criterion& criterion, std::ptrdiff_t from, int step);
 
     CatalogueDatabase& db_;

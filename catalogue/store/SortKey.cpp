@@ -2,8 +2,8 @@
 #include "TextCollation.h"
 
 #include <bit>
+#include <charconv>
 #include <cstdint>
-#include <cstring>
 
 namespace catalogue {
 
@@ -19,34 +19,39 @@ void appendOrderedDouble(QByteArray& key, double value)
         key.append(char((bits >> shift) & 0xFF));
 }
 
+bool readNumber(std::string_view text, double& value)
+{
+    const auto* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return result.ec == std::errc() && result.ptr == end;
+}
+
 } // namespace
 
-QByteArray sortKey(Field field, const QString& value)
+QByteArray sortKey(Field field, std::string_view utf8)
 {
     QByteArray key;
-    if (value.isEmpty()) {
+    if (utf8.empty()) {
         key.append(emptyClass);
         return key;
     }
-    if (isWholeNumber(field)) {
-        bool ok = false;
-        const double number = value.toDouble(&ok);
-        if (ok) {
-            key.append(numberClass);
-            appendOrderedDouble(key, number);
-            return key;
-        }
+    double number = 0;
+    if (isWholeNumber(field) && readNumber(utf8, number)) {
+        key.append(numberClass);
+        appendOrderedDouble(key, number);
+        return key;
     }
+    key.reserve(qsizetype(utf8.size()) * 4 + 2);
     key.append(textClass);
-    key.append(collationKey(value));
+    appendCollationKey(key, utf8);
     return key;
 }
 
-int compareRows(const RecordSourceOrder& order, const MovieRecord& a, const MovieRecord& b)
+int compareRows(const RecordSourceOrder& order, const PackedRow& a, const PackedRow& b)
 {
     for (const SortTerm& term : order.terms) {
-        const QByteArray ka = sortKey(term.field, a[indexOf(term.field)]);
-        const QByteArray kb = sortKey(term.field, b[indexOf(term.field)]);
+        const QByteArray ka = sortKey(term.field, a.utf8(term.field));
+        const QByteArray kb = sortKey(term.field, b.utf8(term.field));
         const int c = ka < kb ? -1 : (kb < ka ? 1 : 0);
         if (c != 0)
             return term.descending ? -c : c;

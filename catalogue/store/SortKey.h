@@ -3,15 +3,18 @@
 // catalogue collates it, empty values first.
 
 #include "Field.h"
+#include "PackedRow.h"
 #include "RecordSource.h"
 
 #include <QByteArray>
 
+#include <string_view>
+
 namespace catalogue {
 
-QByteArray sortKey(Field field, const QString& value);
+QByteArray sortKey(Field field, std::string_view utf8);
 
 // Negative, zero or positive as row a sorts before, with or after row b.
-int compareRows(const RecordSourceOrder& order, const MovieRecord& a, const MovieRecord& b);
+int compareRows(const RecordSourceOrder& order, const PackedRow& a, const PackedRow& b);
 
 } // namespace catalogue

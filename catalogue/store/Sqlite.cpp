@@ -150,6 +150,12 @@ QString SqliteStatement::columnText(int column) const
     return text ? QString::fromUtf8(text, sqlite3_column_bytes(stmt_, column)) : QString();
 }
 
+std::string_view SqliteStatement::columnUtf8(int column) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return text ? std::string_view(text, std::size_t(sqlite3_column_bytes(stmt_, column))) : std::string_view();
+}
+
 int SqliteStatement::columnType(int column) const
 {
     return sqlite3_column_type(stmt_, column);

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -61,6 +62,7 @@ public:
     bool isNull(int column) const;
     std::int64_t columnInt(int column) const;
     QString columnText(int column) const;
+    std::string_view columnUtf8(int column) const;
     int columnType(int column) const;
 
 private:

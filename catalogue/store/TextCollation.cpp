@@ -87,51 +87,91 @@ Weight weightOf(char32_t c)
     return c < tableSize ? weightTable()[c] : computeWeight(c);
 }
 
-void appendPrimary(QByteArray& key, std::uint32_t primary)
+void appendPrimary(char* out, std::uint32_t primary)
 {
     const std::uint32_t p = primary + primaryOffset;
-    key.append(char((p >> 16) & 0xFF));
-    key.append(char((p >> 8) & 0xFF));
-    key.append(char(p & 0xFF));
+    out[0] = char((p >> 16) & 0xFF);
+    out[1] = char((p >> 8) & 0xFF);
+    out[2] = char(p & 0xFF);
 }
 
+// Decodes UTF-8; a malformed byte reads as U+FFFD.
 template <typename F>
-void forEachCodePoint(QStringView text, F&& f)
+void forEachCodePoint(std::string_view text, F&& f)
 {
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        char32_t c = text[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < n && text[i + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(char16_t(c), text[i + 1].unicode());
-            ++i;
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = p + text.size();
+    while (p < end) {
+        const unsigned char b = *p;
+        if (b < 0x80) {
+            f(char32_t(b));
+            ++p;
+            continue;
+        }
+        const int length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 0;
+        if (length == 0 || end - p < length) {
+            f(char32_t(0xFFFD));
+            ++p;
+            continue;
+        }
+        char32_t c = b & (0x7F >> length);
+        bool valid = true;
+        for (int i = 1; i < length; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                valid = false;
+            c = (c << 6) | (p[i] & 0x3F);
+        }
+        if (!valid) {
+            f(char32_t(0xFFFD));
+            ++p;
+            continue;
         }
         f(c);
+        p += length;
     }
 }
 
 } // namespace
 
-QByteArray collationKey(QStringView text)
+void appendCollationKey(QByteArray& key, std::string_view utf8)
 {
-    QByteArray primaries;
-    QByteArray secondaries;
-    primaries.reserve(text.size() * 3 + 1);
-    secondaries.reserve(text.size());
-    forEachCodePoint(text, [&](char32_t c) {
+    // Primaries (three bytes a character), a 0 separator, then one accent byte a character.
+    const qsizetype start = key.size();
+    key.resize(start + qsizetype(utf8.size()) * 6 + 1);
+    char* primaries = key.data() + start;
+    QByteArray accents;
+    accents.reserve(qsizetype(utf8.size()) * 2);
+    qsizetype written = 0;
+    forEachCodePoint(utf8, [&](char32_t c) {
         const Weight w = weightOf(c);
         if (w.primary == 0 && c != 0) {
-            for (const char* p = expansionFor(c); *p; ++p) {
-                appendPrimary(primaries, letterWeight(char32_t(*p)));
-                secondaries.append('\0');
+            for (const char* e = expansionFor(c); *e; ++e) {
+                appendPrimary(primaries + written, letterWeight(char32_t(*e)));
+                written += 3;
+                accents.append('\0');
             }
             return;
         }
-        appendPrimary(primaries, w.primary);
-        secondaries.append(char(w.secondary));
+        appendPrimary(primaries + written, w.primary);
+        written += 3;
+        accents.append(char(w.secondary));
     });
-    primaries.append('\0');
-    primaries.append(secondaries);
-    return primaries;
+    primaries[written++] = '\0';
+    key.resize(start + written);
+    key.append(accents);
+}
+
+QByteArray collationKey(std::string_view utf8)
+{
+    QByteArray key;
+    appendCollationKey(key, utf8);
+    return key;
+}
+
+QByteArray collationKey(QStringView text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return collationKey(std::string_view(utf8.constData(), std::size_t(utf8.size())));
 }
 
 int compareText(QStringView a, QStringView b)

@@ -1,0 +1,102 @@
+// Figures of the catalogue window at several sizes: start-up of the program,
+// the summary walk, and a re-ordering followed by a walk of every film.
+#include "BenchCatalogue.h"
+#include "Form1.h"
+#include "ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace catalogue;
+
+namespace {
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double medianMs(int runs, const std::function<void()>& work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    return median(times);
+}
+
+void startup(const QString& probe, const QString& folder, qint64 films)
+{
+    std::vector<double> times;
+    long peak = 0;
+    for (int run = 0; run < 7; ++run) {
+        QProcess process;
+        process.setWorkingDirectory(folder);
+        QElapsedTimer timer;
+        timer.start();
+        process.start(probe, {});
+        QByteArray out;
+        while (!out.contains('\n') && process.waitForReadyRead(30000))
+            out += process.readAllStandardOutput();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        process.waitForFinished(30000);
+        if (out.startsWith("shown "))
+            peak = std::max(peak, out.mid(6).trimmed().toLong());
+        else
+            std::fprintf(stderr, "start-up probe failed: %s\n", out.constData());
+    }
+    std::printf("%7lld films  start-up to window shown: median %7.1f ms   peak memory %6.1f MB\n", films,
+                median(times), double(peak) / 1024.0);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QString probe = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("startup_probe"));
+    std::vector<qint64> sizes;
+    for (int i = 1; i < argc; ++i)
+        sizes.push_back(QByteArray(argv[i]).toLongLong());
+    if (sizes.empty())
+        sizes = {1000, 32767, 100000};
+
+    for (qint64 films : sizes) {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Peliculas.mdb"));
+        bench::writeBenchCatalogue(file, films);
+        startup(probe, dir.path(), films);
+
+        auto opened = DataControl::open(file);
+        testing::ScriptedDialogs dialogs;
+        Form1 form(*opened.control, dialogs);
+        std::printf("%7lld films  Form_Initialize:            median %7.2f ms\n", films,
+                    medianMs(9, [&] { form.Form_Initialize(); }));
+        const double refreshWalk = medianMs(9, [&] {
+            DataControl& data1 = form.Data1();
+            data1.setRecordSource(QStringLiteral("select * FROM [Pelis] ORDER BY [titulo] ASC"));
+            const auto pause = form.binding().pause();
+            data1.Refresh();
+            qint64 seen = 0;
+            for (data1.Recordset().MoveFirst(); !data1.Recordset().Eof(); data1.Recordset().MoveNext())
+                seen += data1.Recordset().text(Field::Titulo).size() > 0;
+            if (seen != films)
+                std::fprintf(stderr, "walk saw %lld of %lld films\n", seen, films);
+            data1.Recordset().MoveFirst();
+        });
+        std::printf("%7lld films  Refresh by title + walk:    median %7.2f ms\n", films, refreshWalk);
+    }
+    return 0;
+}
