@@ -1,0 +1,51 @@
+# Helpers for tests that drive the built program in a real X server (Xvfb).
+# Sourced by the test scripts; each test gets its own server and folder.
+set -euo pipefail
+
+start_x() {
+  for display in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
+    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$display"
+    for _ in $(seq 50); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    kill "$xvfb_pid" 2>/dev/null || true
+  done
+  echo "no X display could be started" >&2
+  return 1
+}
+
+stop_x() {
+  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+
+# Starts the program in the current folder and waits for its main window.
+start_cintario() {
+  "$1" >app.log 2>&1 &
+  app_pid=$!
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Brisvel' | head -n1)
+  [ -n "$window" ] || { echo "the main window did not appear" >&2; cat app.log >&2; return 1; }
+  xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+  sleep 0.5
+}
+
+# Types keys into the focused window, one xdotool key argument at a time.
+keys() {
+  for k in "$@"; do
+    xdotool key --clearmodifiers "$k"
+    sleep 0.15
+  done
+}
+
+wait_for_exit() {
+  for _ in $(seq 50); do
+    kill -0 "$app_pid" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  echo "the program did not end" >&2
+  return 1
+}
