@@ -8,20 +8,16 @@
 namespace cintario::reports {
 namespace {
 
-QString reasonInSpanish(const QIODevice* device)
+QString reasonInSpanish(const QIODevice* device, bool creating)
 {
     const auto* file = qobject_cast<const QFileDevice*>(device);
-    switch (file ? file->error() : QFileDevice::UnspecifiedError) {
-    case QFileDevice::PermissionsError:
-        return QStringLiteral("No Hay Permiso Para Escribir En Esta Carpeta");
-    case QFileDevice::ResourceError:
+    if (file && file->error() == QFileDevice::ResourceError)
         return QStringLiteral("El Disco Está Lleno");
-    case QFileDevice::OpenError:
-        // The usual cause is a folder the user may not write in.
-        return QStringLiteral("Compruebe Que Se Puede Escribir En Esta Carpeta");
-    default:
-        return QStringLiteral("Error De Escritura");
-    }
+    // A report that cannot be created almost always lies in a folder, or
+    // replaces a file, that the user may not write.
+    if (creating)
+        return QStringLiteral("Compruebe Que Se Puede Escribir En Esta Carpeta Y En El Fichero");
+    return QStringLiteral("Error De Escritura");
 }
 
 } // namespace
@@ -34,12 +30,12 @@ ReportWriter::~ReportWriter()
         m_file->cancelWriting();
 }
 
-StepFailure ReportWriter::failure(const QString& what) const
+StepFailure ReportWriter::failure(const QString& what, bool creating) const
 {
     QString text = what;
     if (!m_name.isEmpty())
         text += QStringLiteral(" ") + m_name;
-    return text + QStringLiteral("... ") + reasonInSpanish(m_device) + QStringLiteral("...");
+    return text + QStringLiteral("... ") + reasonInSpanish(m_device, creating) + QStringLiteral("...");
 }
 
 StepFailure ReportWriter::createReport(const QString& fileName)
@@ -49,7 +45,7 @@ StepFailure ReportWriter::createReport(const QString& fileName)
     m_file->setDirectWriteFallback(true);
     m_device = m_file.get();
     if (!m_file->open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return failure(QStringLiteral("No Se Puede Crear El Informe"));
+        return failure(QStringLiteral("No Se Puede Crear El Informe"), true);
     return std::nullopt;
 }
 
@@ -59,26 +55,26 @@ StepFailure ReportWriter::createReport(QIODevice& device)
     m_file.reset();
     m_device = &device;
     if (!device.isWritable())
-        return failure(QStringLiteral("No Se Puede Crear El Informe"));
+        return failure(QStringLiteral("No Se Puede Crear El Informe"), true);
     return std::nullopt;
 }
 
 StepFailure ReportWriter::writeLine(QStringView text)
 {
     if (!m_device)
-        return failure(QStringLiteral("No Se Puede Escribir El Informe"));
+        return failure(QStringLiteral("No Se Puede Escribir El Informe"), false);
     m_line.resize(0); // keeps the buffer of the previous line
     appendWindows1252(text, m_line);
     m_line.append("\r\n", 2);
     if (m_device->write(m_line) != m_line.size())
-        return failure(QStringLiteral("No Se Puede Escribir El Informe"));
+        return failure(QStringLiteral("No Se Puede Escribir El Informe"), false);
     return std::nullopt;
 }
 
 StepFailure ReportWriter::closeReport()
 {
     if (!m_device)
-        return failure(QStringLiteral("No Se Puede Terminar El Informe"));
+        return failure(QStringLiteral("No Se Puede Terminar El Informe"), false);
     bool written = true;
     if (m_file) {
         written = m_file->commit();
@@ -87,7 +83,7 @@ StepFailure ReportWriter::closeReport()
     }
     StepFailure result;
     if (!written)
-        result = failure(QStringLiteral("No Se Puede Terminar El Informe"));
+        result = failure(QStringLiteral("No Se Puede Terminar El Informe"), false);
     m_file.reset();
     m_device = nullptr;
     return result;

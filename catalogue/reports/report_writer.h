@@ -20,8 +20,9 @@ namespace cintario::reports {
 // Given a file name, the report goes through a QSaveFile: the new report
 // replaces the old one only when it is complete and closed, so a report that
 // cannot be written leaves the older file as it was and no stray file behind.
-// In a folder where no temporary file can be made the file is written in
-// place, emptied first; a report is never appended to.
+// In a folder where no temporary file can be made but the older report may
+// be written, the file is emptied and written in place, and a report that
+// fails there is left incomplete. A report is never appended to.
 class ReportWriter {
 public:
     ReportWriter();
@@ -37,7 +38,7 @@ public:
     StepFailure closeReport();
 
 private:
-    StepFailure failure(const QString& what) const;
+    StepFailure failure(const QString& what, bool creating) const;
 
     std::unique_ptr<QSaveFile> m_file;
     QIODevice* m_device = nullptr;

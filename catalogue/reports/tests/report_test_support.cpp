@@ -39,16 +39,35 @@ QStringList ScopedWorkingFolder::fileNames() const
     return QDir(m_folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
-ScopedUnprivilegedUser::ScopedUnprivilegedUser() : m_previous(geteuid())
+void ScopedWorkingFolder::makeReadOnly(bool filesToo) const
 {
-    if (m_previous == 0 && seteuid(65534) != 0)
+    const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    for (const QString& name : filesToo ? fileNames() : QStringList())
+        QFile::setPermissions(QDir(m_folder.path()).filePath(name), readOnly);
+    QFile::setPermissions(m_folder.path(),
+                          readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
+}
+
+namespace {
+constexpr uid_t kNobody = 65534;
+}
+
+ScopedUnprivilegedUser::ScopedUnprivilegedUser() : m_previousUser(geteuid()), m_previousGroup(getegid())
+{
+    if (m_previousUser == 0 && (setegid(kNobody) != 0 || seteuid(kNobody) != 0))
         ADD_FAILURE() << "cannot drop to an unprivileged user";
 }
 
 ScopedUnprivilegedUser::~ScopedUnprivilegedUser()
 {
-    if (m_previous == 0 && seteuid(0) != 0)
+    if (m_previousUser == 0 && (seteuid(0) != 0 || setegid(m_previousGroup) != 0))
         ADD_FAILURE() << "cannot return to the original user";
+}
+
+void ScopedUnprivilegedUser::handOver(const QString& path)
+{
+    if (geteuid() == 0 && chown(QFile::encodeName(path).constData(), kNobody, kNobody) != 0)
+        ADD_FAILURE() << "cannot hand " << path.toStdString() << " over";
 }
 
 QByteArray readBytes(const QString& path)

@@ -40,6 +40,8 @@ public:
     QString path() const { return m_folder.path(); }
     // The names of the files in the folder, sorted.
     QStringList fileNames() const;
+    // Takes write permission away from the folder, and from its files too.
+    void makeReadOnly(bool filesToo = true) const;
 
 private:
     QTemporaryDir m_folder;
@@ -52,9 +54,12 @@ class ScopedUnprivilegedUser {
 public:
     ScopedUnprivilegedUser();
     ~ScopedUnprivilegedUser();
+    // Makes a file the unprivileged user's own, as a user's older report is.
+    static void handOver(const QString& path);
 
 private:
-    uid_t m_previous;
+    uid_t m_previousUser;
+    gid_t m_previousGroup;
 };
 
 QByteArray readBytes(const QString& path);

@@ -54,8 +54,7 @@ TEST(ReportWriter, AReadOnlyFolderGivesASpanishMessageAndTouchesNothing)
 {
     ScopedWorkingFolder folder;
     writeBytes(kName, "anterior\r\n");
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
-                                                 | QFile::ExeOther);
+    folder.makeReadOnly();
     StepFailure failure;
     {
         ScopedUnprivilegedUser nobody;
@@ -64,8 +63,30 @@ TEST(ReportWriter, AReadOnlyFolderGivesASpanishMessageAndTouchesNothing)
     }
     ASSERT_TRUE(failure);
     EXPECT_EQ(*failure, "No Se Puede Crear El Informe Informe.TxT... "
-                        "Compruebe Que Se Puede Escribir En Esta Carpeta...");
+                        "Compruebe Que Se Puede Escribir En Esta Carpeta Y En El Fichero...");
     EXPECT_EQ(readBytes(kName), QByteArray("anterior\r\n"));
+    EXPECT_EQ(folder.fileNames(), QStringList{kName});
+}
+
+TEST(ReportWriter, AWritableReportInAReadOnlyFolderIsWrittenInPlace)
+{
+    // No temporary file can be made beside it, so the report is emptied and written directly.
+    ScopedWorkingFolder folder;
+    writeBytes(kName, QByteArray(5000, 'x'));
+    ScopedUnprivilegedUser::handOver(kName);
+    folder.makeReadOnly(false);
+    StepFailure failure;
+    {
+        ScopedUnprivilegedUser nobody;
+        ReportWriter writer;
+        failure = writer.createReport(kName);
+        if (!failure)
+            failure = writer.writeLine(u"nuevo");
+        if (!failure)
+            failure = writer.closeReport();
+    }
+    EXPECT_FALSE(failure) << failure.value_or(QString()).toStdString();
+    EXPECT_EQ(readBytes(kName), QByteArray("nuevo\r\n"));
     EXPECT_EQ(folder.fileNames(), QStringList{kName});
 }
 
