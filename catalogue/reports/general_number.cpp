@@ -1,0 +1,12 @@
+#include "general_number.h"
+
+namespace cintario::reports {
+
+QString generalNumber(double value, const QLocale& locale)
+{
+    QLocale numbers = locale;
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    return numbers.toString(value, 'g', 15);
+}
+
+} // namespace cintario::reports

@@ -1,0 +1,17 @@
+#include "rule_line.h"
+
+#include <QPainter>
+
+namespace cintario::weblinks {
+
+RuleLine::RuleLine(const QColor& colour, QWidget* parent) : QWidget(parent), m_colour(colour)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void RuleLine::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), m_colour);
+}
+
+} // namespace cintario::weblinks

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Draws the catalogue's artwork with ImageMagick and writes it next to this
+# script: the logo (a film reel with "^B^", 65 x 66 JPEG, shown on black in
+# the main and the about window), the about window's 16-colour icon
+# (32 x 32 and 16 x 16) and PNG copies of the icon's two sizes.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+font="DejaVu-Sans-Bold"
+
+# A reel on a 4x canvas, scaled down at the end for smooth edges: a silver
+# rim, five dark sprocket holes round a hub, and a strip of film leaving it.
+reel() { # size outfile
+  local s=$1 c=$(( $1 / 2 )) r=$(( $1 * 44 / 100 )) hole=$(( $1 * 9 / 100 )) orbit=$(( $1 * 25 / 100 ))
+  local holes=()
+  for angle in 270 342 54 126 198; do
+    local x y
+    x=$(awk -v c="$c" -v o="$orbit" -v a="$angle" 'BEGIN { printf "%d", c + o * cos(a * 3.14159265 / 180) }')
+    y=$(awk -v c="$c" -v o="$orbit" -v a="$angle" 'BEGIN { printf "%d", c + o * sin(a * 3.14159265 / 180) }')
+    holes+=(-draw "circle $x,$y $((x + hole)),$y")
+  done
+  convert -size "${s}x${s}" xc:black \
+    -fill '#b8b8c8' -stroke '#ffd700' -strokewidth $(( s / 40 + 1 )) -draw "circle $c,$c $((c + r)),$c" \
+    -stroke none -fill '#101018' "${holes[@]}" \
+    -fill '#ffd700' -draw "circle $c,$c $((c + s / 18)),$c" \
+    "$2"
+}
+
+# Logo: the reel in the upper part with a strip of film running off to the
+# right, "^B^" in yellow across the bottom.
+reel 188 "$tmp/reel.png"
+convert -size 260x264 xc:black \
+  \( "$tmp/reel.png" \) -geometry +30+2 -composite \
+  -fill '#ff2020' -draw "rectangle 204,110 259,140" \
+  -fill black -draw "rectangle 212,116 222,134" -draw "rectangle 232,116 242,134" \
+  -draw "rectangle 252,116 259,134" \
+  -font "$font" -pointsize 78 -fill '#ffff00' -stroke '#806000' -strokewidth 2 \
+  -gravity south -annotate +0-4 '^B^' \
+  -resize 65x66\! -strip -quality 92 -sampling-factor 1x1 "$here/logo.jpg"
+
+# Icon: the reel alone, reduced to 16 colours at each size.
+for size in 32 16; do
+  reel $(( size * 8 )) "$tmp/icon.png"
+  convert "$tmp/icon.png" -resize "${size}x${size}" -dither None -colors 16 \
+    -strip "PNG8:$here/about-$size.png"
+done
+convert "$here/about-32.png" "$here/about-16.png" -type Palette -colors 16 "$here/about.ico"
