@@ -1,0 +1,113 @@
+#include "BrowseWindow.h"
+
+#include <QLabel>
+
+using namespace catalogue;
+using namespace catalogue::testing;
+
+class DirectorSteppingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void stepsThroughTheWholeDirectorLetterCaseIgnored()
+    {
+        BrowseWindow w({film("1", "Jaws", "Steven Spielberg"), film("2", "Duel", "Spielberg"),
+                        film("3", "E.T.", "steven spielberg"), film("4", "Hook", "Steven Spielberg"),
+                        film("5", "Alien", "Ridley Scott")});
+        w.search("buscadirector", QStringLiteral("spiel"));
+        QCOMPARE(w.number(), QStringLiteral("4"));
+        w.dialogs.messages.clear();
+
+        w.click(6);
+        QCOMPARE(w.dialogs.messages, QStringList{noMore});
+        QCOMPARE(w.number(), QStringLiteral("4"));
+
+        w.click(5);
+        QCOMPARE(w.number(), QStringLiteral("3"));
+        w.click(5);
+        QCOMPARE(w.number(), QStringLiteral("1"));
+        QCOMPARE(w.dialogs.messages.size(), 1);
+        w.click(5);
+        QCOMPARE(w.dialogs.messages, (QStringList{noMore, noMore}));
+        QCOMPARE(w.number(), QStringLiteral("1"));
+        QCOMPARE(w.text(Field::Titulo), QStringLiteral("Jaws"));
+
+        w.click(6);
+        QCOMPARE(w.number(), QStringLiteral("3"));
+    }
+
+    void aDirectorWithAQuoteIsSearchedAndStepped()
+    {
+        BrowseWindow w({film("1", "King Kong", "Willis O'Brien"), film("2", "Alien", "Scott"),
+                        film("3", "Mighty Joe Young", "willis o'brien")});
+        w.search("buscadirector", QStringLiteral("O'Brien"));
+        QCOMPARE(w.number(), QStringLiteral("3"));
+        QCOMPARE(w.caption("quebus"), QStringLiteral("willis o'brien"));
+        w.click(5);
+        QCOMPARE(w.number(), QStringLiteral("1"));
+        w.click(6);
+        QCOMPARE(w.number(), QStringLiteral("3"));
+        QCOMPARE(w.dialogs.messages.size(), 1); // the found message only
+    }
+
+    void stepsInTheOrderInForce()
+    {
+        BrowseWindow w({film("1", "Zodiac", "Fincher"), film("2", "Alien", "Scott"), film("3", "Seven", "Fincher"),
+                        film("4", "Fight Club", "Fincher")});
+        w.search("buscadirector", QStringLiteral("fincher"));
+        QCOMPARE(w.caption("quebus"), QStringLiteral("Fincher"));
+        w.choose("ordtitu");
+        QCOMPARE(w.text(Field::Titulo), QStringLiteral("Alien"));
+        QStringList visited;
+        for (int i = 0; i < 3; ++i) {
+            w.click(6);
+            visited << w.text(Field::Titulo);
+        }
+        QCOMPARE(visited,
+                 (QStringList{QStringLiteral("Fight Club"), QStringLiteral("Seven"), QStringLiteral("Zodiac")}));
+        QCOMPARE(w.dialogs.messages.size(), 1);
+        w.click(6);
+        QCOMPARE(w.dialogs.messages.last(), noMore);
+        QCOMPARE(w.text(Field::Titulo), QStringLiteral("Zodiac"));
+    }
+
+    void anUnsuccessfulSearchKeepsSteppingThroughThePreviousDirector()
+    {
+        BrowseWindow w({film("1", "Memento", "Nolan"), film("2", "Alien", "Scott"), film("3", "Tenet", "Nolan")});
+        w.search("buscadirector", QStringLiteral("nolan"));
+        w.search("buscadirector", QStringLiteral("kubrick"));
+        QCOMPARE(w.number(), QStringLiteral("1"));
+        w.click(6);
+        QCOMPARE(w.number(), QStringLiteral("3"));
+    }
+
+    void withNoDirectorUnderSearchTheFilmsWithoutDirectorAreVisited()
+    {
+        BrowseWindow w({film("1", "Alien", "Scott"), film("2", "Baraka", ""), film("3", "Ran", "Kurosawa")});
+        w.search("buscadirector", QStringLiteral("kubrick"));
+        QCOMPARE(w.caption("quebus"), QString());
+        w.click(6);
+        QCOMPARE(w.number(), QStringLiteral("2"));
+    }
+
+    void afterASearchOfAnEmptyCatalogueAStepOnlySaysThereIsNoMore()
+    {
+        BrowseWindow w;
+        w.choose("buscadirector");
+        w.click(6);
+        w.click(5);
+        QCOMPARE(w.dialogs.messages, (QStringList{noMore, noMore}));
+        for (Field f : allFields)
+            QCOMPARE(w.text(f), QString());
+    }
+
+    void theButtonsDoNothingUntilADirectorSearch()
+    {
+        BrowseWindow w({film("1", "Alien", "Scott"), film("2", "Prometheus", "Scott")});
+        w.click(6);
+        QCOMPARE(w.number(), QStringLiteral("1"));
+        QVERIFY(w.dialogs.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(DirectorSteppingTest)
+#include "DirectorSteppingTest.moc"
