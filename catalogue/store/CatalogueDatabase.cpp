@@ -144,8 +144,20 @@ QString CatalogueDatabase::quotedColumn(Field f) const
     return u'"' + name + u'"';
 }
 
+std::int64_t CatalogueDatabase::dataVersion()
+{
+    SqliteStatement version = db_.prepare(QStringLiteral("PRAGMA data_version"));
+    return version.step() ? version.columnInt(0) : -1;
+}
+
+bool CatalogueDatabase::changedElsewhere()
+{
+    return !loadedVersion_ || *loadedVersion_ != dataVersion();
+}
+
 std::vector<StoredRow> CatalogueDatabase::loadAll()
 {
+    loadedVersion_ = dataVersion();
     QStringList columns;
     for (Field f : allFields)
         columns << quotedColumn(f);

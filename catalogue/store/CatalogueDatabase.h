@@ -33,6 +33,9 @@ public:
 
     // Every row in the order of addition.
     std::vector<StoredRow> loadAll();
+    // Whether another program (or another connection) wrote to the file since
+    // the last loadAll; this connection's own writes do not count.
+    bool changedElsewhere();
     // Each write is one committed transaction: durable when it returns.
     std::int64_t insert(const MovieRecord& values);
     // Many rows in one transaction, for generated catalogues.
@@ -61,6 +64,8 @@ private:
     QString quotedColumn(Field f) const;
     void setFlushEveryWrite(bool flush);
     int bulkDepth_ = 0;
+    std::int64_t dataVersion();
+    std::optional<std::int64_t> loadedVersion_;
 
     QString fileName_;
     SqliteDatabase db_;

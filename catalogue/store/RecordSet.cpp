@@ -7,38 +7,50 @@
 
 namespace catalogue {
 
+std::vector<StoredRow> RecordSet::currentRows()
+{
+    // Every write of this program is mirrored here, so unless someone else
+    // wrote to the file the rows in memory are the file's rows.
+    if (db_.changedElsewhere())
+        return db_.loadAll();
+    std::vector<StoredRow> rows;
+    rows.reserve(std::size_t(liveCount_));
+    for (Row& row : rows_)
+        if (!row.deleted)
+            rows.push_back(std::move(row.stored));
+    return rows;
+}
+
 void RecordSet::rebuild(const RecordSourceOrder& order)
 {
     commitEdits();
-    std::vector<StoredRow> loaded = db_.loadAll();
+    std::vector<StoredRow> current = currentRows();
 
-    std::vector<std::size_t> sequence(loaded.size());
+    std::vector<std::size_t> sequence(current.size());
     std::iota(sequence.begin(), sequence.end(), std::size_t{0});
-    if (!order.terms.empty()) {
-        const std::size_t termCount = order.terms.size();
-        std::vector<QByteArray> keys(loaded.size() * termCount);
-        for (std::size_t i = 0; i < loaded.size(); ++i)
-            for (std::size_t t = 0; t < termCount; ++t) {
-                const Field f = order.terms[t].field;
-                keys[i * termCount + t] = sortKey(f, loaded[i].values.utf8(f));
-            }
-        // Stable, so rows with equal keys keep the order of addition.
-        std::stable_sort(sequence.begin(), sequence.end(), [&](std::size_t a, std::size_t b) {
-            for (std::size_t t = 0; t < termCount; ++t) {
-                const QByteArray& ka = keys[a * termCount + t];
-                const QByteArray& kb = keys[b * termCount + t];
-                if (ka == kb)
-                    continue;
-                return order.terms[t].descending ? kb < ka : ka < kb;
-            }
-            return false;
-        });
-    }
+    const std::size_t termCount = order.terms.size();
+    std::vector<QByteArray> keys(current.size() * termCount);
+    for (std::size_t i = 0; i < current.size(); ++i)
+        for (std::size_t t = 0; t < termCount; ++t) {
+            const Field f = order.terms[t].field;
+            keys[i * termCount + t] = sortKey(f, current[i].values.utf8(f));
+        }
+    // Rows with equal keys keep the order of addition, the order of their rowids.
+    std::sort(sequence.begin(), sequence.end(), [&](std::size_t a, std::size_t b) {
+        for (std::size_t t = 0; t < termCount; ++t) {
+            const QByteArray& ka = keys[a * termCount + t];
+            const QByteArray& kb = keys[b * termCount + t];
+            if (ka == kb)
+                continue;
+            return order.terms[t].descending ? kb < ka : ka < kb;
+        }
+        return current[a].rowid < current[b].rowid;
+    });
 
     std::vector<Row> rows;
-    rows.reserve(loaded.size());
+    rows.reserve(current.size());
     for (std::size_t i : sequence)
-        rows.push_back(Row{std::move(loaded[i]), false});
+        rows.push_back(Row{std::move(current[i]), false});
 
     order_ = order;
     rows_ = std::move(rows);

@@ -1,7 +1,8 @@
 #pragma once
 // The rows of Pelis in the browse order in force, with one of them current.
-// Rows are read once per refresh; every change is written to the file at once
-// and mirrored here, so moving and reading the current row cost nothing.
+// Every change is written to the file at once and mirrored here, so moving and
+// reading the current row cost nothing; a refresh reads the file again only
+// when another program has written to it.
 
 #include "CatalogueDatabase.h"
 #include "Criterion.h"
@@ -73,6 +74,7 @@ private:
         bool deleted = false;
     };
 
+    std::vector<StoredRow> currentRows();
     void commitEdits();
     void changed();
     void leaveNewRow();

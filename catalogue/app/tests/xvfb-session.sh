@@ -41,6 +41,12 @@ keys() {
   done
 }
 
+# Without a window manager nobody gives the focus back when a dialog closes.
+focus_main_window() {
+  xdotool windowfocus --sync "$window"
+  sleep 0.2
+}
+
 wait_for_exit() {
   for _ in $(seq 50); do
     kill -0 "$app_pid" 2>/dev/null || return 0

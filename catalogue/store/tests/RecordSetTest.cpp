@@ -255,3 +255,24 @@ TEST(RecordSet, AHundredThousandFilmsAreCountedAndWalked)
     rs.MoveLast();
     EXPECT_EQ(rs.text(Field::Idzefo), QStringLiteral("1"));
 }
+
+TEST(RecordSet, ARefreshSeesWhatAnotherProgramWrote)
+{
+    TempCatalogue cat({film("1", "Alien")});
+    auto control = cat.open();
+    control->Refresh();
+    EXPECT_EQ(control->Recordset().RecordCount(), 1);
+    {
+        auto other = CatalogueDatabase::open(cat.path());
+        ASSERT_TRUE(other.database);
+        other.database->insert(film("2", "Brazil"));
+    }
+    control->Refresh();
+    EXPECT_EQ(walk(control->Recordset(), Field::Titulo), (QStringList{"Alien", "Brazil"}));
+    // Its own writes need no reading back.
+    control->Recordset().MoveFirst();
+    control->Recordset().Delete();
+    control->Refresh();
+    EXPECT_EQ(walk(control->Recordset(), Field::Titulo), QStringList{"Brazil"});
+    EXPECT_EQ(walk(cat.open()->Recordset(), Field::Titulo), QStringList{"Brazil"});
+}
