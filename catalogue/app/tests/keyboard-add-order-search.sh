@@ -24,13 +24,14 @@ xdotool type --delay 40 'XviD'
 keys alt+g
 keys ctrl+f
 keys ctrl+b
-sleep 0.5
+prompt=$(wait_dialog 'Buscas')
 xdotool type --delay 40 "o'brien"
 keys Return
-sleep 0.5
+wait_closed "$prompt"
+found=$(wait_dialog 'Brisvel')
 import -window root -crop 700x420+0+0 "$build/screenshots/cintario-keyboard-search.png"
 keys Return
-sleep 0.3
+wait_closed "$found"
 focus_main_window
 keys ctrl+F1
 wait_for_exit

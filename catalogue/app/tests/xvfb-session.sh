@@ -41,6 +41,35 @@ keys() {
   done
 }
 
+# Waits for a dialog of the program (a window other than the main one whose
+# name matches) and gives it the focus; prints its id.
+wait_dialog() {
+  local pattern="$1" id
+  for _ in $(seq 100); do
+    for id in $(xdotool search --onlyvisible --name "$pattern" 2>/dev/null); do
+      if [ "$id" != "$window" ]; then
+        xdotool windowfocus --sync "$id" 2>/dev/null || true
+        sleep 0.2
+        echo "$id"
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  echo "no dialog matching '$pattern' appeared" >&2
+  return 1
+}
+
+wait_closed() {
+  for _ in $(seq 100); do
+    xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
+    xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable' || return 0
+    sleep 0.1
+  done
+  echo "window $1 did not close" >&2
+  return 1
+}
+
 # Without a window manager nobody gives the focus back when a dialog closes.
 focus_main_window() {
   xdotool windowfocus --sync "$window"
