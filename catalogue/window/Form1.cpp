@@ -149,46 +149,46 @@ Form1::~Form1() = default;
 
 void Form1::buildFields()
 {
-    for (const BoxSpec& spec : boxSpecs) {
-        auto* box = new BoundBox(spec.field, canvas_);
-        box->setGeometry(pixels(spec.twips));
-        box->setToolTip(QString::fromUtf16(spec.toolTip));
+    for (const BoxSpec& layout : boxSpecs) {
+        auto* box = new BoundBox(layout.field, canvas_);
+        box->setGeometry(pixels(layout.twips));
+        box->setToolTip(QString::fromUtf16(layout.toolTip));
         box->setStyleSheet(QStringLiteral("QLineEdit { color: %1; background: black; border: 1px solid #808080;"
                                           " selection-background-color: #000080; padding: 0px 1px; }")
-                               .arg(colourCss(spec.colour)));
-        boxes_[indexOf(spec.field)] = box;
+                               .arg(colourCss(layout.colour)));
+        boxes_[indexOf(layout.field)] = box;
     }
 }
 
 void Form1::buildCommandColumn()
 {
-    for (const ButtonSpec& spec : buttonSpecs) {
-        auto* button = new QPushButton(QString::fromUtf16(spec.caption), canvas_);
-        button->setObjectName(QStringLiteral("Command%1").arg(spec.number));
-        button->setGeometry(pixels(spec.twips));
-        if (spec.toolTip)
-            button->setToolTip(QString::fromUtf16(spec.toolTip));
+    for (const ButtonSpec& layout : buttonSpecs) {
+        auto* button = new QPushButton(QString::fromUtf16(layout.caption), canvas_);
+        button->setObjectName(QStringLiteral("Command%1").arg(layout.number));
+        button->setGeometry(pixels(layout.twips));
+        if (layout.toolTip)
+            button->setToolTip(QString::fromUtf16(layout.toolTip));
         button->setAutoDefault(false);
-        commands_[spec.number - 1] = button;
+        commands_[layout.number - 1] = button;
     }
 }
 
 void Form1::buildSummaryPanel()
 {
-    for (const LabelSpec& spec : labelSpecs) {
-        auto* label = new QLabel(QString::fromUtf16(spec.caption), canvas_);
-        label->setObjectName(QString::fromLatin1(spec.name));
-        label->setGeometry(pixels(spec.twips));
-        label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-        if (spec.toolTip)
-            label->setToolTip(QString::fromUtf16(spec.toolTip));
+    for (const LabelSpec& layout : labelSpecs) {
+        auto* label = new QLabel(QString::fromUtf16(layout.caption), canvas_);
+        label->setObjectName(QString::fromLatin1(layout.name));
+        label->setGeometry(pixels(layout.twips));
+        label->setAlignment((layout.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        if (layout.toolTip)
+            label->setToolTip(QString::fromUtf16(layout.toolTip));
         QFont f = font();
-        if (spec.pointSize > 0)
-            f.setPointSizeF(spec.pointSize);
-        f.setBold(spec.bold);
+        if (layout.pointSize > 0)
+            f.setPointSizeF(layout.pointSize);
+        f.setBold(layout.bold);
         label->setFont(f);
         QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, spec.colour);
+        p.setColor(QPalette::WindowText, layout.colour);
         label->setPalette(p);
         labels_[label->objectName()] = label;
     }
@@ -214,10 +214,10 @@ void Form1::buildMenus()
 {
     opciones_ = menuBar()->addMenu(QStringLiteral("Opciones"));
     opciones_->setObjectName(QStringLiteral("opciones"));
-    for (const MenuItemSpec& spec : opcionesItems()) {
-        QAction* item = opciones_->addAction(QString::fromUtf16(spec.caption));
-        item->setObjectName(QString::fromLatin1(spec.name));
-        item->setShortcut(QKeySequence(spec.shortcut));
+    for (const MenuItemSpec& entry : opcionesItems()) {
+        QAction* item = opciones_->addAction(QString::fromUtf16(entry.caption));
+        item->setObjectName(QString::fromLatin1(entry.name));
+        item->setShortcut(QKeySequence(entry.shortcut));
         item->setShortcutContext(Qt::WindowShortcut);
         menuItems_[item->objectName()] = item;
     }
