@@ -1,4 +1,5 @@
 #include "Form1.h"
+#include "Artwork.h"
 #include "EditingCommands.h"
 #include "MenuShortcuts.h"
 #include "MenuTree.h"
@@ -206,7 +207,8 @@ void Form1::buildBottomStrip()
     image1_->setGeometry(twipsRect(7125, 3840, 615, 510));
     image1_->setToolTip(QStringLiteral("^Brisvel^ Logo. Pinchame Para Enviarme Un Correo..."));
     image1_->setScaledContents(true);
-    image1_->setPixmap(QPixmap(QStringLiteral(":/artwork/logo.jpg")));
+    loadArtwork();
+    image1_->setPixmap(QPixmap(QString::fromLatin1(kLogoPath)));
     image1_->setCursor(Qt::PointingHandCursor);
 }
 

@@ -292,6 +292,16 @@ private slots:
         QCOMPARE(w.form.command(1)->text(), QStringLiteral("&Añadir Película"));
         QCOMPARE(w.form.navigationBar()->toolTip(), QStringLiteral("Navegador De Pelis"));
     }
+
+    void theLogoIsShownStretchedIntoImage1()
+    {
+        WindowFixture w;
+        const QPixmap logo = w.form.Image1()->pixmap();
+        QVERIFY2(!logo.isNull(), "the logo was not found in the program's resources");
+        QCOMPARE(logo.size(), QSize(65, 66));
+        QVERIFY(w.form.Image1()->hasScaledContents());
+        QCOMPARE(w.form.Image1()->geometry(), QRect(475, 256, 41, 34));
+    }
 };
 
 QTEST_MAIN(Form1Test)

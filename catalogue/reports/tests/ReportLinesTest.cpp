@@ -1,0 +1,62 @@
+#include "QtTestPrinting.h"
+#include "ListingDefinition.h"
+#include "ReportLines.h"
+
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+namespace catalogue {
+namespace {
+using namespace Qt::Literals::StringLiterals;
+
+TEST(ReportLines, EveryFieldLabelIs24CharactersEndingInAnArrow)
+{
+    QSet<QString> labels;
+    for (Box box : kAllBoxes) {
+        const QString label = fieldLabel(box).toString();
+        EXPECT_EQ(label.size(), 24) << label.toStdString();
+        EXPECT_TRUE(label.endsWith(u" ---> ")) << label.toStdString();
+        labels.insert(label);
+    }
+    EXPECT_EQ(labels.size(), 7);
+}
+
+TEST(ReportLines, BuildsTheLinesOfAnEntry)
+{
+    const auto lines = entryLines({u"12"_s, u"Alien"_s, {}, {}, {}, {}, u"XviD"_s});
+    EXPECT_EQ(lines[0], u"Número Película    ---> 12");
+    EXPECT_EQ(lines[1], u"Título De Película ---> Alien");
+    EXPECT_EQ(lines[2], u"Duracion Película  ---> "); // an empty box ends the line at the arrow
+    EXPECT_EQ(lines[6], u"Codec Utilizado    ---> XviD");
+    EXPECT_EQ(titleLine(u"7", u"Alien"), u"P7 -> Alien");
+    EXPECT_EQ(separatorLine(), QString(80, u'-'));
+    EXPECT_EQ(totalLine(u"Total Películas ", 100000), u"Total Películas 100000");
+    EXPECT_EQ(listingDoneMessage(25, u" Películas..."), u"Trabajo Realizado... Hay 25 Películas...");
+}
+
+TEST(ListingDefinitions, NineListingsOfTheCatalogueTable)
+{
+    const auto listings = listingDefinitions();
+    ASSERT_EQ(listings.size(), 9u);
+    QSet<QString> menuItems, fileNames;
+    for (const ListingDefinition& listing : listings) {
+        menuItems.insert(listing.menuItem.toString());
+        fileNames.insert(listing.fileName.toString());
+        EXPECT_TRUE(listing.recordSource.startsWith(u"select * FROM [Pelis] ORDER BY ["));
+        EXPECT_TRUE(listing.fileName.endsWith(u".TxT"));
+        EXPECT_EQ(findListing(listing.menuItem), &listing);
+        // Only the listing of films of more than one CD selects, and it alone re-queries first.
+        const bool selecting = listing.selection == ListingDefinition::Selection::MoreThanOneCd;
+        EXPECT_EQ(selecting, listing.menuItem == u"pelismas1cd");
+        EXPECT_EQ(listing.requeryBeforeFile, selecting);
+        EXPECT_EQ(listing.layout == ListingDefinition::Layout::TitleLine,
+                  listing.menuItem == u"alfasoloti");
+    }
+    EXPECT_EQ(menuItems.size(), 9);
+    EXPECT_EQ(fileNames.size(), 9);
+    EXPECT_EQ(findListing(u"estadis"), nullptr);
+}
+
+} // namespace
+} // namespace catalogue

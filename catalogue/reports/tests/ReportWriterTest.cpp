@@ -1,0 +1,107 @@
+#include "QtTestPrinting.h"
+#include "ReportTestSupport.h"
+#include "ReportWriter.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace catalogue {
+namespace {
+
+using namespace testing;
+
+const QString kName = QStringLiteral("Informe.TxT");
+
+TEST(ReportWriter, WritesWindows1252LinesEachEndedByCrLf)
+{
+    ScopedWorkingFolder folder;
+    ReportWriter writer;
+    ASSERT_FALSE(writer.createReport(kName));
+    ASSERT_FALSE(writer.writeLine(u"Año 1€"));
+    ASSERT_FALSE(writer.writeLine(u""));
+    ASSERT_FALSE(writer.writeLine(u"Ōkami"));
+    ASSERT_FALSE(writer.closeReport());
+    EXPECT_EQ(readBytes(kName), QByteArray("A\xF1o 1\x80\r\n\r\n?kami\r\n"));
+}
+
+TEST(ReportWriter, ReplacesAnOlderReportInsteadOfAppending)
+{
+    ScopedWorkingFolder folder;
+    writeBytes(kName, QByteArray(5000, 'x'));
+    ReportWriter writer;
+    ASSERT_FALSE(writer.createReport(kName));
+    ASSERT_FALSE(writer.writeLine(u"nuevo"));
+    ASSERT_FALSE(writer.closeReport());
+    EXPECT_EQ(readBytes(kName), QByteArray("nuevo\r\n"));
+    EXPECT_EQ(folder.fileNames(), QStringList{kName});
+}
+
+TEST(ReportWriter, AnUnfinishedReportLeavesTheOlderOneAndNoOtherFile)
+{
+    ScopedWorkingFolder folder;
+    writeBytes(kName, "anterior\r\n");
+    {
+        ReportWriter writer;
+        ASSERT_FALSE(writer.createReport(kName));
+        ASSERT_FALSE(writer.writeLine(u"a medias"));
+    }
+    EXPECT_EQ(readBytes(kName), QByteArray("anterior\r\n"));
+    EXPECT_EQ(folder.fileNames(), QStringList{kName});
+}
+
+TEST(ReportWriter, AReadOnlyFolderGivesASpanishMessageAndTouchesNothing)
+{
+    ScopedWorkingFolder folder;
+    writeBytes(kName, "anterior\r\n");
+    folder.makeReadOnly();
+    StepFailure failure;
+    {
+        ScopedUnprivilegedUser nobody;
+        ReportWriter writer;
+        failure = writer.createReport(kName);
+    }
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(*failure, "No Se Puede Crear El Informe Informe.TxT... "
+                        "Compruebe Que Se Puede Escribir En Esta Carpeta Y En El Fichero...");
+    EXPECT_EQ(readBytes(kName), QByteArray("anterior\r\n"));
+    EXPECT_EQ(folder.fileNames(), QStringList{kName});
+}
+
+TEST(ReportWriter, AWritableReportInAReadOnlyFolderIsWrittenInPlace)
+{
+    // No temporary file can be made beside it, so the report is emptied and written directly.
+    ScopedWorkingFolder folder;
+    writeBytes(kName, QByteArray(5000, 'x'));
+    ScopedUnprivilegedUser::handOver(kName);
+    folder.makeReadOnly(false);
+    StepFailure failure;
+    {
+        ScopedUnprivilegedUser nobody;
+        ReportWriter writer;
+        failure = writer.createReport(kName);
+        if (!failure)
+            failure = writer.writeLine(u"nuevo");
+        if (!failure)
+            failure = writer.closeReport();
+    }
+    EXPECT_FALSE(failure) << failure.value_or(QString()).toStdString();
+    EXPECT_EQ(readBytes(kName), QByteArray("nuevo\r\n"));
+    EXPECT_EQ(folder.fileNames(), QStringList{kName});
+}
+
+TEST(ReportWriter, AFullDiskIsReportedWhenTheReportIsClosed)
+{
+    QFile full(QStringLiteral("/dev/full"));
+    ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+    ReportWriter writer;
+    ASSERT_FALSE(writer.createReport(full));
+    StepFailure failure = writer.writeLine(u"línea");
+    if (!failure)
+        failure = writer.closeReport();
+    ASSERT_TRUE(failure);
+    EXPECT_TRUE(failure->contains(u"Disco Está Lleno")) << failure->toStdString();
+}
+
+} // namespace
+} // namespace catalogue

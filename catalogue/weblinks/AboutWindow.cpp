@@ -1,0 +1,142 @@
+#include "AboutWindow.h"
+
+#include "Artwork.h"
+#include "ClickableLabel.h"
+#include "ContactLinks.h"
+#include "LinkOpener.h"
+#include "RuleLine.h"
+#include "Twips.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+
+namespace catalogue {
+namespace {
+
+const QColor kYellow(255, 255, 0);
+const QColor kGreen(0, 255, 0);
+const QColor kMagenta(255, 0, 255);
+const QColor kRed(255, 0, 0);
+
+void setTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+// The labels keep the sizes the layout gives them, which were meant for a
+// smaller font than most desktops use; their texts must show whole, so the
+// font shrinks until the text fits.
+bool textFits(const QLabel* label, const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    if (!label->wordWrap())
+        return metrics.horizontalAdvance(label->text()) <= label->width();
+    const QRect room(0, 0, label->width(), 10000);
+    return metrics.boundingRect(room, Qt::TextWordWrap, label->text()).height() <= label->height();
+}
+
+void shrinkFontToFit(QLabel* label)
+{
+    QFont font = label->font();
+    while (!textFits(label, font) && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label->setFont(font);
+}
+
+// A one-pixel rule between two points given in twips.
+QRect twipsLine(int x1, int y1, int x2, int y2)
+{
+    return QRect(twipsPoint(x1, y1), twipsPoint(x2, y2));
+}
+
+void addRule(QWidget* window, const QString& name, const QRect& geometry)
+{
+    auto* line = new RuleLine(kGreen, window);
+    line->setObjectName(name);
+    line->setGeometry(geometry);
+}
+
+} // namespace
+
+Form2::Form2(LinkOpener& links) : QWidget(nullptr, Qt::Window), m_links(links)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Acerca De ^Brisvel^ Catálogo Divx"));
+    setWindowIcon(aboutIcon());
+    setFixedSize(px(4680), px(1665));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::black);
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    auto* dedication = new QLabel(
+            QStringLiteral("Programa dedicado a todos aquell@s que os encante tener bien "
+                           "organizadas vuestras listas de películas. Espero que os sirva de "
+                           "utilidad..."),
+            this);
+    dedication->setObjectName(QStringLiteral("Label1"));
+    dedication->setGeometry(twipsRect(120, 120, 2775, 855));
+    dedication->setWordWrap(true);
+    dedication->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColour(dedication, kYellow);
+    shrinkFontToFit(dedication);
+
+    addRule(this, QStringLiteral("Line2"), twipsLine(0, 960, 3000, 960));
+    addLinkLabel(QStringLiteral("Label2"), kContactWebSite.toString(),
+                 twipsRect(120, 1080, 1815, 255), kMagenta,
+                 QStringLiteral("Visita Mi Web ---> ^Brisvel^ WEB SERVER"), kContactWebSite.toString());
+    addLinkLabel(QStringLiteral("Label3"), kSecondWebSite.toString(),
+                 twipsRect(120, 1320, 2055, 255), kMagenta,
+                 QStringLiteral("VISITA LA WEB DE MI PUEBLO: ALCALÁ DEL JÚCAR (ALBACETE)"),
+                 kSecondWebSite.toString());
+    addRule(this, QStringLiteral("Line3"), twipsLine(2280, 960, 2280, 1680));
+    addLinkLabel(QStringLiteral("Label4"), QStringLiteral("Email"), twipsRect(2400, 1200, 495, 255),
+                 kRed, QStringLiteral("Pinchame Para Mandarme Un Email"), kContactMailLink.toString());
+    addRule(this, QStringLiteral("Line1"), twipsLine(3000, 0, 3000, 1680));
+
+    loadArtwork();
+    auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("Image1"));
+    logo->setGeometry(twipsRect(3120, 120, 1455, 1455));
+    logo->setPixmap(QPixmap(QString::fromLatin1(kLogoPath)));
+    logo->setScaledContents(true);
+    logo->setToolTip(QStringLiteral("^Brisvel^ Logo"));
+}
+
+void Form2::addLinkLabel(const QString& name, const QString& text, const QRect& geometry,
+                         const QColor& colour, const QString& toolTip, const QString& link)
+{
+    auto* label = new ClickableLabel(text, this);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setToolTip(toolTip);
+    label->setCursor(Qt::PointingHandCursor);
+    setTextColour(label, colour);
+    shrinkFontToFit(label);
+    connect(label, &ClickableLabel::clicked, this, [this, link] { m_links.openLink(link, this); });
+}
+
+Form2* AboutWindowOpener::show()
+{
+    if (!m_window) {
+        m_window = new Form2(m_links);
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = m_window->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            m_window->move(frame.topLeft());
+        }
+    }
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+    return m_window;
+}
+
+} // namespace catalogue
