@@ -47,7 +47,6 @@ HRESULT deleteTree(const std::wstring& key)
     const LONG status = RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str());
     if (status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND)
         return S_OK;
-    // RegDeleteTree leaves the key itself when it had no subkeys on some systems.
     return HRESULT_FROM_WIN32(status);
 }
 
@@ -61,6 +60,18 @@ const std::wstring& interfaceKey()
 {
     static const std::wstring key = L"Interface\\" + guidText(ids::kIidAsistente);
     return key;
+}
+
+// Whether this target's build of the library is registered (version 1.0, locale 0).
+bool typeLibraryRegistered()
+{
+    const std::wstring key = L"TypeLib\\" + guidText(ids::kLibId) +
+                             (kSyskind == SYS_WIN64 ? L"\\1.0\\0\\win64" : L"\\1.0\\0\\win32");
+    HKEY handle = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(handle);
+    return true;
 }
 
 }  // namespace
@@ -108,10 +119,12 @@ extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer()
     using namespace gesticon;
     using namespace gesticon::com;
     // Not registered at all is not a failure of unregistration.
-    const HRESULT typeLib = UnRegisterTypeLib(ids::kLibId, ids::kLibMajor, ids::kLibMinor, 0, kSyskind);
-    if (FAILED(typeLib) && typeLib != TYPE_E_REGISTRYACCESS && typeLib != TYPE_E_LIBNOTREGISTERED &&
-        typeLib != HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND))
-        return typeLib;
+    if (typeLibraryRegistered()) {
+        const HRESULT typeLib =
+            UnRegisterTypeLib(ids::kLibId, ids::kLibMajor, ids::kLibMinor, 0, kSyskind);
+        if (FAILED(typeLib))
+            return typeLib;
+    }
     HRESULT hr = S_OK;
     for (const std::wstring& key : {interfaceKey(), classKey(), std::wstring(ids::kProgId)}) {
         if (const HRESULT removed = deleteTree(key); FAILED(removed))
