@@ -1,10 +1,11 @@
 // Late-bound calls on `asistente`. The members are dispatched here rather than
 // through the type library's dispatcher so that script hosts can call every
-// one of them: `Move` and `Action` take pointers, which a type-library
-// dispatcher matches only against arguments passed by reference of exactly
-// that type, while VBScript and JScript pass literals and expressions by value
-// and variables as VT_BYREF|VT_VARIANT. Arguments are converted to the
-// declared types and never written back.
+// one of them. `Move` and `Action` take pointers: Wine 8's ITypeInfo::Invoke
+// converts an argument passed by value for them but answers
+// DISP_E_TYPEMISMATCH for a variable passed as VT_BYREF|VT_VARIANT, which is
+// how VBScript and JScript pass variables, and dispatchers that match pointer
+// parameters only against exact by-reference types refuse literals too.
+// Arguments are converted to the declared types and never written back.
 
 #include "asistente_object.h"
 
