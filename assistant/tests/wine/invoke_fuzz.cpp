@@ -105,8 +105,11 @@ private:
         case 4: V_VT(&v) = VT_R8; V_R8(&v) = pick(2) ? 1e300 : -0.5; break;
         case 5: V_VT(&v) = VT_BSTR; V_BSTR(&v) = pick(3) ? SysAllocString(L"Hola \"x\"") : nullptr; break;
         case 6: V_VT(&v) = VT_BOOL; V_BOOL(&v) = pick(2) ? VARIANT_TRUE : 7; break;
-        case 7: V_VT(&v) = VT_DISPATCH; V_DISPATCH(&v) = pick(2) ? object_ : nullptr;
-                if (V_DISPATCH(&v)) object_->AddRef(); break;
+        case 7:
+            V_VT(&v) = VT_DISPATCH;
+            V_DISPATCH(&v) = pick(2) ? object_ : nullptr;
+            if (V_DISPATCH(&v)) object_->AddRef();
+            break;
         case 8: V_VT(&v) = VT_UNKNOWN; V_UNKNOWN(&v) = nullptr; break;
         case 9: V_VT(&v) = VT_ERROR; V_ERROR(&v) = pick(2) ? DISP_E_PARAMNOTFOUND : E_FAIL; break;
         case 10: V_VT(&v) = VT_I2 | VT_BYREF; V_I2REF(&v) = pick(2) ? &targets_.i2 : nullptr; break;

@@ -9,6 +9,7 @@ set(_wine_tests_dir ${CMAKE_CURRENT_LIST_DIR})
 set(GESTICON_WINE_PREFIX ${CMAKE_BINARY_DIR}/assistant/wine-prefix
     CACHE INTERNAL "Wine prefix shared by Gesticon's Wine tests")
 set(_run ${_wine_tests_dir}/run-in-prefix ${GESTICON_WINE_PREFIX})
+set(_run_on_screen ${_wine_tests_dir}/run-in-prefix --screen ${GESTICON_WINE_PREFIX})
 set(_around ${_wine_tests_dir}/regsvr-around ${GESTICON_WINE_PREFIX})
 
 add_test(NAME gesticon_wine_prefix
@@ -23,15 +24,13 @@ function(gesticon_wine_test name)
 endfunction()
 
 gesticon_wine_test(gesticon_wine_standin ${_run} ${GESTICON_WIN64_DIR}/standin_check.exe)
-gesticon_wine_test(gesticon_wine_client ${_run} ${GESTICON_WIN64_DIR}/gesticon_client.exe)
-gesticon_wine_test(gesticon_wine_vbscript ${_run} cscript //nologo ${_wine_tests_dir}/gesticon_client.vbs)
-gesticon_wine_test(gesticon_wine_jscript ${_run} cscript //nologo ${_wine_tests_dir}/gesticon_client.js)
+gesticon_wine_test(gesticon_wine_client ${_run_on_screen} ${GESTICON_WIN64_DIR}/gesticon_client.exe)
+gesticon_wine_test(gesticon_wine_vbscript ${_run_on_screen} cscript //nologo ${_wine_tests_dir}/gesticon_client.vbs)
+gesticon_wine_test(gesticon_wine_jscript ${_run_on_screen} cscript //nologo ${_wine_tests_dir}/gesticon_client.js)
 gesticon_wine_test(gesticon_wine_invoke_fuzz ${_run} ${GESTICON_WIN64_DIR}/invoke_fuzz.exe)
 gesticon_wine_test(gesticon_wine_object_churn ${_run} ${GESTICON_WIN64_DIR}/object_churn.exe)
 gesticon_wine_test(gesticon_wine_control_missing
   ${_around} "C:\\windows\\msagent\\AgentStandIn.dll"
-  ${_run} ${GESTICON_WIN64_DIR}/gesticon_client.exe control-missing)
+  ${GESTICON_WIN64_DIR}/gesticon_client.exe control-missing)
 gesticon_wine_test(gesticon_wine_unregistration
-  ${CMAKE_COMMAND} -DRUN=${_wine_tests_dir}/run-in-prefix -DPREFIX=${GESTICON_WINE_PREFIX}
-  -DCHECK=${GESTICON_WIN64_DIR}/registry_check.exe
-  -P ${_wine_tests_dir}/unregistration.cmake)
+  ${_wine_tests_dir}/check-unregistration ${GESTICON_WINE_PREFIX} ${GESTICON_WIN64_DIR}/registry_check.exe)
