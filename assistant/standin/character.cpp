@@ -1,6 +1,7 @@
 #include "character.h"
 
 #include <cwchar>
+#include <type_traits>
 
 #include "agent_ids.h"
 #include "small_objects.h"
@@ -108,13 +109,42 @@ HRESULT Character::request(VARIANT* result) {
     return S_OK;
 }
 
+HRESULT Character::notLoaded(const InvokeArgs& args) const {
+    return args.raise(kNotLoaded, L"The character \"" + characterId_ + L"\" is not loaded");
+}
+
+template <typename T>
+HRESULT Character::property(const wchar_t* name, T& field, Access access, const InvokeArgs& args,
+                            VARIANT* result) {
+    HRESULT hr = args.needCount(0, 0);
+    if (FAILED(hr)) return hr;
+    if (access == Access::Put) {
+        T value{};
+        if constexpr (std::is_same_v<T, short>) hr = args.putInt16(value);
+        else if constexpr (std::is_same_v<T, long>) hr = args.putInt32(value);
+        else hr = args.putBoolean(value);
+        if (FAILED(hr)) return hr;
+        JournalValue journaled;
+        if constexpr (std::is_same_v<T, bool>) journaled = value;
+        else journaled = static_cast<long>(value);
+        if (FAILED(hr = recordPut(args, name, journaled))) return hr;
+        if (!loaded_) return notLoaded(args);
+        field = value;
+        return S_OK;
+    }
+    if (FAILED(hr = recordGet(args, name))) return hr;
+    if (!loaded_) return notLoaded(args);
+    if constexpr (std::is_same_v<T, short>) returnInt16(result, field);
+    else if constexpr (std::is_same_v<T, long>) returnInt32(result, field);
+    else returnBoolean(result, field);
+    return S_OK;
+}
+
 HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args,
                                 VARIANT* result) {
     HRESULT hr = S_OK;
     // Journal first, whatever happens next, so a test sees what was asked.
-    auto unloaded = [&] {
-        return args.raise(kNotLoaded, L"The character \"" + characterId_ + L"\" is not loaded");
-    };
+    auto unloaded = [&] { return notLoaded(args); };
     switch (id) {
     case dispid::kBalloon:
     case dispid::kCommands: {
@@ -127,24 +157,8 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
         returnDispatch(result, part);
         return S_OK;
     }
-    case dispid::kLeft:
-    case dispid::kTop: {
-        if (FAILED(hr = args.needCount(0, 0))) return hr;
-        const wchar_t* name = id == dispid::kLeft ? L"Left" : L"Top";
-        short& field = id == dispid::kLeft ? left_ : top_;
-        if (access == Access::Put) {
-            short value = 0;
-            if (FAILED(hr = args.putInt16(value))) return hr;
-            if (FAILED(hr = recordPut(args, name, static_cast<long>(value)))) return hr;
-            if (!loaded_) return unloaded();
-            field = value;
-            return S_OK;
-        }
-        if (FAILED(hr = recordGet(args, name))) return hr;
-        if (!loaded_) return unloaded();
-        returnInt16(result, field);
-        return S_OK;
-    }
+    case dispid::kLeft: return property(L"Left", left_, access, args, result);
+    case dispid::kTop: return property(L"Top", top_, access, args, result);
     case dispid::kHeight:
     case dispid::kWidth:
         if (FAILED(hr = args.needCount(0, 0))) return hr;
@@ -153,33 +167,8 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
         returnInt16(result, kCharacterSize);
         return S_OK;
     case dispid::kSoundEffectsOn:
-        if (FAILED(hr = args.needCount(0, 0))) return hr;
-        if (access == Access::Put) {
-            bool on = false;
-            if (FAILED(hr = args.putBoolean(on))) return hr;
-            if (FAILED(hr = recordPut(args, L"SoundEffectsOn", on))) return hr;
-            if (!loaded_) return unloaded();
-            soundEffects_ = on;
-            return S_OK;
-        }
-        if (FAILED(hr = recordGet(args, L"SoundEffectsOn"))) return hr;
-        if (!loaded_) return unloaded();
-        returnBoolean(result, soundEffects_);
-        return S_OK;
-    case dispid::kLanguageID:
-        if (FAILED(hr = args.needCount(0, 0))) return hr;
-        if (access == Access::Put) {
-            long language = 0;
-            if (FAILED(hr = args.putInt32(language))) return hr;
-            if (FAILED(hr = recordPut(args, L"LanguageID", language))) return hr;
-            if (!loaded_) return unloaded();
-            languageId_ = language;
-            return S_OK;
-        }
-        if (FAILED(hr = recordGet(args, L"LanguageID"))) return hr;
-        if (!loaded_) return unloaded();
-        returnInt32(result, languageId_);
-        return S_OK;
+        return property(L"SoundEffectsOn", soundEffects_, access, args, result);
+    case dispid::kLanguageID: return property(L"LanguageID", languageId_, access, args, result);
     case dispid::kPlay:
     case dispid::kThink: {
         if (FAILED(hr = args.needCount(1, 1))) return hr;
