@@ -1,0 +1,208 @@
+// Late-bound calls on `asistente`. The members are dispatched here rather than
+// through the type library's dispatcher so that script hosts can call every
+// one of them. `Move` and `Action` take pointers: Wine 8's ITypeInfo::Invoke
+// converts an argument passed by value for them but answers
+// DISP_E_TYPEMISMATCH for a variable passed as VT_BYREF|VT_VARIANT, which is
+// how VBScript and JScript pass variables, and dispatchers that match pointer
+// parameters only against exact by-reference types refuse literals too.
+// Arguments are converted to the declared types and never written back.
+
+#include "asistente_object.h"
+
+#include "com_ptr.h"
+#include "dispatch_arguments.h"
+#include "gesticon_ids.h"
+
+namespace gesticon::com {
+
+namespace {
+
+// After a failing member: the exception a type-library dispatcher reports,
+// from the error information the member set (which stays set).
+HRESULT memberFailed(HRESULT hr, EXCEPINFO* exception)
+{
+    if (exception) {
+        *exception = EXCEPINFO{};
+        exception->scode = hr;
+        ComPtr<IErrorInfo> info;
+        if (GetErrorInfo(0, info.put()) == S_OK && info) {
+            info->GetDescription(&exception->bstrDescription);
+            info->GetSource(&exception->bstrSource);
+            SetErrorInfo(0, info.get());
+        }
+    }
+    return DISP_E_EXCEPTION;
+}
+
+bool isSetting(DISPID id)
+{
+    return id == ids::kDispSound || id == ids::kDispBalloon || id == ids::kDispAutoHide ||
+           id == ids::kDispAutoSpace;
+}
+
+}  // namespace
+
+HRESULT AsistenteObject::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags,
+                                DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
+                                UINT* argError)
+{
+    if (riid != IID_NULL)
+        return DISP_E_UNKNOWNINTERFACE;
+    if (!params)
+        return E_POINTER;
+    if ((params->cArgs != 0 && !params->rgvarg) ||
+        (params->cNamedArgs != 0 && !params->rgdispidNamedArgs))
+        return E_POINTER;
+    if (params->cNamedArgs > params->cArgs)
+        return E_INVALIDARG;
+
+    HRESULT hr = DISP_E_MEMBERNOTFOUND;
+    bool called = false;
+    if (isSetting(id)) {
+        using Getter = HRESULT (STDMETHODCALLTYPE AsistenteObject::*)(VARIANT_BOOL*);
+        using Setter = HRESULT (STDMETHODCALLTYPE AsistenteObject::*)(VARIANT_BOOL);
+        Getter getter = &AsistenteObject::get_AutoSpace;
+        Setter setter = &AsistenteObject::put_AutoSpace;
+        if (id == ids::kDispSound) {
+            getter = &AsistenteObject::get_Sound;
+            setter = &AsistenteObject::put_Sound;
+        } else if (id == ids::kDispBalloon) {
+            getter = &AsistenteObject::get_Balloon;
+            setter = &AsistenteObject::put_Balloon;
+        } else if (id == ids::kDispAutoHide) {
+            getter = &AsistenteObject::get_AutoHide;
+            setter = &AsistenteObject::put_AutoHide;
+        }
+        hr = invokeSetting(flags, *params, result, argError, getter, setter, lcid, called);
+    } else if (flags & DISPATCH_METHOD) {
+        hr = invokeMethod(id, *params, result, argError, lcid, called);
+    }
+    // Failures of the member itself, as opposed to failures to call it.
+    if (FAILED(hr) && called)
+        return memberFailed(hr, exception);
+    return hr;
+}
+
+HRESULT AsistenteObject::invokeSetting(WORD flags, DISPPARAMS& params, VARIANT* result,
+                                       UINT* argError,
+                                       HRESULT (STDMETHODCALLTYPE AsistenteObject::*getter)(VARIANT_BOOL*),
+                                       HRESULT (STDMETHODCALLTYPE AsistenteObject::*setter)(VARIANT_BOOL), LCID lcid,
+                                       bool& called)
+{
+    if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
+        if (params.cArgs != 1)
+            return DISP_E_BADPARAMCOUNT;
+        if (params.cNamedArgs == 1 && params.rgdispidNamedArgs[0] != DISPID_PROPERTYPUT)
+            return DISP_E_PARAMNOTFOUND;
+        VARIANT_BOOL value = VARIANT_FALSE;
+        if (HRESULT hr = DispatchArguments(params, lcid, argError).boolAt(0, value); FAILED(hr))
+            return hr;
+        called = true;
+        return (this->*setter)(value);
+    }
+    if (!(flags & (DISPATCH_PROPERTYGET | DISPATCH_METHOD)))
+        return DISP_E_MEMBERNOTFOUND;
+    if (params.cNamedArgs != 0)
+        return DISP_E_NONAMEDARGS;
+    if (params.cArgs != 0)
+        return DISP_E_BADPARAMCOUNT;
+    VARIANT_BOOL value = VARIANT_FALSE;
+    called = true;
+    const HRESULT hr = (this->*getter)(&value);
+    if (SUCCEEDED(hr) && result) {
+        VariantInit(result);
+        V_VT(result) = VT_BOOL;
+        V_BOOL(result) = value;
+    }
+    return hr;
+}
+
+HRESULT AsistenteObject::invokeMethod(DISPID id, DISPPARAMS& params, VARIANT* result,
+                                      UINT* argError, LCID lcid, bool& called)
+{
+    UINT expected = 0;
+    switch (id) {
+    case ids::kDispUnload:
+    case ids::kDispStopAsistente:
+        expected = 0;
+        break;
+    case ids::kDispSpeak:
+    case ids::kDispThink:
+    case ids::kDispAction:
+    case ids::kDispAnimations:
+        expected = 1;
+        break;
+    case ids::kDispShow:
+    case ids::kDispMove:
+        expected = 2;
+        break;
+    default:
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    if (params.cNamedArgs != 0)
+        return DISP_E_NONAMEDARGS;
+    if (params.cArgs != expected)
+        return DISP_E_BADPARAMCOUNT;
+
+    DispatchArguments args(params, lcid, argError);
+    HRESULT hr = S_OK;
+    switch (id) {
+    case ids::kDispShow: {
+        LONG language = 0;
+        LONG character = 0;
+        if (FAILED(hr = args.longAt(0, language)) || FAILED(hr = args.longAt(1, character)))
+            return hr;
+        called = true;
+        return Show(language, character);
+    }
+    case ids::kDispUnload:
+        called = true;
+        return Unload();
+    case ids::kDispSpeak:
+    case ids::kDispThink: {
+        Variant holder;
+        BSTR text = nullptr;
+        if (FAILED(hr = args.stringAt(0, holder, text)))
+            return hr;
+        called = true;
+        return id == ids::kDispSpeak ? Speak(text) : Think(text);
+    }
+    case ids::kDispMove: {
+        SHORT x = 0;
+        SHORT y = 0;
+        if (FAILED(hr = args.shortAt(0, x)) || FAILED(hr = args.shortAt(1, y)))
+            return hr;
+        called = true;
+        return Move(&x, &y);
+    }
+    case ids::kDispAction: {
+        LONG member = 0;
+        if (FAILED(hr = args.longAt(0, member)))
+            return hr;
+        called = true;
+        return Action(&member);
+    }
+    case ids::kDispAnimations: {
+        SHORT index = 0;
+        if (FAILED(hr = args.shortAt(0, index)))
+            return hr;
+        BSTR name = nullptr;
+        called = true;
+        if (FAILED(hr = Animations(index, &name)))
+            return hr;
+        if (result) {
+            VariantInit(result);
+            V_VT(result) = VT_BSTR;
+            V_BSTR(result) = name;
+        } else {
+            SysFreeString(name);
+        }
+        return S_OK;
+    }
+    default:
+        called = true;
+        return Stop_Asistente();
+    }
+}
+
+}  // namespace gesticon::com

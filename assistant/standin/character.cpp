@@ -1,0 +1,233 @@
+#include "character.h"
+
+#include <cwchar>
+#include <type_traits>
+
+#include "agent_ids.h"
+#include "small_objects.h"
+
+namespace standin {
+
+namespace {
+
+constexpr short kCharacterSize = 128;
+constexpr long kDefaultBalloonStyle = 1 | 4 | 8;
+constexpr HRESULT kNotLoaded = HRESULT(0x80070490);  // HRESULT_FROM_WIN32(ERROR_NOT_FOUND)
+constexpr HRESULT kAlreadyExists = HRESULT(0x800700B7);  // HRESULT_FROM_WIN32(ERROR_ALREADY_EXISTS)
+
+long initialBalloonStyle() {
+    wchar_t text[32];
+    DWORD length = GetEnvironmentVariableW(L"AGENT_STANDIN_BALLOON_STYLE", text, 32);
+    if (length == 0 || length >= 32) return kDefaultBalloonStyle;
+    wchar_t* end = nullptr;
+    long value = std::wcstol(text, &end, 10);
+    return end != text ? value : kDefaultBalloonStyle;
+}
+
+}  // namespace
+
+Balloon::Balloon(long style)
+    : DispatchObject(L"Balloon", {{L"Style", dispid::kStyle, Member::kGet | Member::kPut}},
+                     {kIAgentCtlBalloon, kIAgentCtlBalloonEx}),
+      style_(style) {}
+
+HRESULT Balloon::invokeMember(DISPID, Access access, const InvokeArgs& args, VARIANT* result) {
+    if (HRESULT hr = args.needCount(0, 0); FAILED(hr)) return hr;
+    if (access == Access::Put) {
+        long style = 0;
+        if (HRESULT hr = args.putInt32(style); FAILED(hr)) return hr;
+        if (HRESULT hr = recordPut(args, L"Style", style); FAILED(hr)) return hr;
+        style_ = style;
+        return S_OK;
+    }
+    if (HRESULT hr = recordGet(args, L"Style"); FAILED(hr)) return hr;
+    returnInt32(result, style_);
+    return S_OK;
+}
+
+Commands::Commands()
+    : DispatchObject(L"Commands", {{L"Add", dispid::kAdd, Member::kMethod}},
+                     {kIAgentCtlCommands, kIAgentCtlCommandsEx}) {}
+
+HRESULT Commands::invokeMember(DISPID, Access, const InvokeArgs& args, VARIANT* result) {
+    // Add(Name, [Caption], [Voice], [Enabled], [Visible])
+    if (HRESULT hr = args.needCount(1, 5); FAILED(hr)) return hr;
+    std::wstring name, caption, voice;
+    if (HRESULT hr = args.text(0, name); FAILED(hr)) return hr;
+    std::vector<JournalValue> values{name};
+    if (args.has(1)) {
+        if (HRESULT hr = args.text(1, caption); FAILED(hr)) return hr;
+        values.push_back(caption);
+    }
+    if (args.has(2)) {
+        if (HRESULT hr = args.text(2, voice); FAILED(hr)) return hr;
+        values.push_back(voice);
+    }
+    for (unsigned i = 3; i < 5; ++i) {
+        if (!args.has(i)) continue;
+        bool flag = false;
+        if (HRESULT hr = args.boolean(i, flag); FAILED(hr)) return hr;
+        values.push_back(flag);
+    }
+    if (HRESULT hr = recordCall(args, L"Add", values); FAILED(hr)) return hr;
+    for (const std::wstring& existing : names_)
+        if (existing == name)
+            return args.raise(kAlreadyExists, L"A command named \"" + name + L"\" already exists");
+    names_.push_back(name);
+    returnDispatch(result, new Command(name, caption));
+    return S_OK;
+}
+
+Character::Character(std::wstring characterId)
+    : DispatchObject(L"Character",
+                     {{L"Balloon", dispid::kBalloon, Member::kGet},
+                      {L"Commands", dispid::kCommands, Member::kGet},
+                      {L"Left", dispid::kLeft, Member::kGet | Member::kPut},
+                      {L"Top", dispid::kTop, Member::kGet | Member::kPut},
+                      {L"Height", dispid::kHeight, Member::kGet},
+                      {L"Width", dispid::kWidth, Member::kGet},
+                      {L"Play", dispid::kPlay, Member::kMethod},
+                      {L"Stop", dispid::kStop, Member::kMethod},
+                      {L"Speak", dispid::kSpeak, Member::kMethod},
+                      {L"MoveTo", dispid::kMoveTo, Member::kMethod},
+                      {L"Show", dispid::kShow, Member::kMethod},
+                      {L"SoundEffectsOn", dispid::kSoundEffectsOn, Member::kGet | Member::kPut},
+                      {L"LanguageID", dispid::kLanguageID, Member::kGet | Member::kPut},
+                      {L"Think", dispid::kThink, Member::kMethod}},
+                     {kIAgentCtlCharacter, kIAgentCtlCharacterEx}),
+      characterId_(std::move(characterId)),
+      balloon_(new Balloon(initialBalloonStyle())),
+      commands_(new Commands()) {}
+
+Character::~Character() {
+    balloon_->Release();
+    commands_->Release();
+}
+
+HRESULT Character::request(VARIANT* result) {
+    returnDispatch(result, new Request());
+    return S_OK;
+}
+
+HRESULT Character::notLoaded(const InvokeArgs& args) const {
+    return args.raise(kNotLoaded, L"The character \"" + characterId_ + L"\" is not loaded");
+}
+
+template <typename T>
+HRESULT Character::property(const wchar_t* name, T& field, Access access, const InvokeArgs& args,
+                            VARIANT* result) {
+    HRESULT hr = args.needCount(0, 0);
+    if (FAILED(hr)) return hr;
+    if (access == Access::Put) {
+        T value{};
+        if constexpr (std::is_same_v<T, short>) hr = args.putInt16(value);
+        else if constexpr (std::is_same_v<T, long>) hr = args.putInt32(value);
+        else hr = args.putBoolean(value);
+        if (FAILED(hr)) return hr;
+        JournalValue journaled;
+        if constexpr (std::is_same_v<T, bool>) journaled = value;
+        else journaled = static_cast<long>(value);
+        if (FAILED(hr = recordPut(args, name, journaled))) return hr;
+        if (!loaded_) return notLoaded(args);
+        field = value;
+        return S_OK;
+    }
+    if (FAILED(hr = recordGet(args, name))) return hr;
+    if (!loaded_) return notLoaded(args);
+    if constexpr (std::is_same_v<T, short>) returnInt16(result, field);
+    else if constexpr (std::is_same_v<T, long>) returnInt32(result, field);
+    else returnBoolean(result, field);
+    return S_OK;
+}
+
+HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args,
+                                VARIANT* result) {
+    HRESULT hr = S_OK;
+    // Journal first, whatever happens next, so a test sees what was asked.
+    auto unloaded = [&] { return notLoaded(args); };
+    switch (id) {
+    case dispid::kBalloon:
+    case dispid::kCommands: {
+        if (FAILED(hr = args.needCount(0, 0))) return hr;
+        bool balloon = id == dispid::kBalloon;
+        if (FAILED(hr = recordGet(args, balloon ? L"Balloon" : L"Commands"))) return hr;
+        if (!loaded_) return unloaded();
+        IDispatch* part = balloon ? static_cast<IDispatch*>(balloon_) : commands_;
+        part->AddRef();
+        returnDispatch(result, part);
+        return S_OK;
+    }
+    case dispid::kLeft: return property(L"Left", left_, access, args, result);
+    case dispid::kTop: return property(L"Top", top_, access, args, result);
+    case dispid::kHeight:
+    case dispid::kWidth:
+        if (FAILED(hr = args.needCount(0, 0))) return hr;
+        if (FAILED(hr = recordGet(args, id == dispid::kWidth ? L"Width" : L"Height"))) return hr;
+        if (!loaded_) return unloaded();
+        returnInt16(result, kCharacterSize);
+        return S_OK;
+    case dispid::kSoundEffectsOn:
+        return property(L"SoundEffectsOn", soundEffects_, access, args, result);
+    case dispid::kLanguageID: return property(L"LanguageID", languageId_, access, args, result);
+    case dispid::kPlay:
+    case dispid::kThink: {
+        if (FAILED(hr = args.needCount(1, 1))) return hr;
+        std::wstring text;
+        if (FAILED(hr = args.text(0, text))) return hr;
+        if (FAILED(hr = recordCall(args, id == dispid::kPlay ? L"Play" : L"Think", {text})))
+            return hr;
+        if (!loaded_) return unloaded();
+        return request(result);
+    }
+    case dispid::kSpeak: {
+        // Speak([Text], [Url])
+        if (FAILED(hr = args.needCount(0, 2))) return hr;
+        std::vector<JournalValue> values;
+        for (unsigned i = 0; i < 2; ++i) {
+            if (!args.has(i)) continue;
+            std::wstring text;
+            if (FAILED(hr = args.text(i, text))) return hr;
+            values.push_back(text);
+        }
+        if (FAILED(hr = recordCall(args, L"Speak", values))) return hr;
+        if (!loaded_) return unloaded();
+        return request(result);
+    }
+    case dispid::kMoveTo: {
+        // MoveTo(x, y, [Speed])
+        if (FAILED(hr = args.needCount(2, 3))) return hr;
+        short x = 0, y = 0;
+        if (FAILED(hr = args.int16(0, x)) || FAILED(hr = args.int16(1, y))) return hr;
+        std::vector<JournalValue> values{static_cast<long>(x), static_cast<long>(y)};
+        if (args.has(2)) {
+            long speed = 0;
+            if (FAILED(hr = args.int32(2, speed))) return hr;
+            values.push_back(speed);
+        }
+        if (FAILED(hr = recordCall(args, L"MoveTo", values))) return hr;
+        if (!loaded_) return unloaded();
+        return request(result);
+    }
+    case dispid::kShow:
+    case dispid::kStop: {
+        // Show([Fast]) and Stop([Request]); a passed argument is journaled as
+        // given so a test sees that it was passed.
+        if (FAILED(hr = args.needCount(0, 1))) return hr;
+        std::vector<JournalValue> values;
+        if (args.has(0)) {
+            std::wstring given;
+            if (FAILED(hr = args.text(0, given))) given = L"<object>";
+            values.push_back(given);
+        }
+        bool show = id == dispid::kShow;
+        if (FAILED(hr = recordCall(args, show ? L"Show" : L"Stop", values))) return hr;
+        if (!loaded_) return unloaded();
+        if (show) return request(result);
+        return S_OK;
+    }
+    default:
+        return DISP_E_MEMBERNOTFOUND;
+    }
+}
+
+}  // namespace standin

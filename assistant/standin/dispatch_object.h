@@ -1,0 +1,80 @@
+#pragma once
+// Base of every object of the stand-in: reference counting, QueryInterface over
+// a fixed set of interface identifiers, and late binding by name from a member
+// table (GetIDsOfNames is case-insensitive, as the platform's is). Each object
+// journals its calls under its own object name and may be told to fail a member
+// through AGENT_STANDIN_FAIL (see recordCall).
+#include <windows.h>
+#include <oaidl.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "invoke_args.h"
+#include "journal.h"
+
+namespace standin {
+
+enum class Access { Method, Get, Put };
+
+struct Member {
+    enum Kind : unsigned { kMethod = 1, kGet = 2, kPut = 4 };
+    const wchar_t* name;
+    DISPID id;
+    unsigned kinds;
+};
+
+class DispatchObject : public IDispatch {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
+                                     DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
+                                     UINT* argError) override;
+
+protected:
+    DispatchObject(const wchar_t* objectName, std::vector<Member> members,
+                   std::initializer_list<IID> interfaces);
+    virtual ~DispatchObject();
+
+    virtual HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args,
+                                 VARIANT* result) = 0;
+    // For objects that expose more than their IDispatch (the control's
+    // connection-point container).
+    virtual HRESULT queryOther(REFIID, void** out) {
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+
+    // Journal the call, then apply an injected failure if one is asked for.
+    HRESULT recordCall(const InvokeArgs& args, const wchar_t* member,
+                       const std::vector<JournalValue>& values);
+    HRESULT recordPut(const InvokeArgs& args, const wchar_t* member, const JournalValue& value);
+    HRESULT recordGet(const InvokeArgs& args, const wchar_t* member);
+
+    const wchar_t* objectName() const { return objectName_; }
+
+private:
+    HRESULT injectedFailure(const InvokeArgs& args, const wchar_t* member) const;
+
+    LONG references_ = 1;
+    const wchar_t* objectName_;
+    std::vector<Member> members_;
+    std::vector<IID> interfaces_;
+};
+
+// Helpers for results.
+void returnDispatch(VARIANT* result, IDispatch* object);  // takes over the reference
+void returnInt16(VARIANT* result, short value);
+void returnInt32(VARIANT* result, long value);
+void returnBoolean(VARIANT* result, bool value);
+void returnText(VARIANT* result, const std::wstring& value);
+
+}  // namespace standin

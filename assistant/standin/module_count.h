@@ -1,0 +1,12 @@
+#pragma once
+// Live objects and class-factory locks of this server, for DllCanUnloadNow.
+#include <windows.h>
+
+namespace standin {
+
+void objectCreated();
+void objectDestroyed();
+void lockServer(bool lock);
+bool serverInUse();
+
+}  // namespace standin

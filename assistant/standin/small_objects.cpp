@@ -1,0 +1,68 @@
+#include "small_objects.h"
+
+#include "agent_ids.h"
+
+namespace standin {
+
+namespace {
+LONG lastRequestId = 0;
+}
+
+Request::Request()
+    : DispatchObject(L"Request",
+                     {{L"ID", dispid::kRequestId, Member::kGet},
+                      {L"Status", dispid::kRequestStatus, Member::kGet}},
+                     {kIAgentCtlRequest}),
+      id_(InterlockedIncrement(&lastRequestId)) {}
+
+HRESULT Request::invokeMember(DISPID id, Access, const InvokeArgs& args, VARIANT* result) {
+    if (HRESULT hr = args.needCount(0, 0); FAILED(hr)) return hr;
+    // Status 0: the request is complete; the stand-in does everything at once.
+    returnInt32(result, id == dispid::kRequestId ? id_ : 0);
+    return S_OK;
+}
+
+Command::Command(std::wstring name, std::wstring caption)
+    : DispatchObject(L"Command", {{L"Caption", dispid::kCommandCaption, Member::kGet}},
+                     {kIAgentCtlCommand, kIAgentCtlCommandEx}),
+      name_(std::move(name)),
+      caption_(std::move(caption)) {}
+
+HRESULT Command::invokeMember(DISPID, Access, const InvokeArgs& args, VARIANT* result) {
+    if (HRESULT hr = args.needCount(0, 0); FAILED(hr)) return hr;
+    returnText(result, caption_);
+    return S_OK;
+}
+
+UserInput::UserInput(std::wstring name)
+    : DispatchObject(L"UserInput", {{L"Name", dispid::kUserInputName, Member::kGet}},
+                     {kIAgentCtlUserInput}),
+      name_(std::move(name)) {}
+
+HRESULT UserInput::invokeMember(DISPID, Access, const InvokeArgs& args, VARIANT* result) {
+    if (HRESULT hr = args.needCount(0, 0); FAILED(hr)) return hr;
+    returnText(result, name_);
+    return S_OK;
+}
+
+PropertySheet::PropertySheet()
+    : DispatchObject(L"PropertySheet",
+                     {{L"Visible", dispid::kVisible, Member::kGet | Member::kPut}},
+                     {kIAgentCtlPropertySheet}) {}
+
+HRESULT PropertySheet::invokeMember(DISPID, Access access, const InvokeArgs& args,
+                                    VARIANT* result) {
+    if (HRESULT hr = args.needCount(0, 0); FAILED(hr)) return hr;
+    if (access == Access::Put) {
+        bool visible = false;
+        if (HRESULT hr = args.putBoolean(visible); FAILED(hr)) return hr;
+        if (HRESULT hr = recordPut(args, L"Visible", visible); FAILED(hr)) return hr;
+        visible_ = visible;
+        return S_OK;
+    }
+    if (HRESULT hr = recordGet(args, L"Visible"); FAILED(hr)) return hr;
+    returnBoolean(result, visible_);
+    return S_OK;
+}
+
+}  // namespace standin

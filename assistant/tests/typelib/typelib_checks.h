@@ -1,0 +1,13 @@
+#pragma once
+
+#include "check.h"
+
+#include <windows.h>
+#include <oaidl.h>
+
+namespace gesticon::typelib_check {
+
+// Checks `library` against every row of the type library's tables.
+void checkTypeLibrary(Checks& checks, ITypeLib* library, SYSKIND syskind, const std::string& label);
+
+}  // namespace gesticon::typelib_check

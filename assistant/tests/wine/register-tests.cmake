@@ -1,0 +1,36 @@
+# The Wine tests of Gesticon, added to CTest by the assistant's native build.
+# All of them run in one prefix under the build folder, prepared once per run
+# by a fixture test, and hold the "wineprefix" lock so they never overlap.
+if(NOT GESTICON_WIN64_DIR)
+  return()
+endif()
+
+set(_wine_tests_dir ${CMAKE_CURRENT_LIST_DIR})
+set(GESTICON_WINE_PREFIX ${CMAKE_BINARY_DIR}/assistant/wine-prefix
+    CACHE INTERNAL "Wine prefix shared by Gesticon's Wine tests")
+set(_run ${_wine_tests_dir}/run-in-prefix ${GESTICON_WINE_PREFIX})
+set(_run_on_screen ${_wine_tests_dir}/run-in-prefix --screen ${GESTICON_WINE_PREFIX})
+set(_around ${_wine_tests_dir}/regsvr-around ${GESTICON_WINE_PREFIX})
+
+add_test(NAME gesticon.wine.prefix
+  COMMAND ${CMAKE_SOURCE_DIR}/assistant/wine/make-prefix ${CMAKE_BINARY_DIR} ${GESTICON_WINE_PREFIX})
+set_tests_properties(gesticon.wine.prefix PROPERTIES
+  FIXTURES_SETUP GesticonWinePrefix RESOURCE_LOCK wineprefix TIMEOUT 300)
+
+function(gesticon_wine_test name)
+  add_test(NAME ${name} COMMAND ${ARGN})
+  set_tests_properties(${name} PROPERTIES
+    FIXTURES_REQUIRED GesticonWinePrefix RESOURCE_LOCK wineprefix TIMEOUT 300)
+endfunction()
+
+gesticon_wine_test(gesticon.wine.standin ${_run} ${GESTICON_WIN64_DIR}/standin_check.exe)
+gesticon_wine_test(gesticon.wine.client ${_run_on_screen} ${GESTICON_WIN64_DIR}/gesticon_client.exe)
+gesticon_wine_test(gesticon.wine.vbscript ${_run_on_screen} cscript //nologo ${_wine_tests_dir}/gesticon_client.vbs)
+gesticon_wine_test(gesticon.wine.jscript ${_run_on_screen} cscript //nologo ${_wine_tests_dir}/gesticon_client.js)
+gesticon_wine_test(gesticon.wine.invoke_fuzz ${_run} ${GESTICON_WIN64_DIR}/invoke_fuzz.exe)
+gesticon_wine_test(gesticon.wine.object_churn ${_run} ${GESTICON_WIN64_DIR}/object_churn.exe)
+gesticon_wine_test(gesticon.wine.control_missing
+  ${_around} "C:\\windows\\msagent\\AgentStandIn.dll"
+  ${GESTICON_WIN64_DIR}/gesticon_client.exe control-missing)
+gesticon_wine_test(gesticon.wine.unregistration
+  ${_wine_tests_dir}/check-unregistration ${GESTICON_WINE_PREFIX} ${GESTICON_WIN64_DIR}/registry_check.exe)

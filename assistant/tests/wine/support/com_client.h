@@ -1,0 +1,64 @@
+#pragma once
+// Late-bound calls from a test client, the way a script host makes them:
+// GetIDsOfNames, then Invoke with the arguments in call order.
+#include <windows.h>
+#include <oaidl.h>
+
+#include <string>
+#include <vector>
+
+namespace wine_tests {
+
+// A VARIANT that frees what it holds.
+class Var {
+public:
+    Var() { VariantInit(&v_); }
+    Var(const Var& other) { VariantInit(&v_); VariantCopy(&v_, const_cast<VARIANT*>(&other.v_)); }
+    Var& operator=(const Var& other) {
+        if (this != &other) { VariantClear(&v_); VariantCopy(&v_, const_cast<VARIANT*>(&other.v_)); }
+        return *this;
+    }
+    ~Var() { VariantClear(&v_); }
+    VARIANT* get() { return &v_; }
+    const VARIANT& ref() const { return v_; }
+    VARTYPE type() const { return V_VT(&v_); }
+
+    static Var text(const std::wstring& value);
+    static Var int16(short value);
+    static Var int32(long value);
+    static Var boolean(bool value);
+    static Var refInt16(short* target);
+    static Var refInt32(long* target);
+    static Var refVariant(VARIANT* target);
+
+private:
+    VARIANT v_;
+};
+
+// What a failed call reported: the effective code (EXCEPINFO's scode for
+// DISP_E_EXCEPTION) and the description/source from EXCEPINFO or IErrorInfo.
+struct CallResult {
+    HRESULT invokeResult = S_OK;
+    HRESULT code = S_OK;
+    std::wstring description;
+    std::wstring source;
+    Var value;
+    bool ok() const { return SUCCEEDED(code); }
+};
+
+CallResult callMethod(IDispatch* object, const wchar_t* name, std::vector<Var> args = {});
+CallResult getProperty(IDispatch* object, const wchar_t* name);
+CallResult putProperty(IDispatch* object, const wchar_t* name, Var value);
+// The same with a dispatch identifier and raw flags, for callers that want to
+// pass something a script host would not.
+CallResult invokeRaw(IDispatch* object, DISPID id, WORD flags, std::vector<Var> args,
+                     bool asPut);
+
+DISPID dispatchId(IDispatch* object, const wchar_t* name);
+
+// Creates an object by programmatic identifier; returns the HRESULT.
+HRESULT createByProgId(const wchar_t* progId, IDispatch** out);
+
+std::string narrow(const std::wstring& text);
+
+}  // namespace wine_tests
