@@ -26,6 +26,10 @@ public:
     virtual bool eof() = 0;
     // The text the bound box shows for the current record.
     virtual QString boxText(Box box) = 0;
+    // The report has stopped walking (its file is written or has failed),
+    // before any message: a source that held back showing each film during
+    // the walk shows the one it stopped on now.
+    virtual void walkFinished() {}
 };
 
 // The program's message box: modal, OK button only, no icon. The report goes

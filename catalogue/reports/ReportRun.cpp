@@ -13,6 +13,7 @@ ReportOutcome runReport(ReportSource& source, ReportDialogs& dialogs, ReportOpen
     }
 
     const FileResult file = writeFile();
+    source.walkFinished();
     StepFailure failure = file.failure;
     if (!failure) {
         dialogs.showMessage(file.doneMessage, kMessageTitle);

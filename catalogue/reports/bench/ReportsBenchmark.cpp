@@ -1,52 +1,82 @@
-// Prints how long each report takes over a generated catalogue, from the
-// command to its closing message, and the peak memory of the process. The
-// catalogue costs no memory per film, so a growing peak would be the
-// report's own doing. Usage: reports-benchmark [films...] (default 32767 100000)
-
-#include "FakeCatalogue.h"
-#include "ListingReport.h"
+// Figures of the report commands on the real main window over generated
+// catalogues: from the menu command to its closing message, median of
+// several runs, for each listing and the statistics report, with the peak
+// memory of the process before and after. A report holds only the line it
+// is writing, so the peak should not grow with the reports; what the
+// catalogue itself holds (its record set, rebuilt by each re-query) is in
+// the figure before.
+// Usage: bench-reports [films...] (default 32767 100000)
+#include "BenchCatalogue.h"
+#include "Form1.h"
+#include "ListingDefinition.h"
+#include "ReportCommands.h"
+#include "ReportPorts.h"
+#include "ScriptedDialogs.h"
 #include "StatisticsReport.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 using namespace catalogue;
 
 namespace {
 
-class SilentDialogs final : public ReportDialogs {
-public:
-    void showMessage(QStringView, QStringView) override {}
-};
-
 class NoViewer final : public ReportOpener {
 public:
     StepFailure openReport(const QString&) override { return std::nullopt; }
 };
 
-long peakMemoryKiB()
+double peakMemoryMiB()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+    return double(usage.ru_maxrss) / 1024.0;
 }
 
-double medianMilliseconds(int runs, const std::function<void()>& report)
+struct Figures {
+    double medianMs;
+    QString message;
+};
+
+// Runs the menu item `runs` times; each time counts until its message is shown.
+Figures runFromMenu(Form1& form, testing::ScriptedDialogs& dialogs, const QString& item, int runs)
+{
+    std::vector<double> times;
+    QElapsedTimer timer;
+    double untilMessage = 0;
+    dialogs.onMessage = [&](const QString&) { untilMessage = double(timer.nsecsElapsed()) / 1e6; };
+    for (int i = 0; i < runs; ++i) {
+        dialogs.messages.clear();
+        timer.start();
+        form.menuItem(item)->trigger();
+        times.push_back(untilMessage);
+    }
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], dialogs.messages.value(0)};
+}
+
+// The share of a report that is the store's: rebuilding the record set in
+// the report's order.
+double medianRequeryMs(Form1& form, const QString& recordSource, int runs)
 {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
+        const auto pause = form.binding().pause();
         QElapsedTimer timer;
         timer.start();
-        report();
-        times.push_back(timer.nsecsElapsed() / 1e6);
+        form.Data1().setRecordSource(recordSource);
+        form.Data1().Refresh();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
@@ -56,37 +86,49 @@ double medianMilliseconds(int runs, const std::function<void()>& report)
 
 int main(int argc, char** argv)
 {
+    QApplication app(argc, argv);
     std::vector<qint64> sizes;
     for (int i = 1; i < argc; ++i)
-        sizes.push_back(std::atoll(argv[i]));
+        sizes.push_back(QByteArray(argv[i]).toLongLong());
     if (sizes.empty())
         sizes = {32767, 100000};
-
-    QTemporaryDir folder;
-    QDir::setCurrent(folder.path());
-    SilentDialogs dialogs;
-    NoViewer viewer;
-    const SummaryCaptions captions{QStringLiteral("1P."), QStringLiteral("01:30:00"),
-                                   QStringLiteral("01:30:00"), QStringLiteral("0,06")};
     constexpr int kRuns = 5;
 
-    std::printf("reports over a generated catalogue, median of %d runs, ms\n", kRuns);
-    std::printf("peak memory before: %ld KiB\n", peakMemoryKiB());
+    std::printf("report commands on the main window, menu command to message, median of %d runs\n", kRuns);
     for (const qint64 films : sizes) {
-        for (const ListingDefinition& listing : listingDefinitions()) {
-            const double ms = medianMilliseconds(kRuns, [&] {
-                catalogue::testing::GeneratedCatalogue catalogue(films);
-                writeListingReport(listing, catalogue, dialogs, viewer);
-            });
-            std::printf("%7lld films  %-18s %8.1f ms  peak %ld KiB\n", static_cast<long long>(films),
-                        qPrintable(listing.menuItem.toString()), ms, peakMemoryKiB());
+        QTemporaryDir folder;
+        QDir::setCurrent(folder.path());
+        bench::writeBenchCatalogue(QStringLiteral("Peliculas.mdb"), films);
+        auto opened = DataControl::open();
+        testing::ScriptedDialogs dialogs;
+        Form1 form(*opened.control, dialogs);
+        NoViewer viewer;
+        attachReportCommands(form, viewer);
+        // The window's own re-ordering, so that the figure before holds a record
+        // set being rebuilt, as every report's re-query does.
+        form.Data1().setRecordSource(QStringLiteral("select * FROM [Pelis] ORDER BY [titulo] ASC"));
+        form.Data1().Refresh();
+        const double before = peakMemoryMiB();
+
+        QStringList items;
+        for (const ListingDefinition& listing : listingDefinitions())
+            items << listing.menuItem.toString();
+        items << QStringLiteral("estadis");
+        for (const QString& item : items) {
+            const Figures figures = runFromMenu(form, dialogs, item, kRuns);
+            const ListingDefinition* listing = findListing(item);
+            const QString file = listing ? listing->fileName.toString() : kStatisticsFileName.toString();
+            const double requery = listing
+                    ? medianRequeryMs(form, listing->recordSource.toString(), kRuns)
+                    : medianRequeryMs(form, QStringLiteral("select * FROM [Pelis] ORDER BY [duración] ASC"), kRuns)
+                            + medianRequeryMs(form, QStringLiteral("select * FROM [Pelis] ORDER BY [totalcds] DESC"), kRuns);
+            std::printf("%7lld films  %-18s median %6.1f ms (re-query %5.1f)  file %5.1f MB  peak %6.1f MB  (%s)\n",
+                        static_cast<long long>(films), qPrintable(item), figures.medianMs, requery,
+                        double(QFileInfo(file).size()) / (1024.0 * 1024.0), peakMemoryMiB(),
+                        qPrintable(figures.message));
         }
-        const double ms = medianMilliseconds(kRuns, [&] {
-            catalogue::testing::GeneratedCatalogue catalogue(films);
-            writeStatisticsReport(catalogue, captions, dialogs, viewer);
-        });
-        std::printf("%7lld films  %-18s %8.1f ms  peak %ld KiB\n", static_cast<long long>(films),
-                    "estadis", ms, peakMemoryKiB());
+        std::printf("%7lld films  peak memory before the reports %6.1f MB, after %6.1f MB\n",
+                    static_cast<long long>(films), before, peakMemoryMiB());
     }
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "QtTestPrinting.h"
+#include "QtPrinting.h"
 #include "GeneralNumber.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "QtTestPrinting.h"
+#include "QtPrinting.h"
 #include "FakeCatalogue.h"
 #include "JoinedText.h"
 #include "ListingReport.h"

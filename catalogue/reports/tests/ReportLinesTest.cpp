@@ -1,4 +1,4 @@
-#include "QtTestPrinting.h"
+#include "QtPrinting.h"
 #include "ListingDefinition.h"
 #include "ReportLines.h"
 

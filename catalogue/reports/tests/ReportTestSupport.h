@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QtTestPrinting.h"
+#include "QtPrinting.h"
 #include "ReportPorts.h"
 
 #include <QByteArray>

@@ -1,4 +1,4 @@
-#include "QtTestPrinting.h"
+#include "QtPrinting.h"
 #include "ReportTestSupport.h"
 #include "ReportViewer.h"
 

@@ -1,4 +1,4 @@
-#include "QtTestPrinting.h"
+#include "QtPrinting.h"
 #include "FakeCatalogue.h"
 #include "ReportTestSupport.h"
 #include "StatisticsReport.h"

@@ -2,23 +2,14 @@
 // For tests: a catalogue file in a fresh temporary folder, filled with the given films.
 #include "CatalogueDatabase.h"
 #include "DataControl.h"
+#include "QtPrinting.h"
 
 #include <QTemporaryDir>
 
-#include <ostream>
 #include <stdexcept>
 
 #include <memory>
 #include <vector>
-
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& list, std::ostream* os)
-{
-    *os << '[' << list.join(QStringLiteral(", ")).toStdString() << ']';
-}
 
 namespace catalogue::testing {
 

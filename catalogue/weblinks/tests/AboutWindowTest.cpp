@@ -2,6 +2,7 @@
 #include "ContactLinks.h"
 #include "LinkOpener.h"
 #include "RuleLine.h"
+#include "WebLinksTesting.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -10,29 +11,13 @@
 #include <QTest>
 
 using namespace catalogue;
+using namespace catalogue::testing;
 
 namespace {
-
-// Keeps every link handed over, with the window it was handed from.
-class RecordingLinkOpener final : public LinkOpener {
-public:
-    void openLink(const QString& link, QWidget* owner) override { opened.append({link, owner}); }
-    QList<QPair<QString, QWidget*>> opened;
-};
 
 QRect twipsRect(int left, int top, int width, int height)
 {
     return {left / 15, top / 15, width / 15, height / 15};
-}
-
-QList<Form2*> openAboutWindows()
-{
-    QList<Form2*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* form = qobject_cast<Form2*>(widget); form && form->isVisible())
-            windows << form;
-    }
-    return windows;
 }
 
 } // namespace
