@@ -2,18 +2,24 @@
 # Sourced by the test scripts; each test gets its own server and folder.
 set -euo pipefail
 
+# The server picks a free display itself (-displayfd), so tests that run at
+# the same time never end up sharing one server.
 start_x() {
-  for display in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$display"
-    for _ in $(seq 50); do
+  local display_file
+  display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    if [ -s "$display_file" ]; then
+      export DISPLAY=":$(head -n1 "$display_file")"
+      rm -f "$display_file"
       xdpyinfo >/dev/null 2>&1 && return 0
-      sleep 0.1
-    done
-    kill "$xvfb_pid" 2>/dev/null || true
+      break
+    fi
+    sleep 0.1
   done
+  rm -f "$display_file"
+  kill "$xvfb_pid" 2>/dev/null || true
   echo "no X display could be started" >&2
   return 1
 }
