@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string>
+#include <string_view>
 
 namespace catalogue {
 
@@ -29,17 +31,33 @@ void RecordSet::rebuild(const RecordSourceOrder& order)
     std::vector<std::size_t> sequence(current.size());
     std::iota(sequence.begin(), sequence.end(), std::size_t{0});
     const std::size_t termCount = order.terms.size();
-    std::vector<QByteArray> keys(current.size() * termCount);
+    // All keys in one buffer: a key per row and term would cost an allocation
+    // each, and a two-term order of a large catalogue would double the memory.
+    // The buffer is reserved for the longest keys the texts can give; pages
+    // that stay unused are never touched, so they cost no memory.
+    std::string keyBytes;
+    std::size_t keyBytesBound = 0;
+    for (const StoredRow& row : current)
+        for (const SortTerm& term : order.terms)
+            keyBytesBound += row.values.utf8(term.field).size() * 4 + 9;
+    keyBytes.reserve(keyBytesBound);
+    std::vector<std::size_t> keyStarts(current.size() * termCount + 1, 0);
     for (std::size_t i = 0; i < current.size(); ++i)
         for (std::size_t t = 0; t < termCount; ++t) {
             const Field f = order.terms[t].field;
-            keys[i * termCount + t] = sortKey(f, current[i].values.utf8(f));
+            const QByteArray key = sortKey(f, current[i].values.utf8(f));
+            keyBytes.append(key.constData(), std::size_t(key.size()));
+            keyStarts[i * termCount + t + 1] = keyBytes.size();
         }
+    const auto keyOf = [&](std::size_t row, std::size_t term) {
+        const std::size_t k = row * termCount + term;
+        return std::string_view(keyBytes).substr(keyStarts[k], keyStarts[k + 1] - keyStarts[k]);
+    };
     // Rows with equal keys keep the order of addition, the order of their rowids.
     std::sort(sequence.begin(), sequence.end(), [&](std::size_t a, std::size_t b) {
         for (std::size_t t = 0; t < termCount; ++t) {
-            const QByteArray& ka = keys[a * termCount + t];
-            const QByteArray& kb = keys[b * termCount + t];
+            const std::string_view ka = keyOf(a, t);
+            const std::string_view kb = keyOf(b, t);
             if (ka == kb)
                 continue;
             return order.terms[t].descending ? kb < ka : ka < kb;
