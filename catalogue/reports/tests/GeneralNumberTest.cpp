@@ -26,5 +26,15 @@ TEST(GeneralNumber, UsesTheLocaleSeparatorAndAtMostFifteenDigits)
               "1234567.5");
 }
 
+TEST(GeneralNumber, TakesOnlyTheDecimalSeparatorFromTheLocale)
+{
+    // Swedish writes its minus as U+2212 and its exponent as "×10^".
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    EXPECT_EQ(generalNumber(-0.5, swedish), "-0,5");
+    EXPECT_EQ(generalNumber(1e-5, swedish), "1E-05");
+    EXPECT_EQ(generalNumber(-1e20, swedish), "-1E+20");
+    EXPECT_EQ(generalNumber(1e-5, QLocale::c()), "1E-05");
+}
+
 } // namespace
 } // namespace catalogue
