@@ -29,7 +29,7 @@ xdotool type --delay 40 "o'brien"
 keys Return
 wait_closed "$prompt"
 found=$(wait_dialog 'Brisvel')
-import -window root -crop 700x420+0+0 "$build/screenshots/cintario-keyboard-search.png"
+screenshot "$build/screenshots/cintario-keyboard-search.png" 700x420+0+0
 keys Return
 wait_closed "$found"
 focus_main_window

@@ -28,6 +28,8 @@ mkdir "$work/viewer"
 cat > "$work/viewer/xdg-open" <<'STUB'
 #!/bin/sh
 printf '%s|%s\n' "$PWD" "$*" >> "$VIEWER_LOG"
+# A viewer stays open; the program must not wait for it.
+sleep 20
 STUB
 chmod +x "$work/viewer/xdg-open"
 export VIEWER_LOG="$work/viewer/started"
@@ -37,7 +39,7 @@ start_x
 start_cintario "$build/catalogue/app/cintario"
 keys ctrl+k
 sleep 0.5
-import -window root -crop 700x420+0+0 "$build/screenshots/cintario-keyboard-listing.png"
+screenshot "$build/screenshots/cintario-keyboard-listing.png" 700x420+0+0
 [ ! -e "$VIEWER_LOG" ] || { echo "the viewer started before the message was closed" >&2; exit 1; }
 keys Return
 for _ in $(seq 50); do

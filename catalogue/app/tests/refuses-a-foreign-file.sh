@@ -12,7 +12,7 @@ before=$(sha256sum Peliculas.mdb)
 
 start_x
 start_cintario "$build/catalogue/app/cintario"
-import -window root "$build/screenshots/cintario-foreign-file.png"
+screenshot "$build/screenshots/cintario-foreign-file.png"
 keys Return
 wait_for_exit
 status=0

@@ -12,8 +12,7 @@ cd "$work"
 
 start_x
 start_cintario "$build/catalogue/app/cintario"
-mkdir -p "$(dirname "$shot")"
-import -window root -crop 520x330+0+0 "$shot"
+screenshot "$shot" 520x330+0+0
 
 # The summary figures are green and the frame lines yellow, on black.
 share() { convert "$shot" -fuzz 8% -fill white -opaque "$1" -fill black +opaque white -format '%[fx:mean]' info:; }

@@ -90,3 +90,13 @@ wait_for_exit() {
   echo "the program did not end" >&2
   return 1
 }
+
+# Saves the screen, or the part given as WIDTHxHEIGHT+X+Y, to a PNG file.
+screenshot() {
+  mkdir -p "$(dirname "$1")"
+  if [ -n "${2:-}" ]; then
+    import -window root -crop "$2" "$1"
+  else
+    import -window root "$1"
+  fi
+}
