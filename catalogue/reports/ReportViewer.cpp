@@ -4,6 +4,8 @@
 
 #ifdef Q_OS_WIN
 #include "StartMinimizedWin.h"
+
+#include <QDir>
 #else
 #include <QProcess>
 #endif
@@ -26,7 +28,8 @@ StepFailure openReportInNotepad(const QString& fileName)
     const std::wstring commandLine = notepadCommandLine(fileName).toStdWString();
     if (!startMinimizedWithFocus(commandLine))
         return QStringLiteral("No Se Puede Abrir El Bloc De Notas... El Informe %1 Está En La "
-                              "Carpeta Del Programa...").arg(fileName);
+                              "Carpeta %2...")
+                .arg(fileName, QDir::toNativeSeparators(QDir::currentPath()));
 #else
     const ViewerCommand viewer = desktopViewerCommand(fileName);
     QProcess::startDetached(viewer.program, viewer.arguments);

@@ -1,5 +1,7 @@
 #include "BoundBox.h"
 
+#include <QMouseEvent>
+
 namespace catalogue {
 
 BoundBox::BoundBox(Field field, QWidget* parent) : QLineEdit(parent), field_(field)
@@ -10,7 +12,9 @@ BoundBox::BoundBox(Field field, QWidget* parent) : QLineEdit(parent), field_(fie
 void BoundBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QLineEdit::mouseDoubleClickEvent(event);
-    emit doubleClicked();
+    // As on Windows, only the left button double-clicks.
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
 }
 
 } // namespace catalogue

@@ -25,10 +25,12 @@ class WebLinkCommandsTest : public QObject {
     };
 
 private slots:
-    void theShownFilmIsSearchedByDoubleClick()
+    void theShownFilmIsSearchedByALeftDoubleClick()
     {
         Window w;
+        QTest::mouseDClick(w.fixture.form.box(Field::Titulo), Qt::RightButton);
         QTest::mouseDClick(w.fixture.form.box(Field::Titulo), Qt::LeftButton);
+        QTest::mouseDClick(w.fixture.form.box(Field::Director), Qt::MiddleButton);
         QTest::mouseDClick(w.fixture.form.box(Field::Director), Qt::LeftButton);
         QWidget* form1 = &w.fixture.form;
         QCOMPARE(w.links.opened,
