@@ -9,9 +9,7 @@ source "$(dirname "$0")/xvfb-session.sh"
 build="$1"
 expected="$2"
 report=Peliculas_Ordenadas_Por_Titulo.TxT
-work=$(mktemp -d)
-trap 'stop_x; rm -rf "$work"' EXIT
-cd "$work"
+enter_work_folder
 
 # The catalogue the expected reports were written for.
 sqlite3 Peliculas.mdb <<'SQL'

@@ -4,9 +4,7 @@
 # Usage: refuses-a-foreign-file.sh BUILD_DIR
 source "$(dirname "$0")/xvfb-session.sh"
 build="$1"
-work=$(mktemp -d)
-trap 'stop_x; rm -rf "$work"' EXIT
-cd "$work"
+enter_work_folder
 printf 'Lista de la compra\r\nleche\r\n' > Peliculas.mdb
 before=$(sha256sum Peliculas.mdb)
 

@@ -5,9 +5,7 @@
 source "$(dirname "$0")/xvfb-session.sh"
 build="$1"
 shot="$2"
-work=$(mktemp -d)
-trap 'stop_x; rm -rf "$work"' EXIT
-cd "$work"
+enter_work_folder
 "$build/catalogue/store/make-demo-catalogue" Peliculas.mdb >/dev/null
 
 start_x

@@ -24,6 +24,13 @@ start_x() {
   return 1
 }
 
+# A fresh folder to run in ($work), removed with the X server when the test ends.
+enter_work_folder() {
+  work=$(mktemp -d)
+  trap 'stop_x; rm -rf "$work"' EXIT
+  cd "$work"
+}
+
 stop_x() {
   [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
