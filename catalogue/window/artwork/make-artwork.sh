@@ -2,7 +2,8 @@
 # Draws the catalogue's artwork with ImageMagick and writes it next to this
 # script: the logo (a film reel with "^B^", 65 x 66 JPEG, shown on black in
 # the main and the about window), the about window's 16-colour icon
-# (32 x 32 and 16 x 16) and PNG copies of the icon's two sizes.
+# (32 x 32 and 16 x 16), PNG copies of the icon's two sizes, and the program
+# icon at the sizes desktops use (program-SIZE.png, program.ico).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 tmp="$(mktemp -d)"
@@ -36,8 +37,8 @@ convert -size 260x264 xc:black \
   -fill black -draw "rectangle 212,116 222,134" -draw "rectangle 232,116 242,134" \
   -draw "rectangle 252,116 259,134" \
   -font "$font" -pointsize 78 -fill '#ffff00' -stroke '#806000' -strokewidth 2 \
-  -gravity south -annotate +0-4 '^B^' \
-  -resize 65x66\! -strip -quality 92 -sampling-factor 1x1 "$here/logo.jpg"
+  -gravity south -annotate +0-4 '^B^' "$tmp/logo.miff"
+convert "$tmp/logo.miff" -resize 65x66\! -strip -quality 92 -sampling-factor 1x1 "$here/logo.jpg"
 
 # Icon: the reel alone, reduced to 16 colours at each size.
 for size in 32 16; do
@@ -46,3 +47,23 @@ for size in 32 16; do
     -strip "PNG8:$here/about-$size.png"
 done
 convert "$here/about-32.png" "$here/about-16.png" -type Palette -colors 16 "$here/about.ico"
+
+# Program icon (desktop menus, the Windows program and its shortcut): the logo
+# on a black square with rounded corners; at 32 pixels and below the reel
+# alone, as "^B^" could not be read there.
+convert "$tmp/logo.miff" -gravity center -background black -extent 264x264 "$tmp/logo-square.miff"
+icons=()
+for size in 16 24 32 48 64 128 256; do
+  if [ "$size" -le 32 ]; then
+    reel $(( size * 8 )) "$tmp/program-source.png"
+  else
+    cp "$tmp/logo-square.miff" "$tmp/program-source.png"
+  fi
+  corner=$(( size / 8 ))
+  convert "$tmp/program-source.png" -resize "${size}x${size}" \
+    \( -size "${size}x${size}" xc:none -fill white \
+       -draw "roundrectangle 0,0 $(( size - 1 )),$(( size - 1 )) $corner,$corner" \) \
+    -compose DstIn -composite -strip "PNG32:$here/program-$size.png"
+  icons+=("$here/program-$size.png")
+done
+convert "${icons[@]}" "$here/program.ico"
