@@ -5,7 +5,10 @@
 #include "Form1.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
 namespace catalogue {
 
@@ -25,6 +28,17 @@ int runProgram(const std::function<void(Form1&)>& shown)
     if (shown)
         QTimer::singleShot(0, &form1, [&] { shown(form1); });
     return QApplication::exec();
+}
+
+bool useSpanishQtTexts()
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        && QCoreApplication::installTranslator(translator))
+        return true;
+    delete translator;
+    return false;
 }
 
 } // namespace catalogue

@@ -7,5 +7,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cintario"));
+    catalogue::useSpanishQtTexts();
     return catalogue::runProgram();
 }
