@@ -11,15 +11,7 @@ enter_work_folder
 start_x
 start_cintario "$build/catalogue/app/cintario"
 
-keys alt+a
-xdotool type --delay 40 '30'; keys Tab
-xdotool type --delay 40 'Fast & Furious'; keys Tab
-xdotool type --delay 40 '1:45:00'; keys Tab
-xdotool type --delay 40 'DvD-Rip'; keys Tab
-xdotool type --delay 40 "Pat O'Brien"; keys Tab
-xdotool type --delay 40 '2'; keys Tab Tab
-xdotool type --delay 40 'XviD'
-keys alt+g
+add_film 30 'Fast & Furious' '1:45:00' 'DvD-Rip' "Pat O'Brien" 2 XviD
 keys ctrl+f
 keys ctrl+b
 prompt=$(wait_dialog 'Buscas')

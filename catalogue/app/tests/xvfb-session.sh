@@ -54,6 +54,23 @@ keys() {
   done
 }
 
+# Adds a film from the keyboard: Alt+A, the seven fields typed in the order of
+# the window (number, title, running time, kind, director, CDs, codec; the
+# navigation bar's tab stop before the codec is passed), Alt+G.
+add_film() {
+  local fields=("$@") i
+  keys alt+a
+  for i in 0 1 2 3 4 5 6; do
+    xdotool type --delay 60 "${fields[$i]}"
+    case $i in
+      5) keys Tab Tab ;;
+      6) ;;
+      *) keys Tab ;;
+    esac
+  done
+  keys alt+g
+}
+
 # Waits for a dialog of the program (a window other than the main one whose
 # name matches) and gives it the focus; prints its id.
 wait_dialog() {
