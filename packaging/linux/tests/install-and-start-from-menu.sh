@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# The Debian package as a user meets it: installed with apt-get (as root, as CI
+# runs), started by an unprivileged user in a fresh home through the command
+# of its menu entry, in a real X server. The window must appear and the
+# catalogue must be made in "Películas" of the user's documents, not in the
+# folder the menu started in; started from a terminal, the installed program
+# keeps to the current folder. The package is removed again at the end.
+# Usage: install-and-start-from-menu.sh BUILD_DIR      (as root)
+source "$(dirname "$0")/../../../catalogue/app/tests/xvfb-session.sh"
+build="$(cd "$1" && pwd)"
+[ "$(id -u)" = 0 ] || { echo "this test installs a package: run it as root" >&2; exit 1; }
+deb=$(ls "$build"/cintario_*_*.deb)
+apt() { DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 -y -qq "$@"; }
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for needed in libqt6widgets6 libsqlite3-0 xdg-utils qt6-translations-l10n; do
+  [[ "$depends" == *"$needed"* ]] || { echo "the package does not depend on $needed" >&2; exit 1; }
+done
+
+home=$(mktemp -d)
+trap 'stop_x; rm -rf "$home"; apt purge cintario >/dev/null 2>&1 || true' EXIT
+apt install --reinstall "$deb" >/dev/null
+entry=/usr/share/applications/cintario.desktop
+desktop-file-validate "$entry"
+[ -f /usr/share/icons/hicolor/48x48/apps/cintario.png ] || { echo "no menu icon installed" >&2; exit 1; }
+command=$(sed -n 's/^Exec=//p' "$entry")
+echo "menu entry starts: $command"
+
+chown nobody "$home"
+as_user() { (cd "$1" && shift && runuser -u nobody -- env -i HOME="$home" DISPLAY="$DISPLAY" \
+  PATH=/usr/bin:/bin LANG=C.UTF-8 "$@" >>"$home/app.log" 2>&1) & app_pid=$!; }
+wait_window() {
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Brisvel' | head -n1)
+  [ -n "$window" ] || { echo "the main window did not appear" >&2; cat "$home/app.log" >&2; return 1; }
+  xdotool windowfocus --sync "$window"
+  sleep 0.5
+}
+quit() { keys ctrl+F1; wait_for_exit; }
+
+start_x
+# The menu starts programs in the home folder.
+# shellcheck disable=SC2086  # the entry's command, split as the desktop does
+as_user "$home" $command
+wait_window
+screenshot "$build/screenshots/cintario-from-menu.png" 520x330+0+0
+quit
+catalogue="$home/Documents/Películas/Peliculas.mdb"
+[ -f "$catalogue" ] || { echo "no catalogue in $(dirname "$catalogue")" >&2; ls -laR "$home" >&2; exit 1; }
+[ "$(stat -c %U "$catalogue")" = nobody ] || { echo "the catalogue is not the user's own" >&2; exit 1; }
+[ "$(sqlite3 "$catalogue" 'SELECT count(*) FROM Pelis')" = 0 ] || { echo "not a new catalogue" >&2; exit 1; }
+[ ! -e "$home/Peliculas.mdb" ] || { echo "the menu start wrote a catalogue into the home folder" >&2; exit 1; }
+echo "menu start: window shown, new catalogue in $catalogue"
+
+mkdir "$home/terminal" && chown nobody "$home/terminal"
+as_user "$home/terminal" cintario
+wait_window
+quit
+[ -f "$home/terminal/Peliculas.mdb" ] || { echo "the terminal start did not use its current folder" >&2; exit 1; }
+echo "terminal start: catalogue in the current folder"
+
+apt purge cintario >/dev/null
+[ ! -e /usr/bin/cintario ] && [ ! -e "$entry" ] || { echo "removing the package left its files" >&2; exit 1; }
+[ -f "$catalogue" ] || { echo "removing the package removed the user's catalogue" >&2; exit 1; }
+echo "package installed, started from its menu entry and from a terminal, and removed"
