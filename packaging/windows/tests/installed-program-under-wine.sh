@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Cintario as a Windows user gets it, under wine64 in a real X server and
+# inside Wine's virtual desktop (without it a minimized Notepad stays mapped
+# over the program's window and takes its clicks): the installer run silently,
+# the program started from its Start-menu shortcut, a film typed in, the
+# listing by title written (Ctrl+K, Return) and compared byte for byte with
+# the one the Linux tests expect, Notepad started on it minimized, a double
+# click on the title handing the web search to ShellExecuteA (seen in Wine's
+# trace of that call and by a stand-in browser), Ctrl+F1, and the silent
+# uninstaller, which must leave the user's catalogue alone.
+# Usage: installed-program-under-wine.sh BUILD_DIR
+source "$(dirname "$0")/wine-session.sh"
+build="$(cd "$1" && pwd)"
+top="$(cd "$(dirname "$0")/../../.." && pwd)"
+installer=$(ls "$build"/Cintario-*-instalador.exe)
+expected="$top/catalogue/reports/testdata/Peliculas_Ordenadas_Por_Titulo.TxT"
+report=Peliculas_Ordenadas_Por_Titulo.TxT
+title='^Brisvel^ Catálogo Divx'
+fail() { echo "$*" >&2; exit 1; }
+
+start_x
+make_prefix
+use_virtual_desktop 1024x768
+# Spanish, as Cintario's users have it (Wine's own programs follow it).
+export LANG=es_ES.UTF-8
+mkdir "$drive_c/tools"
+cp "$build/packaging/windows/tests/list-windows.exe" "$build/packaging/windows/tests/record-link.exe" "$drive_c/tools/"
+"$wine" reg add 'HKCR\https\shell\open\command' /ve /d '"C:\tools\record-link.exe" "%1"' /f >/dev/null 2>&1
+
+# Visible top-level windows inside the desktop: title, program, minimized,
+# client corner, client size, handle (tab-separated).
+windows() { "$wine" 'C:\tools\list-windows.exe' 2>/dev/null | tr -d '\r'; }
+main_windows() { windows | awk -F'\t' -v t="$title" '$1 == t'; }
+notepad_windows() { windows | grep -aF "$report"; }
+field() { cut -f"$1" <<<"$2"; }
+# Runs a command every half second until it succeeds, for 30 s at the most.
+wait_until() {
+  for _ in $(seq 60); do "$@" && return 0; sleep 0.5; done
+  return 1
+}
+count_is() { [ "$("$1" | wc -l)" = "$2" ]; }
+
+"$wine" "$installer" /S >/dev/null 2>&1 || fail "the installer failed"
+program_folder="$drive_c/Program Files/Cintario"
+[ -f "$program_folder/Cintario.exe" ] || fail "nothing installed in $program_folder"
+shortcut=$(find "$drive_c/users" -path '*/Start Menu/Programs/Cintario.lnk' -print -quit)
+[ -n "$shortcut" ] || fail "no Start-menu shortcut"
+user_folder="$(readlink -f "$drive_c/users/$(id -un)/Documents")/Películas"
+[ -d "$user_folder" ] || fail "the installer did not make $user_folder"
+
+# The user's catalogue: the films the expected listing was written for, but
+# for Alien, which is typed in below.
+sqlite3 "$user_folder/Peliculas.mdb" <<'SQL'
+CREATE TABLE Pelis (idzefo INTEGER, titulo TEXT, "duración" TEXT, tipopeli TEXT, director TEXT,
+                    totalcds INTEGER, codec TEXT);
+INSERT INTO Pelis VALUES (3, 'El Espíritu De La Colmena', '01:37:00', 'Screener – Pequeño', 'Víctor Erice', 0, 'XviD');
+INSERT INTO Pelis VALUES (7, 'Mar Adentro', '02:05:00', 'DVD-Rip', 'Alejandro Amenábar', 2, 'DivX 6');
+INSERT INTO Pelis VALUES (25, 'Abre Los Ojos', '', 'DVD', 'Alejandro Amenábar', 3, 'XviD');
+INSERT INTO Pelis VALUES (9, 'Hero 英雄 🎬', '01:39:00', 'DVD-Rip', 'Zhang Yimou', NULL, 'H.264');
+SQL
+
+# Started as the Start menu starts it: through the shortcut, in its folder.
+WINEDEBUG=trace+exec "$wine" start "$(windows_path "$shortcut")" 2>"$session/trace.log"
+wait_until count_is main_windows 1 || { windows >&2; fail "the main window did not appear"; }
+main=$(main_windows)
+[[ "$(field 2 "$main")" == 'C:\Program Files\Cintario\Cintario.exe' ]] || fail "window of $(field 2 "$main")"
+echo "window shown: $main"
+xdotool windowfocus --sync "$(xdotool search --name 'Wine desktop' | head -n1)"
+sleep 1
+
+add_film 12 Alien 01:57:00 DVD-Rip 'Ridley Scott' 1 'DivX 5.1'
+keys ctrl+k
+wait_until count_is main_windows 2 || fail "no message after Ctrl+K"
+screenshot "$build/screenshots/cintario-wine-listing-message.png"
+keys Return
+wait_until count_is notepad_windows 1 || { windows >&2; fail "no Notepad on $report"; }
+notepad=$(notepad_windows)
+[[ "$(field 2 "$notepad")" == 'C:\windows\notepad.exe' ]] || fail "the report was opened by $(field 2 "$notepad")"
+[ "$(field 3 "$notepad")" = 1 ] || fail "Notepad is not minimized"
+echo "Notepad started on the report, minimized: $notepad"
+cmp "$user_folder/$report" "$expected" || fail "the listing differs from $expected"
+echo "listing byte for byte as expected"
+
+# The title box, 120,32 pixels into the window's drawing, under its menu bar.
+corner=$(field 4 "$main") size=$(field 5 "$main")
+menu_bar=$(( ${size#*x} - 293 ))
+xdotool mousemove $(( ${corner%,*} + 160 )) $(( ${corner#*,} + menu_bar + 41 )) click --repeat 2 --delay 120 1
+wait_until test -s "$drive_c/tools/links.txt" || true
+screenshot "$build/screenshots/cintario-wine-installed.png"
+link='https://www.google.com/search?q=Alien+Duracion'
+[ "$(cat "$drive_c/tools/links.txt" 2>/dev/null)" = "$link" ] \
+  || fail "the browser got '$(cat "$drive_c/tools/links.txt" 2>/dev/null)', not '$link'"
+# Wine traces the call as: owner,operation,file,parameters,folder,show command.
+call=$(grep -a 'trace:exec:ShellExecuteA ' "$session/trace.log" | head -n1)
+arguments=${call#*ShellExecuteA }
+owner=${arguments%%,*}
+if [ -z "$call" ] || [ $(( 16#$owner )) != $(( 16#$(field 6 "$main") )) ] \
+   || [ "${arguments#*,}" != '(null),"'"$link"'",(null),"C:\\",1' ]; then
+  fail "ShellExecuteA called as: '$arguments' (main window $(field 6 "$main"))"
+fi
+echo "ShellExecuteA(main window, null, \"$link\", null, \"C:\\\", 1) opened the stand-in browser"
+
+keys ctrl+F1
+wait_until count_is main_windows 0 || fail "Ctrl+F1 did not end the program"
+catalogue_before=$(sha256sum "$user_folder/Peliculas.mdb")
+
+"$wine" "$program_folder/Desinstalar.exe" /S >/dev/null 2>&1 || fail "the uninstaller failed"
+# The uninstaller goes on from a copy of itself in the temporary folder.
+wait_until test ! -e "$program_folder" || fail "left after uninstalling: $(find "$program_folder")"
+[ ! -e "$shortcut" ] || fail "the uninstaller left the shortcut"
+[ "$(sha256sum "$user_folder/Peliculas.mdb")" = "$catalogue_before" ] && [ -f "$user_folder/$report" ] \
+  || fail "the uninstaller touched the user's folder"
+[ "$(sqlite3 "$user_folder/Peliculas.mdb" 'SELECT titulo FROM Pelis WHERE idzefo = 12')" = Alien ] \
+  || fail "the film typed in is not in the catalogue"
+echo "installed, run from its shortcut and uninstalled under Wine; the user's catalogue kept"
