@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 namespace catalogue::testing {
 
@@ -48,6 +50,11 @@ void ScopedWorkingFolder::makeReadOnly(bool filesToo) const
                           readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
 }
 
+#ifdef _WIN32
+ScopedUnprivilegedUser::ScopedUnprivilegedUser() = default;
+ScopedUnprivilegedUser::~ScopedUnprivilegedUser() = default;
+void ScopedUnprivilegedUser::handOver(const QString&) {}
+#else
 namespace {
 constexpr uid_t kNobody = 65534;
 }
@@ -69,6 +76,7 @@ void ScopedUnprivilegedUser::handOver(const QString& path)
     if (geteuid() == 0 && chown(QFile::encodeName(path).constData(), kNobody, kNobody) != 0)
         ADD_FAILURE() << "cannot hand " << path.toStdString() << " over";
 }
+#endif
 
 QByteArray readBytes(const QString& path)
 {
