@@ -6,13 +6,14 @@ version() { dpkg-query -W -f='${Version}' qt6-base-dev-tools | sed 's/+b[0-9]*$/
 fetch() { "$here/debian-source" qt6-base "$(version)" "$1"; }
 
 # Only what Cintario uses, with Qt's own copies of the image and text
-# libraries. Two settings are needed by this Qt on MinGW: directwrite3 off
-# (its Windows plugin then wants a class that is only built with direct2d)
-# and tabletevent off (Debian's source leaves out the wintab headers).
+# libraries. Three settings are needed by this Qt on MinGW: directwrite3 off
+# (its Windows plugin then wants a class that is only built with direct2d),
+# dynamicgl off with opengl (else the plugin wants OpenGL's classes), and
+# tabletevent off (Debian's source leaves out the wintab headers).
 build() {
   local src=$1 build=$2 prefix=$3 feature
   local off=(pkg_config sql network dbus printsupport xml concurrent opengl vulkan
-             direct2d directwrite3 tabletevent icu zstd freetype fontconfig gif
+             direct2d directwrite3 dynamicgl tabletevent icu zstd freetype fontconfig gif
              system_zlib system_pcre2 system_harfbuzz system_png system_jpeg
              system_doubleconversion)
   local options=()
