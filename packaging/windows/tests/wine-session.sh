@@ -9,9 +9,10 @@ wineserver=/usr/lib/wine/wineserver
 # A new 64-bit prefix in $session/prefix; its C: drive is $drive_c.
 make_prefix() {
   session=$(mktemp -d)
-  trap 'stop_x; WINEPREFIX="$session/prefix" "$wineserver" -k 2>/dev/null || true; rm -rf "$session"' EXIT
+  [ -n "${KEEP:-}" ] || trap 'stop_x; WINEPREFIX="$session/prefix" "$wineserver" -k 2>/dev/null || true; rm -rf "$session"' EXIT
   mkdir "$session/home"
-  export HOME="$session/home" WINEPREFIX="$session/prefix" WINEARCH=win64 WINEDEBUG=-all
+  # Wine names Linux files in the locale's encoding: UTF-8, or "Películas" cannot be made.
+  export HOME="$session/home" WINEPREFIX="$session/prefix" WINEARCH=win64 WINEDEBUG=-all LANG=C.UTF-8
   # No Mono or Gecko download dialogs, no host menu entries.
   export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
   "$wine" wineboot -i >/dev/null 2>&1
