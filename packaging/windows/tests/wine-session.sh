@@ -6,7 +6,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../../catalogue/app/tests/xvfb-session
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 
-# A new 64-bit prefix in $session/prefix; its C: drive is $drive_c.
+# A new 64-bit prefix in $session/prefix; its C: drive is $drive_c. With KEEP
+# set, the session's folder stays afterwards, to be looked into.
 make_prefix() {
   session=$(mktemp -d)
   [ -n "${KEEP:-}" ] || trap 'stop_x; WINEPREFIX="$session/prefix" "$wineserver" -k 2>/dev/null || true; rm -rf "$session"' EXIT
