@@ -6,14 +6,21 @@
 // how VBScript and JScript pass variables, and dispatchers that match pointer
 // parameters only against exact by-reference types refuse literals too.
 // Arguments are converted to the declared types and never written back.
+// Everything else follows the type library's dispatcher: named arguments in
+// any order, mixed with positional ones, and a property put only with its
+// value named DISPID_PROPERTYPUT and never by reference (the settings have no
+// put-by-reference member).
 
 #include "asistente_object.h"
 
-#include "com_ptr.h"
 #include "dispatch_arguments.h"
 #include "gesticon_ids.h"
 
+#include <wrl/client.h>
+
 namespace gesticon::com {
+
+using Microsoft::WRL::ComPtr;
 
 namespace {
 
@@ -25,10 +32,10 @@ HRESULT memberFailed(HRESULT hr, EXCEPINFO* exception)
         *exception = EXCEPINFO{};
         exception->scode = hr;
         ComPtr<IErrorInfo> info;
-        if (GetErrorInfo(0, info.put()) == S_OK && info) {
+        if (GetErrorInfo(0, &info) == S_OK && info) {
             info->GetDescription(&exception->bstrDescription);
             info->GetSource(&exception->bstrSource);
-            SetErrorInfo(0, info.get());
+            SetErrorInfo(0, info.Get());
         }
     }
     return DISP_E_EXCEPTION;
@@ -36,8 +43,8 @@ HRESULT memberFailed(HRESULT hr, EXCEPINFO* exception)
 
 bool isSetting(DISPID id)
 {
-    return id == ids::kDispSound || id == ids::kDispBalloon || id == ids::kDispAutoHide ||
-           id == ids::kDispAutoSpace;
+    return id == ids::kDispidSound || id == ids::kDispidBalloon || id == ids::kDispidAutoHide ||
+           id == ids::kDispidAutoSpace;
 }
 
 }  // namespace
@@ -63,13 +70,13 @@ HRESULT AsistenteObject::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags,
         using Setter = HRESULT (STDMETHODCALLTYPE AsistenteObject::*)(VARIANT_BOOL);
         Getter getter = &AsistenteObject::get_AutoSpace;
         Setter setter = &AsistenteObject::put_AutoSpace;
-        if (id == ids::kDispSound) {
+        if (id == ids::kDispidSound) {
             getter = &AsistenteObject::get_Sound;
             setter = &AsistenteObject::put_Sound;
-        } else if (id == ids::kDispBalloon) {
+        } else if (id == ids::kDispidBalloon) {
             getter = &AsistenteObject::get_Balloon;
             setter = &AsistenteObject::put_Balloon;
-        } else if (id == ids::kDispAutoHide) {
+        } else if (id == ids::kDispidAutoHide) {
             getter = &AsistenteObject::get_AutoHide;
             setter = &AsistenteObject::put_AutoHide;
         }
@@ -89,23 +96,19 @@ HRESULT AsistenteObject::invokeSetting(WORD flags, DISPPARAMS& params, VARIANT* 
                                        HRESULT (STDMETHODCALLTYPE AsistenteObject::*setter)(VARIANT_BOOL), LCID lcid,
                                        bool& called)
 {
-    if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
-        if (params.cArgs != 1)
-            return DISP_E_BADPARAMCOUNT;
-        if (params.cNamedArgs == 1 && params.rgdispidNamedArgs[0] != DISPID_PROPERTYPUT)
-            return DISP_E_PARAMNOTFOUND;
+    DispatchArguments args(params, lcid, argError);
+    if (flags & DISPATCH_PROPERTYPUT) {
         VARIANT_BOOL value = VARIANT_FALSE;
-        if (HRESULT hr = DispatchArguments(params, lcid, argError).boolAt(0, value); FAILED(hr))
+        HRESULT hr = args.bindPropertyPut();
+        if (FAILED(hr) || FAILED(hr = args.valueAt<VT_BOOL>(0, value)))
             return hr;
         called = true;
         return (this->*setter)(value);
     }
     if (!(flags & (DISPATCH_PROPERTYGET | DISPATCH_METHOD)))
         return DISP_E_MEMBERNOTFOUND;
-    if (params.cNamedArgs != 0)
-        return DISP_E_NONAMEDARGS;
-    if (params.cArgs != 0)
-        return DISP_E_BADPARAMCOUNT;
+    if (HRESULT hr = args.bindMethod(0); FAILED(hr))
+        return hr;
     VARIANT_BOOL value = VARIANT_FALSE;
     called = true;
     const HRESULT hr = (this->*getter)(&value);
@@ -122,69 +125,67 @@ HRESULT AsistenteObject::invokeMethod(DISPID id, DISPPARAMS& params, VARIANT* re
 {
     UINT expected = 0;
     switch (id) {
-    case ids::kDispUnload:
-    case ids::kDispStopAsistente:
+    case ids::kDispidUnload:
+    case ids::kDispidStopAsistente:
         expected = 0;
         break;
-    case ids::kDispSpeak:
-    case ids::kDispThink:
-    case ids::kDispAction:
-    case ids::kDispAnimations:
+    case ids::kDispidSpeak:
+    case ids::kDispidThink:
+    case ids::kDispidAction:
+    case ids::kDispidAnimations:
         expected = 1;
         break;
-    case ids::kDispShow:
-    case ids::kDispMove:
+    case ids::kDispidShow:
+    case ids::kDispidMove:
         expected = 2;
         break;
     default:
         return DISP_E_MEMBERNOTFOUND;
     }
-    if (params.cNamedArgs != 0)
-        return DISP_E_NONAMEDARGS;
-    if (params.cArgs != expected)
-        return DISP_E_BADPARAMCOUNT;
-
     DispatchArguments args(params, lcid, argError);
-    HRESULT hr = S_OK;
+    HRESULT hr = args.bindMethod(expected);
+    if (FAILED(hr))
+        return hr;
     switch (id) {
-    case ids::kDispShow: {
+    case ids::kDispidShow: {
         LONG language = 0;
         LONG character = 0;
-        if (FAILED(hr = args.longAt(0, language)) || FAILED(hr = args.longAt(1, character)))
+        if (FAILED(hr = args.valueAt<VT_I4>(0, language)) ||
+            FAILED(hr = args.valueAt<VT_I4>(1, character)))
             return hr;
         called = true;
         return Show(language, character);
     }
-    case ids::kDispUnload:
+    case ids::kDispidUnload:
         called = true;
         return Unload();
-    case ids::kDispSpeak:
-    case ids::kDispThink: {
+    case ids::kDispidSpeak:
+    case ids::kDispidThink: {
         Variant holder;
         BSTR text = nullptr;
         if (FAILED(hr = args.stringAt(0, holder, text)))
             return hr;
         called = true;
-        return id == ids::kDispSpeak ? Speak(text) : Think(text);
+        return id == ids::kDispidSpeak ? Speak(text) : Think(text);
     }
-    case ids::kDispMove: {
+    case ids::kDispidMove: {
         SHORT x = 0;
         SHORT y = 0;
-        if (FAILED(hr = args.shortAt(0, x)) || FAILED(hr = args.shortAt(1, y)))
+        if (FAILED(hr = args.valueAt<VT_I2>(0, x)) || FAILED(hr = args.valueAt<VT_I2>(1, y)))
             return hr;
         called = true;
         return Move(&x, &y);
     }
-    case ids::kDispAction: {
+    case ids::kDispidAction: {
         LONG member = 0;
-        if (FAILED(hr = args.longAt(0, member)))
+        if (FAILED(hr = args.valueAt<VT_I4>(0, member)))
             return hr;
         called = true;
         return Action(&member);
     }
-    case ids::kDispAnimations: {
+    case ids::kDispidAnimations: {
         SHORT index = 0;
-        if (FAILED(hr = args.shortAt(0, index)))
+        if (FAILED(hr = args.valueAt<VT_I2>(0, index)))
             return hr;
         BSTR name = nullptr;
         called = true;

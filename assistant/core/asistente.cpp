@@ -75,6 +75,7 @@ Status asistente::Show(std::int32_t LenguajeID, std::int32_t GUIA)
     const std::wstring file = CarpetaWindows + L"msagent\\chars\\" + NombrePersonaje + L".acs";
     if (auto loaded = agnAsistente->loadCharacter(kCharacterId, file); !loaded)
         return loaded;
+    Cargado = 1;
     auto loadedCharacter = agnAsistente->character(kCharacterId);
     if (!loadedCharacter)
         return loadedCharacter.failure();
@@ -98,8 +99,6 @@ Status asistente::Show(std::int32_t LenguajeID, std::int32_t GUIA)
         return top.failure();
     if (auto placed = Personaje->setTop(*top); !placed)
         return placed;
-
-    Cargado = 1;
     return {};
 }
 
@@ -119,7 +118,11 @@ Result<std::int16_t> asistente::placement(double screenTwips, bool horizontal)
 
 Status asistente::Unload()
 {
-    return agnAsistente->unloadCharacter(kCharacterId);
+    // Always asked of the control, loaded or not: a refusal is the caller's to see.
+    auto unloaded = agnAsistente->unloadCharacter(kCharacterId);
+    if (unloaded)
+        Cargado = 0;
+    return unloaded;
 }
 
 Status asistente::Sound(std::int16_t NuevoValor)

@@ -57,8 +57,6 @@ public:
     // Handler of the control's Command event.
     Status agnAsistente_Command(AgentUserInput& UserInput);
 
-    const std::wstring& windowsFolder() const { return CarpetaWindows; }
-
 private:
     asistente(std::unique_ptr<AgentControl> control, Platform platform);
 
@@ -72,6 +70,11 @@ private:
     Platform platform_;
     std::wstring CarpetaWindows;
     std::wstring NombrePersonaje;
+    // 1 while the control holds a character this object loaded under
+    // "CharacterID": set by a successful load, cleared by a successful unload.
+    // Show unloads first only then, so Show after Unload works on a control
+    // that refuses to unload what is not loaded, and a Show that failed after
+    // its load does not make every later Show fail on "already loaded".
     std::uint8_t Cargado = 0;
     std::int16_t ValorSound = kVbFalse;
     std::int16_t ValorBalloon = kVbTrue;

@@ -3,18 +3,25 @@
 #include "DataControl.h"
 #include "Dialogs.h"
 #include "Form1.h"
+#include "JetConversion.h"
+#include "QtTranslation.h"
+#include "TerminationSignals.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 namespace catalogue {
 
 int runProgram(const std::function<void(Form1&)>& shown)
 {
+    installQtSpanishTranslation();
     QtDialogs dialogs;
+    // A catalogue still in Access format is converted to ours before the store opens it.
+    const auto conversion = jet::convertJetCatalogue(DataControl::defaultDatabaseName);
+    if (!conversion.message.isEmpty())
+        dialogs.message(conversion.message);
+    if (!conversion.startWindow())
+        return 1;
     auto opened = DataControl::open();
     if (!opened.control) {
         dialogs.message(opened.error);
@@ -24,21 +31,18 @@ int runProgram(const std::function<void(Form1&)>& shown)
     Form1 form1(*opened.control, dialogs);
     dialogs.setParent(&form1);
     wireCommands(form1);
+    closeOnTermination(form1);
     form1.show();
-    if (shown)
-        QTimer::singleShot(0, &form1, [&] { shown(form1); });
+    // What was found beside the catalogue and set aside is told once the window is up.
+    QTimer::singleShot(0, &form1, [&] {
+        form1.run([&] {
+            for (const QString& notice : opened.notices)
+                dialogs.message(notice);
+        });
+        if (shown)
+            shown(form1);
+    });
     return QApplication::exec();
-}
-
-bool useSpanishQtTexts()
-{
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-        && QCoreApplication::installTranslator(translator))
-        return true;
-    delete translator;
-    return false;
 }
 
 } // namespace catalogue

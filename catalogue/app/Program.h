@@ -10,9 +10,4 @@ class Form1;
 // the program with status 1. `shown` runs once the window is on screen.
 int runProgram(const std::function<void(Form1&)>& shown = {});
 
-// Qt's own texts (dialog buttons, the text boxes' context menu) in Spanish like
-// the rest of the program, from Qt's translations; false when they are not
-// installed, and Qt then speaks English.
-bool useSpanishQtTexts();
-
 } // namespace catalogue

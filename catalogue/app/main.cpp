@@ -7,6 +7,5 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cintario"));
-    catalogue::useSpanishQtTexts();
     return catalogue::runProgram();
 }

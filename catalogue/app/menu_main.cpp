@@ -10,7 +10,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cintario"));
-    catalogue::useSpanishQtTexts();
     if (const auto failure = catalogue::enterMenuCatalogueFolder()) {
         catalogue::QtDialogs().message(*failure);
         return 1;

@@ -1,6 +1,6 @@
 #include "fake_agent_control.h"
 
-namespace gesticon::testing {
+namespace gesticon::tests {
 
 namespace {
 
@@ -158,7 +158,7 @@ Status FakeAgentControl::unloadCharacter(std::wstring_view characterId)
                             "Characters.Unload(" + quoted(characterId) + ")");
     if (!s)
         return s;
-    if (state_->loaded.erase(std::wstring(characterId)) == 0 && state_->strictUnload)
+    if (state_->loaded.erase(std::wstring(characterId)) == 0)
         return notLoaded(characterId);
     return s;
 }
@@ -174,4 +174,4 @@ Status FakeAgentControl::subscribeCommand(CommandHandler handler)
     return state_->record("Control.Advise", "Control.Advise()");
 }
 
-}  // namespace gesticon::testing
+}  // namespace gesticon::tests

@@ -1,13 +1,13 @@
 #include "file_checks.h"
 
-#include "expected_surface.h"
+#include "contract.h"
 
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <map>
 
-namespace gesticon::typelib_check {
+namespace gesticon::tests {
 
 namespace {
 
@@ -52,6 +52,23 @@ std::vector<unsigned char> typeLibraryResource(const std::wstring& dll)
     }
     FreeLibrary(module);
     return bytes;
+}
+
+std::vector<WORD> typeLibraryLanguages(const std::wstring& dll)
+{
+    std::vector<WORD> languages;
+    HMODULE module = LoadLibraryExW(dll.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module)
+        return languages;
+    EnumResourceLanguagesW(
+        module, L"TYPELIB", MAKEINTRESOURCEW(1),
+        [](HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR found) -> BOOL {
+            reinterpret_cast<std::vector<WORD>*>(found)->push_back(language);
+            return TRUE;
+        },
+        reinterpret_cast<LONG_PTR>(&languages));
+    FreeLibrary(module);
+    return languages;
 }
 
 void checkStoredRecords(Checks& checks, const std::vector<unsigned char>& tlb, int pointerSize,
@@ -182,4 +199,4 @@ void checkExports(Checks& checks, const std::wstring& dll, WORD machine, const s
                 label + " exports exactly the four entry points with ordinals 1 to 4");
 }
 
-}  // namespace gesticon::typelib_check
+}  // namespace gesticon::tests

@@ -2,7 +2,7 @@
 // Checks on the library files themselves, readable for either target from a
 // 64-bit process: the type library resource, the version block, the exports.
 
-#include "check.h"
+#include "checks.h"
 
 #include <windows.h>
 #include <oaidl.h>
@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
-namespace gesticon::typelib_check {
+namespace gesticon::tests {
 
 // The bytes of resource "TYPELIB" 1 of the file (empty when missing).
 std::vector<unsigned char> typeLibraryResource(const std::wstring& dll);
+// The languages resource "TYPELIB" 1 is stored under.
+std::vector<WORD> typeLibraryLanguages(const std::wstring& dll);
 
 // The stored function records of `_asistente`: vtable offsets in the target's
 // pointer size, and no names on the put parameters.
@@ -26,4 +28,4 @@ void checkVersionBlock(Checks& checks, const std::wstring& dll, const std::strin
 // machine of the file.
 void checkExports(Checks& checks, const std::wstring& dll, WORD machine, const std::string& label);
 
-}  // namespace gesticon::typelib_check
+}  // namespace gesticon::tests

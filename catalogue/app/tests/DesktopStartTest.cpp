@@ -1,7 +1,7 @@
 // Cintario as a desktop program: Qt's own texts in Spanish, and the catalogue
 // folder that a start from the desktop's menu uses.
 #include "MenuFolder.h"
-#include "Program.h"
+#include "QtTranslation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,7 +18,7 @@ TEST(SpanishQtTexts, DialogButtonsAndTheTextBoxMenuSpeakSpanish)
     char name[] = "desktop_start_test";
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    ASSERT_TRUE(useSpanishQtTexts());
+    ASSERT_TRUE(installQtSpanishTranslation());
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK"), u"Aceptar");
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Cancelar");
     EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste"), u"&Pegar");

@@ -122,7 +122,7 @@ TEST_F(ListingReportTest, RunningTwiceLeavesOnlyTheSecondRun)
 TEST_F(ListingReportTest, CreatesTheFileBeforeTheRequeryExceptForFilmsOfMoreThanOneCd)
 {
     // With both steps bound to fail, the one that comes first is the one reported.
-    SKIP_WITHOUT_FOLDER_PERMISSIONS();
+    SKIP_WITHOUT_PERMISSIONS();
     folder.makeReadOnly();
     catalogue.requeryFailure = u"La Base De Datos No Responde..."_s;
     for (const ListingDefinition& each : listingDefinitions()) {
@@ -138,7 +138,7 @@ TEST_F(ListingReportTest, CreatesTheFileBeforeTheRequeryExceptForFilmsOfMoreThan
 
 TEST_F(ListingReportTest, AnUnwritableFolderGivesAMessageAndTouchesNoFile)
 {
-    SKIP_WITHOUT_FOLDER_PERMISSIONS();
+    SKIP_WITHOUT_PERMISSIONS();
     const QString olderFile = u"Peliculas_O_Series_De_Mas_De_1CD.TxT"_s;
     writeBytes(olderFile, "informe anterior\r\n");
     folder.makeReadOnly();
@@ -153,8 +153,7 @@ TEST_F(ListingReportTest, AnUnwritableFolderGivesAMessageAndTouchesNoFile)
         const QString name = each.fileName.toString();
         SCOPED_TRACE(name.toStdString());
         EXPECT_EQ(outcome.kind, ReportOutcome::Kind::Failed);
-        EXPECT_EQ(outcome.failure, u"No Se Puede Crear El Informe "_s + name
-                                           + u"... Compruebe Que Se Puede Escribir En Esta Carpeta Y En El Fichero..."_s);
+        EXPECT_EQ(outcome.failure, folder.cannotCreateMessage(name));
         EXPECT_EQ(events.last(), u"message ^Brisvel^ Catálogo Divx|"_s + outcome.failure);
         EXPECT_FALSE(events.join(u'\n').contains(u"open "));
         // The browse order is what the failing step left: re-queried only where that came first.

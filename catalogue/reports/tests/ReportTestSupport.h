@@ -2,11 +2,13 @@
 
 #include "QtPrinting.h"
 #include "ReportPorts.h"
+#include "UnprivilegedUser.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+
 
 namespace catalogue::testing {
 
@@ -40,33 +42,12 @@ public:
     QStringList fileNames() const;
     // Takes write permission away from the folder, and from its files too.
     void makeReadOnly(bool filesToo = true) const;
+    // What the user is told when a report cannot be made in this folder.
+    QString cannotCreateMessage(const QString& fileName) const;
 
 private:
     QTemporaryDir m_folder;
     QString m_previous;
-};
-
-// Windows has no folder permission that a test can take away (a folder's
-// read-only attribute does not stop writing into it), and Wine running as
-// root ignores the Linux ones: the tests of unwritable folders run on Linux.
-#ifdef _WIN32
-#define SKIP_WITHOUT_FOLDER_PERMISSIONS() GTEST_SKIP() << "no folder permissions to take away on Windows"
-#else
-#define SKIP_WITHOUT_FOLDER_PERMISSIONS() static_cast<void>(0)
-#endif
-
-// Drops the effective user to "nobody" while it lives, so that folder
-// permissions hold even when the tests run as root.
-class ScopedUnprivilegedUser {
-public:
-    ScopedUnprivilegedUser();
-    ~ScopedUnprivilegedUser();
-    // Makes a file the unprivileged user's own, as a user's older report is.
-    static void handOver(const QString& path);
-
-private:
-    unsigned m_previousUser = 0;
-    unsigned m_previousGroup = 0;
 };
 
 QByteArray readBytes(const QString& path);
