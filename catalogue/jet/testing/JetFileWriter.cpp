@@ -2,7 +2,11 @@
 #include "JetHeader.h"
 #include "Rc4.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
 #include <cmath>
 #include <cstring>
@@ -60,6 +64,20 @@ void appendRaw(QByteArray& b, T value)
 
 QByteArray codePageBytes(const QString& text, std::uint16_t codePage)
 {
+#ifdef _WIN32
+    // Windows has no iconv: its own code pages, with no stand-in characters.
+    const std::wstring wide = text.toStdWString();
+    if (wide.empty())
+        return {};
+    BOOL lost = FALSE;
+    QByteArray out(qsizetype(wide.size()) * 2 + 4, '\0');
+    const int size = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), int(wide.size()), out.data(),
+                                         int(out.size()), nullptr, &lost);
+    if (size <= 0 || lost)
+        fail("text not in code page " + std::to_string(codePage) + ": " + text.toStdString());
+    out.truncate(size);
+    return out;
+#else
     const std::string target = "CP" + std::to_string(codePage);
     iconv_t cd = iconv_open(target.c_str(), "UTF-8");
     if (cd == iconv_t(-1))
@@ -75,6 +93,7 @@ QByteArray codePageBytes(const QString& text, std::uint16_t codePage)
         fail("text not in code page " + target + ": " + text.toStdString());
     out.truncate(out.size() - qsizetype(outLeft));
     return out;
+#endif
 }
 
 QByteArray ucs2(const QString& text)
