@@ -7,7 +7,10 @@
 # the one the Linux tests expect, Notepad started on it minimized, a double
 # click on the title (of the first film by title) handing the web search to ShellExecuteA (seen in Wine's
 # trace of that call and by a stand-in browser), Ctrl+F1, and the silent
-# uninstaller, which must leave the user's catalogue alone.
+# uninstaller, which must leave the user's catalogue alone. Before that, a
+# catalogue still in Access format is refused with a Spanish message naming
+# it (this build reads no Jet files) and left as it was; and while the window
+# is up, a second copy of the program is refused and ends, touching nothing.
 # Usage: installed-program-under-wine.sh BUILD_DIR
 source "$(dirname "$0")/wine-session.sh"
 build="$(cd "$1" && pwd)"
@@ -22,7 +25,7 @@ start_x
 make_prefix
 use_virtual_desktop 1024x768
 mkdir "$drive_c/tools"
-cp "$build/packaging/windows/tests/list-windows.exe" "$build/packaging/windows/tests/record-link.exe" "$drive_c/tools/"
+cp "$build"/packaging/windows/tests/{list-windows,record-link,print-clipboard}.exe "$drive_c/tools/"
 "$wine" reg add 'HKCR\https\shell\open\command' /ve /d '"C:\tools\record-link.exe" "%1"' /f >/dev/null 2>&1
 
 # Visible top-level windows inside the desktop: title, program, minimized,
@@ -37,6 +40,21 @@ wait_until() {
   return 1
 }
 count_is() { [ "$("$1" | wc -l)" = "$2" ]; }
+# What the message box in front says: a Qt message box on Windows copies its
+# title, text and buttons to the clipboard on Ctrl+C.
+message_text() {
+  keys ctrl+c
+  sleep 0.3
+  "$wine" 'C:\tools\print-clipboard.exe' 2>/dev/null | tr -d '\r'
+}
+# Fails unless the text holds every one of the given pieces.
+says() {
+  local text=$1 piece
+  shift
+  for piece in "$@"; do
+    [[ "$text" == *"$piece"* ]] || fail "the message does not say '$piece': $text"
+  done
+}
 
 "$wine" "$installer" /S >/dev/null 2>&1 || fail "the installer failed"
 program_folder="$drive_c/Program Files/Cintario"
@@ -45,6 +63,26 @@ shortcut=$(find "$drive_c/users" -path '*/Start Menu/Programs/Cintario.lnk' -pri
 [ -n "$shortcut" ] || fail "no Start-menu shortcut"
 user_folder="$(readlink -f "$drive_c/users/$(id -un)/Documents")/Películas"
 [ -d "$user_folder" ] || fail "the installer did not make $user_folder"
+
+# A catalogue kept in Access 2000-2003 format, written by the tests' generator
+# under Wine: refused in a message that names it, and left byte for byte.
+(cd "$user_folder" && WINEPATH="$(windows_path "$program_folder")" \
+   "$wine" "$build/catalogue/jet/make-jet-catalogue.exe" jet4 40 Peliculas.mdb) || fail "no Jet catalogue was made"
+jet_before=$(sha256sum "$user_folder/Peliculas.mdb")
+"$wine" start "$(windows_path "$shortcut")"
+wait_until count_is main_windows 1 || { windows >&2; fail "no message about the Access catalogue"; }
+sleep 1
+shown=$(message_text)
+says "$shown" "$title" 'No se puede abrir el catálogo "Peliculas.mdb" de la carpeta' 'Películas' \
+  'es una base de datos de Access 2000-2003 (Jet 4), y la versión de este programa para Windows no sabe leer' \
+  'El archivo no se ha modificado.' 'Aceptar'
+screenshot "$build/screenshots/cintario-wine-jet-refused.png"
+keys Return
+wait_until count_is main_windows 0 || fail "the program did not end after refusing the Access catalogue"
+[ "$(sha256sum "$user_folder/Peliculas.mdb")" = "$jet_before" ] && [ "$(ls -A "$user_folder")" = Peliculas.mdb ] \
+  || fail "the Access catalogue was not left as it was: $(ls -A "$user_folder")"
+echo "Access catalogue refused, in Spanish, and left as it was"
+rm "$user_folder/Peliculas.mdb"
 
 # The user's catalogue: the films the expected listing was written for, but
 # for Alien, which is typed in below.
@@ -65,6 +103,24 @@ main=$(main_windows)
 echo "window shown: $main"
 xdotool windowfocus --sync "$(xdotool search --name 'Wine desktop' | head -n1)"
 sleep 1
+
+# A second copy started on the same catalogue says it is open in the other
+# window and ends with status 1 once told, leaving the catalogue as it was.
+catalogue_before=$(sha256sum "$user_folder/Peliculas.mdb")
+(cd "$user_folder" && "$wine" "$program_folder/Cintario.exe"; echo $? >"$session/second-copy.status") &
+wait_until count_is main_windows 2 || { windows >&2; fail "the second copy showed no message"; }
+sleep 1
+shown=$(message_text)
+says "$shown" "$title" '"Peliculas.mdb"' 'ya está abierto en otra ventana de este programa' 'Aceptar'
+screenshot "$build/screenshots/cintario-wine-second-copy.png"
+keys Return
+wait_until test -s "$session/second-copy.status" || fail "the second copy did not end"
+[ "$(cat "$session/second-copy.status")" = 1 ] || fail "the second copy ended with $(cat "$session/second-copy.status")"
+[ "$(sha256sum "$user_folder/Peliculas.mdb")" = "$catalogue_before" ] && [ "$(ls -A "$user_folder")" = Peliculas.mdb ] \
+  || fail "the second copy changed the user's folder: $(ls -A "$user_folder")"
+count_is main_windows 1 || fail "the first window is gone"
+echo "second copy refused while the first runs; catalogue untouched"
+xdotool windowfocus --sync "$(xdotool search --name 'Wine desktop' | head -n1)"
 
 add_film 12 Alien 01:57:00 DVD-Rip 'Ridley Scott' 1 'DivX 5.1'
 keys ctrl+k
