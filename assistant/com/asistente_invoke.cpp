@@ -6,6 +6,10 @@
 // how VBScript and JScript pass variables, and dispatchers that match pointer
 // parameters only against exact by-reference types refuse literals too.
 // Arguments are converted to the declared types and never written back.
+// Everything else follows the type library's dispatcher: named arguments in
+// any order, mixed with positional ones, and a property put only with its
+// value named DISPID_PROPERTYPUT and never by reference (the settings have no
+// put-by-reference member).
 
 #include "asistente_object.h"
 
@@ -89,23 +93,19 @@ HRESULT AsistenteObject::invokeSetting(WORD flags, DISPPARAMS& params, VARIANT* 
                                        HRESULT (STDMETHODCALLTYPE AsistenteObject::*setter)(VARIANT_BOOL), LCID lcid,
                                        bool& called)
 {
-    if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
-        if (params.cArgs != 1)
-            return DISP_E_BADPARAMCOUNT;
-        if (params.cNamedArgs == 1 && params.rgdispidNamedArgs[0] != DISPID_PROPERTYPUT)
-            return DISP_E_PARAMNOTFOUND;
+    DispatchArguments args(params, lcid, argError);
+    if (flags & DISPATCH_PROPERTYPUT) {
         VARIANT_BOOL value = VARIANT_FALSE;
-        if (HRESULT hr = DispatchArguments(params, lcid, argError).boolAt(0, value); FAILED(hr))
+        HRESULT hr = args.bindPropertyPut();
+        if (FAILED(hr) || FAILED(hr = args.boolAt(0, value)))
             return hr;
         called = true;
         return (this->*setter)(value);
     }
     if (!(flags & (DISPATCH_PROPERTYGET | DISPATCH_METHOD)))
         return DISP_E_MEMBERNOTFOUND;
-    if (params.cNamedArgs != 0)
-        return DISP_E_NONAMEDARGS;
-    if (params.cArgs != 0)
-        return DISP_E_BADPARAMCOUNT;
+    if (HRESULT hr = args.bindMethod(0); FAILED(hr))
+        return hr;
     VARIANT_BOOL value = VARIANT_FALSE;
     called = true;
     const HRESULT hr = (this->*getter)(&value);
@@ -139,13 +139,10 @@ HRESULT AsistenteObject::invokeMethod(DISPID id, DISPPARAMS& params, VARIANT* re
     default:
         return DISP_E_MEMBERNOTFOUND;
     }
-    if (params.cNamedArgs != 0)
-        return DISP_E_NONAMEDARGS;
-    if (params.cArgs != expected)
-        return DISP_E_BADPARAMCOUNT;
-
     DispatchArguments args(params, lcid, argError);
-    HRESULT hr = S_OK;
+    HRESULT hr = args.bindMethod(expected);
+    if (FAILED(hr))
+        return hr;
     switch (id) {
     case ids::kDispShow: {
         LONG language = 0;

@@ -12,20 +12,9 @@ HMODULE g_module = nullptr;
 std::atomic<long> g_objects{0};
 std::atomic<long> g_locks{0};
 
-INIT_ONCE g_typeInfoOnce = INIT_ONCE_STATIC_INIT;
-ITypeInfo* g_typeInfo = nullptr;
-HRESULT g_typeInfoResult = E_UNEXPECTED;
-
-BOOL CALLBACK loadTypeInfo(PINIT_ONCE, PVOID, PVOID*)
-{
-    ITypeLib* library = nullptr;
-    g_typeInfoResult = loadOwnTypeLibrary(&library);
-    if (SUCCEEDED(g_typeInfoResult)) {
-        g_typeInfoResult = library->GetTypeInfoOfGuid(ids::kIidAsistente, &g_typeInfo);
-        library->Release();
-    }
-    return TRUE;
-}
+// Loaded on first use and kept; a plain atomic rather than a one-time
+// initialisation object, which Windows XP does not have.
+std::atomic<ITypeInfo*> g_typeInfo{nullptr};
 
 }  // namespace
 
@@ -78,9 +67,26 @@ HRESULT loadOwnTypeLibrary(ITypeLib** library)
 
 HRESULT asistenteTypeInfo(ITypeInfo** info)
 {
-    InitOnceExecuteOnce(&g_typeInfoOnce, loadTypeInfo, nullptr, nullptr);
-    *info = g_typeInfo;
-    return g_typeInfoResult;
+    *info = g_typeInfo.load();
+    if (*info)
+        return S_OK;
+    ITypeLib* library = nullptr;
+    HRESULT hr = loadOwnTypeLibrary(&library);
+    if (FAILED(hr))
+        return hr;
+    ITypeInfo* loaded = nullptr;
+    hr = library->GetTypeInfoOfGuid(ids::kIidAsistente, &loaded);
+    library->Release();
+    if (FAILED(hr))
+        return hr;
+    // Threads of two apartments may race here: the first one's copy is kept.
+    ITypeInfo* kept = nullptr;
+    if (!g_typeInfo.compare_exchange_strong(kept, loaded)) {
+        loaded->Release();
+        loaded = kept;
+    }
+    *info = loaded;
+    return S_OK;
 }
 
 }  // namespace gesticon::com::module
@@ -91,10 +97,10 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
     if (reason == DLL_PROCESS_ATTACH) {
         g_module = instance;
         DisableThreadLibraryCalls(instance);
-    } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr && g_typeInfo) {
+    } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
         // Unloaded by FreeLibrary (not at process end): oleaut32 is still there.
-        g_typeInfo->Release();
-        g_typeInfo = nullptr;
+        if (ITypeInfo* cached = g_typeInfo.exchange(nullptr))
+            cached->Release();
     }
     return TRUE;
 }

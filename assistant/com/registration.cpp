@@ -1,10 +1,15 @@
 // Self-registration: the class, its programmatic identifier, the type
 // library and the interface, marshalled through the type library.
+// On 64-bit Windows both builds can be registered, one in each registry view
+// (the class and interface keys are split between the views), while the
+// programmatic identifier and the type library key are shared: unregistering
+// one build leaves those to the other while the other view has the class.
 
 #include "gesticon_ids.h"
 #include "module.h"
 
 #include <oleauto.h>
+#include <shlwapi.h>
 #include <windows.h>
 
 #include <string>
@@ -44,7 +49,7 @@ HRESULT setValue(const std::wstring& key, const wchar_t* name, const std::wstrin
 
 HRESULT deleteTree(const std::wstring& key)
 {
-    const LONG status = RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str());
+    const LONG status = SHDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str());
     if (status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND)
         return S_OK;
     return HRESULT_FROM_WIN32(status);
@@ -62,16 +67,44 @@ const std::wstring& interfaceKey()
     return key;
 }
 
-// Whether this target's build of the library is registered (version 1.0, locale 0).
-bool typeLibraryRegistered()
+// This target's entry of the type library (version 1.0, locale 0).
+const std::wstring& typeLibraryKey()
 {
-    const std::wstring key = L"TypeLib\\" + guidText(ids::kLibId) +
-                             (kSyskind == SYS_WIN64 ? L"\\1.0\\0\\win64" : L"\\1.0\\0\\win32");
+    static const std::wstring key = L"TypeLib\\" + guidText(ids::kLibId) +
+                                    (kSyskind == SYS_WIN64 ? L"\\1.0\\0\\win64" : L"\\1.0\\0\\win32");
+    return key;
+}
+
+bool keyExists(const std::wstring& key, REGSAM view)
+{
     HKEY handle = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ | view, &handle) != ERROR_SUCCESS)
         return false;
     RegCloseKey(handle);
     return true;
+}
+
+// The registry view of the other build, or 0 on 32-bit Windows, which has one view.
+REGSAM otherView()
+{
+#ifdef _WIN64
+    return KEY_WOW64_32KEY;
+#else
+    // Bound at run time: Windows XP has it only from its second service pack.
+    using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
+    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    auto isWow64Process = kernel ? reinterpret_cast<IsWow64ProcessFunction>(reinterpret_cast<void*>(
+                                       GetProcAddress(kernel, "IsWow64Process")))
+                                 : nullptr;
+    BOOL wow64 = FALSE;
+    return isWow64Process && isWow64Process(GetCurrentProcess(), &wow64) && wow64 ? KEY_WOW64_64KEY : 0;
+#endif
+}
+
+bool otherBuildRegistered()
+{
+    const REGSAM view = otherView();
+    return view != 0 && keyExists(classKey() + L"\\InprocServer32", view);
 }
 
 }  // namespace
@@ -118,17 +151,24 @@ extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer()
 {
     using namespace gesticon;
     using namespace gesticon::com;
-    // Not registered at all is not a failure of unregistration.
-    if (typeLibraryRegistered()) {
-        const HRESULT typeLib =
-            UnRegisterTypeLib(ids::kLibId, ids::kLibMajor, ids::kLibMinor, 0, kSyskind);
-        if (FAILED(typeLib))
-            return typeLib;
-    }
+    const bool otherRegistered = otherBuildRegistered();
     HRESULT hr = S_OK;
-    for (const std::wstring& key : {interfaceKey(), classKey(), std::wstring(ids::kProgId)}) {
+    // Not registered at all is not a failure of unregistration.
+    if (keyExists(typeLibraryKey(), 0)) {
+        // UnRegisterTypeLib also removes the interface from both views, which
+        // the other build still needs: then only this target's entry goes.
+        hr = otherRegistered ? deleteTree(typeLibraryKey())
+                             : UnRegisterTypeLib(ids::kLibId, ids::kLibMajor, ids::kLibMinor, 0, kSyskind);
+        if (FAILED(hr))
+            return hr;
+    }
+    auto remove = [&hr](const std::wstring& key) {
         if (const HRESULT removed = deleteTree(key); FAILED(removed))
             hr = removed;
-    }
+    };
+    remove(interfaceKey());
+    remove(classKey());
+    if (!otherRegistered)
+        remove(ids::kProgId);
     return hr;
 }

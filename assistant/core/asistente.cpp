@@ -68,13 +68,14 @@ Status asistente::Show(std::int32_t LenguajeID, std::int32_t GUIA)
 {
     if (const wchar_t* baseName = characterFileBaseName(GUIA))
         NombrePersonaje = baseName;
-    if (Cargado == 1) {
+    if (characterLoaded_) {
         if (auto unloaded = Unload(); !unloaded)
             return unloaded;
     }
     const std::wstring file = CarpetaWindows + L"msagent\\chars\\" + NombrePersonaje + L".acs";
     if (auto loaded = agnAsistente->loadCharacter(kCharacterId, file); !loaded)
         return loaded;
+    characterLoaded_ = true;
     auto loadedCharacter = agnAsistente->character(kCharacterId);
     if (!loadedCharacter)
         return loadedCharacter.failure();
@@ -98,8 +99,6 @@ Status asistente::Show(std::int32_t LenguajeID, std::int32_t GUIA)
         return top.failure();
     if (auto placed = Personaje->setTop(*top); !placed)
         return placed;
-
-    Cargado = 1;
     return {};
 }
 
@@ -119,7 +118,11 @@ Result<std::int16_t> asistente::placement(double screenTwips, bool horizontal)
 
 Status asistente::Unload()
 {
-    return agnAsistente->unloadCharacter(kCharacterId);
+    // Always asked of the control, loaded or not: a refusal is the caller's to see.
+    auto unloaded = agnAsistente->unloadCharacter(kCharacterId);
+    if (unloaded)
+        characterLoaded_ = false;
+    return unloaded;
 }
 
 Status asistente::Sound(std::int16_t NuevoValor)

@@ -98,27 +98,51 @@ TEST_F(AssistantTest, SecondShowUnloadsTheFirstCharacterUnderTheSameIdentifier)
     EXPECT_EQ(journal(), Lines{"Character.Speak(\"x\")"});
 }
 
-TEST_F(AssistantTest, ShowAfterUnloadAsksTheControlToUnloadAgainAndPassesItsAnswerOn)
+TEST_F(AssistantTest, ShowAfterUnloadLoadsWithoutASecondUnload)
 {
+    // The fake refuses to unload an identifier that is not loaded.
     auto assistant = makeAssistant();
     ASSERT_TRUE(assistant->Show(3082, 0).ok());
     clearJournal();
     ASSERT_TRUE(assistant->Unload().ok());
     EXPECT_EQ(journal(), Lines{"Characters.Unload(\"CharacterID\")"});
 
-    // A control that rejects unloading an identifier that is not loaded.
-    clearJournal();
-    auto shown = assistant->Show(3082, 1);
-    ASSERT_FALSE(shown.ok());
-    EXPECT_EQ(shown.failure().code, static_cast<std::int32_t>(0x80040204));
-    EXPECT_EQ(journal(), Lines{"Characters.Unload(\"CharacterID\")"});
-
-    // A control that accepts it.
-    state->strictUnload = false;
     clearJournal();
     ASSERT_TRUE(assistant->Show(3082, 1).ok());
+    EXPECT_EQ(journal(), showJournal(kMerlin, 3082));
+    clearJournal();
+    ASSERT_TRUE(assistant->Speak(L"otra vez").ok());
+    EXPECT_EQ(journal(), Lines{"Character.Speak(\"otra vez\")"});
+
+    // Loaded again, so the next Show unloads first.
+    clearJournal();
+    ASSERT_TRUE(assistant->Show(3082, 0).ok());
     EXPECT_EQ(journal().front(), "Characters.Unload(\"CharacterID\")");
-    EXPECT_EQ(journal().at(1), "Characters.Load(\"CharacterID\"," + kMerlin + ")");
+}
+
+TEST_F(AssistantTest, FailedUnloadIsPassedOnAndTheCharacterStillCountsAsLoaded)
+{
+    auto assistant = makeAssistant();
+    ASSERT_TRUE(assistant->Show(3082, 0).ok());
+    failNext("Characters.Unload", kControlFailure);
+    EXPECT_EQ(assistant->Unload().failure(), kControlFailure);
+    clearJournal();
+    EXPECT_EQ(assistant->Show(3082, 1).failure(), kControlFailure);
+    EXPECT_EQ(journal(), Lines{"Characters.Unload(\"CharacterID\")"});
+}
+
+TEST_F(AssistantTest, ShowFailingAfterItsLoadUnloadsBeforeTheNextLoad)
+{
+    auto assistant = makeAssistant();
+    failNext("Character.Show", kControlFailure);
+    EXPECT_EQ(assistant->Show(3082, 0).failure(), kControlFailure);
+    state->failures.clear();
+    clearJournal();
+    ASSERT_TRUE(assistant->Show(3082, 1).ok());
+    Lines expected{"Characters.Unload(\"CharacterID\")"};
+    for (const auto& line : showJournal(kMerlin, 3082))
+        expected.push_back(line);
+    EXPECT_EQ(journal(), expected);
 }
 
 TEST_F(AssistantTest, UnloadBeforeShowGoesToTheControl)
@@ -141,8 +165,8 @@ TEST_F(AssistantTest, ShowFailingPartWayLeavesEarlierStepsDone)
     ASSERT_FALSE(shown.ok());
     EXPECT_EQ(shown.failure(), kControlFailure);
     EXPECT_EQ(journal().back(), "Character.Show()");
-    // Still marked as shown from the first Show: the next Show unloads first,
-    // and the name chosen by the failed one stays.
+    // The failed Show had loaded its character: the next Show unloads it
+    // first, and the name chosen by the failed one stays.
     state->failures.clear();
     clearJournal();
     ASSERT_TRUE(assistant->Show(3082, 99).ok());

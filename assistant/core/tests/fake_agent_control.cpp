@@ -158,7 +158,7 @@ Status FakeAgentControl::unloadCharacter(std::wstring_view characterId)
                             "Characters.Unload(" + quoted(characterId) + ")");
     if (!s)
         return s;
-    if (state_->loaded.erase(std::wstring(characterId)) == 0 && state_->strictUnload)
+    if (state_->loaded.erase(std::wstring(characterId)) == 0)
         return notLoaded(characterId);
     return s;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A recording fake of the agent control: every call is written to a shared
 // journal in the same line format as the stand-in control's journal, and any
-// call can be made to fail by naming it.
+// call can be made to fail by naming it. Like the stand-in control, it
+// refuses to unload an identifier that is not loaded.
 
 #include "agent_control.h"
 
@@ -21,8 +22,6 @@ struct FakeAgentState {
     std::int16_t width = 128;
     std::int16_t height = 128;
     std::int32_t balloonStyle = 1 | 4 | 8;
-    // Whether unloading an identifier that is not loaded is reported as a failure.
-    bool strictUnload = true;
     AgentControl::CommandHandler commandHandler;
 
     // Returns the failure configured for `call`, after journalling `line`.

@@ -94,10 +94,12 @@ TEST_F(AssistantTest, PlacementOutOfRangeFailsWithErrorSixAndLeavesTheObjectNotS
     ASSERT_FALSE(shown.ok());
     EXPECT_EQ(shown.failure(), runtimeError(RuntimeError::Overflow));
     EXPECT_EQ(journal().back(), "Character.Height?");  // Left was set, Top never
-    // Not shown: the next Show loads without unloading first.
+    // The character stays loaded in the control: the next Show unloads it
+    // before it loads again.
     clearJournal();
     EXPECT_FALSE(assistant->Show(3082, 0).ok());
-    EXPECT_EQ(journal().front().rfind("Characters.Load(", 0), 0u);
+    EXPECT_EQ(journal().front(), "Characters.Unload(\"CharacterID\")");
+    EXPECT_EQ(journal().at(1).rfind("Characters.Load(", 0), 0u);
 }
 
 TEST_F(AssistantTest, ScreenBeyond32BitsFailsBeforeTheWidthIsAsked)

@@ -54,6 +54,23 @@ std::vector<unsigned char> typeLibraryResource(const std::wstring& dll)
     return bytes;
 }
 
+std::vector<WORD> typeLibraryLanguages(const std::wstring& dll)
+{
+    std::vector<WORD> languages;
+    HMODULE module = LoadLibraryExW(dll.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module)
+        return languages;
+    EnumResourceLanguagesW(
+        module, L"TYPELIB", MAKEINTRESOURCEW(1),
+        [](HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR found) -> BOOL {
+            reinterpret_cast<std::vector<WORD>*>(found)->push_back(language);
+            return TRUE;
+        },
+        reinterpret_cast<LONG_PTR>(&languages));
+    FreeLibrary(module);
+    return languages;
+}
+
 void checkStoredRecords(Checks& checks, const std::vector<unsigned char>& tlb, int pointerSize,
                         const std::string& label)
 {

@@ -14,6 +14,8 @@ namespace gesticon::typelib_check {
 
 // The bytes of resource "TYPELIB" 1 of the file (empty when missing).
 std::vector<unsigned char> typeLibraryResource(const std::wstring& dll);
+// The languages resource "TYPELIB" 1 is stored under.
+std::vector<WORD> typeLibraryLanguages(const std::wstring& dll);
 
 // The stored function records of `_asistente`: vtable offsets in the target's
 // pointer size, and no names on the put parameters.

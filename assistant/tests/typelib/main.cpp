@@ -44,6 +44,8 @@ void checkBuild(Checks& checks, const std::wstring& dll, SYSKIND syskind, WORD m
     const int pointerSize = syskind == SYS_WIN64 ? 8 : 4;
     const std::vector<unsigned char> resource = typeLibraryResource(dll);
     checks.section(("file " + label).c_str());
+    checks.that(typeLibraryLanguages(dll) == std::vector<WORD>{MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)},
+                label + " stores resource TYPELIB 1 once, language neutral");
     if (checks.that(!resource.empty(), label + " has resource TYPELIB 1")) {
         checkStoredRecords(checks, resource, pointerSize, label);
         ComPtr<ITypeLib> library;

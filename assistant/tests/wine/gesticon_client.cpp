@@ -108,11 +108,18 @@ void showAgainUnloadsFirst() {
     journal->clear();
     expectCode(callMethod(a, L"Unload"), S_OK, "Unload");
     expectCalls({"Characters.Unload(\"CharacterID\")"}, "Unload");
-    // The object still counts as loaded, so Show asks to unload again and
-    // passes on what the control says about that.
+    // Nothing is loaded now: Show loads without asking the control to unload
+    // again, which this control would refuse.
     CallResult afterUnload = show(a, 3082, 0);
-    expectCode(afterUnload, kNotLoaded, "Show after Unload passes the control's refusal on");
-    expectCalls({"Characters.Unload(\"CharacterID\")"}, "Show after Unload stops at the unload");
+    expectCode(afterUnload, S_OK, "Show after Unload");
+    expectCalls(showCalls("genie", 3082), "Show after Unload loads without a second unload");
+    journal->clear();
+    expectCode(callMethod(a, L"Speak", {Var::text(L"Otra vez")}), S_OK, "Speak after Show, Unload, Show");
+    callMethod(a, L"Unload");
+    expectCode(callMethod(a, L"Unload"), kNotLoaded, "a second Unload passes the control's refusal on");
+    expectCalls({"Character.Speak(\"Otra vez\")", "Characters.Unload(\"CharacterID\")",
+                 "Characters.Unload(\"CharacterID\")"},
+                "Speak, then both unloads reach the control");
     a->Release();
 
     IDispatch* fresh = newAssistant();
@@ -125,6 +132,122 @@ void showAgainUnloadsFirst() {
     expectCode(callMethod(fresh, L"Unload"), kNotLoaded, "Unload with nothing loaded");
     expectCalls({"Characters.Unload(\"CharacterID\")"}, "Unload with nothing loaded still asks");
     fresh->Release();
+}
+
+// One late-bound call: positional arguments in call order, then named ones.
+struct NamedCase {
+    const char* what;
+    DISPID member;
+    WORD flags;
+    std::vector<Var> positional;
+    std::vector<NamedArg> named;
+    HRESULT expected;
+    Lines calls;
+    UINT argError;            // ~0u: not looked at
+    bool platformAgrees;      // Wine's ITypeInfo::Invoke answers the same
+};
+
+// Runs a case on a new assistant that has shown Genie, through the object's
+// Invoke or through the platform's dispatcher.
+CallResult runNamedCase(const NamedCase& c, ITypeInfo* platform, Lines& calls) {
+    IDispatch* a = newAssistant();
+    if (!a) return {};
+    show(a, 3082, 0);
+    journal->clear();
+    CallResult result = invokeNamed(a, c.member, c.flags, c.positional, c.named, platform);
+    calls = journal->calls();
+    a->Release();
+    return result;
+}
+
+// The type information the platform's dispatcher works from: the vtable view of _asistente.
+ITypeInfo* vtableTypeInfo(IDispatch* a) {
+    ITypeInfo* info = nullptr;
+    ITypeInfo* vtable = nullptr;
+    HREFTYPE other = 0;
+    if (FAILED(a->GetTypeInfo(0, 0, &info))) return nullptr;
+    if (SUCCEEDED(info->GetRefTypeOfImplType(-1, &other)) && SUCCEEDED(info->GetRefTypeInfo(other, &vtable))) {
+        info->Release();
+        return vtable;
+    }
+    return info;  // already the vtable view
+}
+
+void namedArguments() {
+    check.section("named arguments and property puts, as the platform's dispatcher takes them");
+    IDispatch* a = newAssistant();
+    if (!a) return;
+    const wchar_t* showNames[] = {L"Show", L"GUIA", L"LenguajeID"};
+    DISPID ids[3] = {};
+    check.that(a->GetIDsOfNames(IID_NULL, const_cast<LPOLESTR*>(showNames), 3, 0, ids) == S_OK &&
+                   ids[0] == 0x60030006 && ids[1] == 1 && ids[2] == 0,
+               "GetIDsOfNames gives Show's parameters their positions");
+    const wchar_t* wrongNames[] = {L"Show", L"Personaje"};
+    check.that(a->GetIDsOfNames(IID_NULL, const_cast<LPOLESTR*>(wrongNames), 2, 0, ids) == DISP_E_UNKNOWNNAME &&
+                   ids[1] == DISPID_UNKNOWN,
+               "an unknown parameter name is DISP_E_UNKNOWNNAME");
+    ITypeInfo* platform = vtableTypeInfo(a);
+    check.that(platform != nullptr, "the vtable type information of _asistente");
+    a->Release();
+
+    const DISPID kShow = 0x60030006, kSpeak = 0x60030008, kMove = 0x6003000A, kAnimations = 0x6003000D,
+                 kBalloon = 0x68030002, kSound = 0x68030003;
+    Lines showMerlin{"Characters.Unload(\"CharacterID\")"};
+    for (const auto& line : showCalls("merlin", 3082)) showMerlin.push_back(line);
+    const Lines nothing;
+    const NamedCase cases[] = {
+        {"Show 3082, 1", kShow, DISPATCH_METHOD, {Var::int32(3082), Var::int32(1)}, {}, S_OK, showMerlin, ~0u, true},
+        {"Show LenguajeID:=3082, GUIA:=1", kShow, DISPATCH_METHOD, {},
+         {{0, Var::int32(3082)}, {1, Var::int32(1)}}, S_OK, showMerlin, ~0u, true},
+        {"Show GUIA:=1, LenguajeID:=3082", kShow, DISPATCH_METHOD, {},
+         {{1, Var::int32(1)}, {0, Var::int32(3082)}}, S_OK, showMerlin, ~0u, true},
+        {"Show 3082, GUIA:=1", kShow, DISPATCH_METHOD, {Var::int32(3082)}, {{1, Var::int32(1)}}, S_OK,
+         showMerlin, ~0u, true},
+        {"Move y:=-7, x:=5", kMove, DISPATCH_METHOD, {}, {{1, Var::int16(-7)}, {0, Var::int16(5)}}, S_OK,
+         {"Character.MoveTo(5,-7)"}, ~0u, true},
+        {"Speak strOracion:=\"Hola\"", kSpeak, DISPATCH_METHOD, {}, {{0, Var::text(L"Hola")}}, S_OK,
+         {"Character.Speak(\"Hola\")"}, ~0u, true},
+        {"Animations indice:=64", kAnimations, DISPATCH_METHOD | DISPATCH_PROPERTYGET, {},
+         {{0, Var::int16(64)}}, S_OK, nothing, ~0u, true},
+        {"Balloon = False", kBalloon, DISPATCH_PROPERTYPUT, {}, {{DISPID_PROPERTYPUT, Var::boolean(false)}}, S_OK,
+         {"Balloon.Style?", "Balloon.Style=12"}, ~0u, true},
+        {"Sound = False as put or put by reference", kSound, DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF, {},
+         {{DISPID_PROPERTYPUT, Var::boolean(false)}}, S_OK, {"Character.SoundEffectsOn=false"}, ~0u, true},
+        {"a put whose value is not named DISPID_PROPERTYPUT", kBalloon, DISPATCH_PROPERTYPUT,
+         {Var::boolean(false)}, {}, DISP_E_PARAMNOTFOUND, nothing, ~0u, true},
+        {"a put by reference only", kBalloon, DISPATCH_PROPERTYPUTREF, {},
+         {{DISPID_PROPERTYPUT, Var::boolean(false)}}, DISP_E_MEMBERNOTFOUND, nothing, ~0u, true},
+        // Where Wine's dispatcher ignores the stray name and miscounts, the
+        // documented DISP_E_PARAMNOTFOUND names the argument at fault.
+        {"Show 3082, a name that is no parameter", kShow, DISPATCH_METHOD, {Var::int32(3082)},
+         {{2, Var::int32(1)}}, DISP_E_PARAMNOTFOUND, nothing, 0, false},
+        {"Show LenguajeID named twice", kShow, DISPATCH_METHOD, {},
+         {{0, Var::int32(3082)}, {0, Var::int32(1)}}, DISP_E_PARAMNOTFOUND, nothing, 1, false},
+        {"Show 3082, LenguajeID:=3082", kShow, DISPATCH_METHOD, {Var::int32(3082)}, {{0, Var::int32(3082)}},
+         DISP_E_PARAMNOTFOUND, nothing, 0, false},
+        {"Show GUIA:=1 alone", kShow, DISPATCH_METHOD, {}, {{1, Var::int32(1)}}, DISP_E_BADPARAMCOUNT, nothing,
+         ~0u, true},
+    };
+    for (const NamedCase& c : cases) {
+        Lines ours, theirs;
+        CallResult got = runNamedCase(c, nullptr, ours);
+        check.that(got.code == c.expected,
+                   std::string(c.what) + ": expected " + hex(c.expected) + ", got " + hex(got.code));
+        check.that(ours == c.calls, std::string(c.what) + JournalReader::describe(c.calls, ours));
+        if (c.argError != ~0u)
+            check.that(got.argError == c.argError, std::string(c.what) + ": argument in error " +
+                                                       std::to_string(got.argError));
+        if (c.member == kAnimations)
+            check.that(V_VT(got.value.get()) == VT_BSTR && std::wstring(V_BSTR(got.value.get())) == L"Write",
+                       std::string(c.what) + " returns \"Write\"");
+        if (c.platformAgrees && platform) {
+            CallResult platformGot = runNamedCase(c, platform, theirs);
+            check.that(platformGot.code == got.code && theirs == ours,
+                       std::string(c.what) + ": as the platform's dispatcher (" + hex(platformGot.code) + ")" +
+                           JournalReader::describe(theirs, ours));
+        }
+    }
+    if (platform) platform->Release();
 }
 
 void beforeShow() {
@@ -366,6 +489,7 @@ int main(int argc, char** argv) {
         a->Release();
     }
     commandEvent();
+    namedArguments();
     missingCharacterFile();
     int failures = check.finish();
     CoUninitialize();

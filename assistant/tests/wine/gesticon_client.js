@@ -1,7 +1,9 @@
 // Drives Gesticon.asistente from JScript: literals, variables and expressions
 // (JScript passes every argument by value), and checks in the control
 // stand-in's journal what reached the control. Needs AGENT_STANDIN_JOURNAL set
-// and a 1024 x 768 screen. Exits with the number of failed checks.
+// and a 1024 x 768 screen. Its last line counts the checks that passed and
+// failed; a script that stopped half-way never writes it (cscript itself exits
+// 0 even then), so that line is what tells a complete run.
 var fso = new ActiveXObject("Scripting.FileSystemObject");
 var journalPath = new ActiveXObject("WScript.Shell").ExpandEnvironmentStrings("%AGENT_STANDIN_JOURNAL%");
 var passed = 0, failed = 0;
@@ -71,6 +73,15 @@ var language = 1036, character = 3;
 clearJournal();
 a.Show(language, character);
 expectCalls(["Characters.Unload(\"CharacterID\")"].concat(showCalls("peedy", 1036)), "Show with variables");
+
+// Show, Unload, Show: nothing is loaded after Unload, so the second Show loads
+// without asking the control to unload again, which it would refuse.
+clearJournal();
+a.Unload();
+a.Show(1033, 1);
+a.Speak("Otra vez");
+expectCalls(['Characters.Unload("CharacterID")'].concat(showCalls("merlin", 1033), ['Character.Speak("Otra vez")']),
+            "Show, Unload, Show, Speak");
 
 clearJournal();
 a.Speak("Hola");

@@ -1,7 +1,9 @@
 ' Drives Gesticon.asistente from VBScript as a script author would: literals,
 ' variables (passed by reference) and expressions, and checks in the control
 ' stand-in's journal what reached the control. Needs AGENT_STANDIN_JOURNAL set
-' and a 1024 x 768 screen. Exits with the number of failed checks.
+' and a 1024 x 768 screen. Its last line counts the checks that passed and
+' failed; a script that stopped half-way never writes it (cscript itself exits
+' 0 even then), so that line is what tells a complete run.
 Option Explicit
 
 Dim fso, journalPath, passed, failed
@@ -89,6 +91,15 @@ n = 1
 ClearJournal
 a.Show 1033, n
 ExpectCalls "Characters.Unload(""CharacterID"")|" & ShowCalls("merlin", 1033), "Show with a variable, a second time"
+
+' Show, Unload, Show: nothing is loaded after Unload, so the second Show loads
+' without asking the control to unload again, which it would refuse.
+ClearJournal
+a.Unload
+a.Show 3082, 0
+a.Speak "De nuevo"
+ExpectCalls "Characters.Unload(""CharacterID"")|" & ShowCalls("genie", 3082) & "|Character.Speak(""De nuevo"")", _
+    "Show, Unload, Show, Speak"
 
 ClearJournal
 a.Speak "Hola"

@@ -25,8 +25,15 @@ endfunction()
 
 gesticon_wine_test(gesticon.wine.standin ${_run} ${GESTICON_WIN64_DIR}/standin_check.exe)
 gesticon_wine_test(gesticon.wine.client ${_run_on_screen} ${GESTICON_WIN64_DIR}/gesticon_client.exe)
-gesticon_wine_test(gesticon.wine.vbscript ${_run_on_screen} cscript //nologo ${_wine_tests_dir}/gesticon_client.vbs)
-gesticon_wine_test(gesticon.wine.jscript ${_run_on_screen} cscript //nologo ${_wine_tests_dir}/gesticon_client.js)
+# cscript exits 0 even when its script dies half-way, so a script test passes
+# only on the script's own last line: all of its CHECKS run, none failed.
+function(gesticon_script_test name script label checks)
+  gesticon_wine_test(${name} ${_run_on_screen} cscript //nologo ${_wine_tests_dir}/${script})
+  set_tests_properties(${name} PROPERTIES
+    PASS_REGULAR_EXPRESSION "(^|\n)${label}: ${checks} passed, 0 failed\r?\n?$")
+endfunction()
+gesticon_script_test(gesticon.wine.vbscript gesticon_client.vbs vbscript 17)
+gesticon_script_test(gesticon.wine.jscript gesticon_client.js jscript 17)
 gesticon_wine_test(gesticon.wine.invoke_fuzz ${_run} ${GESTICON_WIN64_DIR}/invoke_fuzz.exe)
 gesticon_wine_test(gesticon.wine.object_churn ${_run} ${GESTICON_WIN64_DIR}/object_churn.exe)
 gesticon_wine_test(gesticon.wine.control_missing

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "asistente_interface.h"
 #include "check.h"
 
 namespace wine_tests {
@@ -72,20 +73,32 @@ DISPID dispatchId(IDispatch* object, const wchar_t* name) {
     return id;
 }
 
-CallResult invokeRaw(IDispatch* object, DISPID id, WORD flags, std::vector<Var> args,
-                     bool asPut) {
+CallResult invokeNamed(IDispatch* object, DISPID id, WORD flags, const std::vector<Var>& positional,
+                       const std::vector<NamedArg>& named, ITypeInfo* platform) {
     CallResult result;
-    // rgvarg holds the arguments in reverse order.
-    std::vector<VARIANT> reversed;
-    for (auto it = args.rbegin(); it != args.rend(); ++it) reversed.push_back(it->ref());
-    DISPID putId = DISPID_PROPERTYPUT;
-    DISPPARAMS params{reversed.empty() ? nullptr : reversed.data(), asPut ? &putId : nullptr,
-                      static_cast<UINT>(reversed.size()), asPut ? 1u : 0u};
+    // rgvarg holds the named arguments first, then the positional ones in reverse order.
+    std::vector<VARIANT> args;
+    std::vector<DISPID> names;
+    for (const NamedArg& arg : named) {
+        args.push_back(arg.value.ref());
+        names.push_back(arg.id);
+    }
+    for (auto it = positional.rbegin(); it != positional.rend(); ++it) args.push_back(it->ref());
+    DISPPARAMS params{args.empty() ? nullptr : args.data(), names.empty() ? nullptr : names.data(),
+                      static_cast<UINT>(args.size()), static_cast<UINT>(names.size())};
     EXCEPINFO exception{};
-    UINT argError = 0;
     SetErrorInfo(0, nullptr);
-    result.invokeResult = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
-                                         result.value.get(), &exception, &argError);
+    if (platform) {
+        IUnknown* vtable = nullptr;
+        object->QueryInterface(kIID_asistente, reinterpret_cast<void**>(&vtable));
+        result.invokeResult = vtable ? platform->Invoke(vtable, id, flags, &params, result.value.get(),
+                                                        &exception, &result.argError)
+                                     : E_NOINTERFACE;
+        if (vtable) vtable->Release();
+    } else {
+        result.invokeResult = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                                             result.value.get(), &exception, &result.argError);
+    }
     result.code = result.invokeResult;
     if (result.invokeResult == DISP_E_EXCEPTION) {
         if (exception.pfnDeferredFillIn != nullptr) exception.pfnDeferredFillIn(&exception);
@@ -110,6 +123,18 @@ CallResult invokeRaw(IDispatch* object, DISPID id, WORD flags, std::vector<Var> 
         }
     }
     return result;
+}
+
+CallResult invokeRaw(IDispatch* object, DISPID id, WORD flags, std::vector<Var> args,
+                     bool asPut) {
+    if (!asPut) return invokeNamed(object, id, flags, args, {});
+    // A put names its one value DISPID_PROPERTYPUT; any further value stays positional.
+    std::vector<NamedArg> named;
+    if (!args.empty()) {
+        named.push_back({DISPID_PROPERTYPUT, args.back()});
+        args.pop_back();
+    }
+    return invokeNamed(object, id, flags, args, named);
 }
 
 namespace {

@@ -40,6 +40,7 @@ private:
 struct CallResult {
     HRESULT invokeResult = S_OK;
     HRESULT code = S_OK;
+    UINT argError = ~0u;  // as Invoke left it
     std::wstring description;
     std::wstring source;
     Var value;
@@ -53,6 +54,18 @@ CallResult putProperty(IDispatch* object, const wchar_t* name, Var value);
 // pass something a script host would not.
 CallResult invokeRaw(IDispatch* object, DISPID id, WORD flags, std::vector<Var> args,
                      bool asPut);
+
+// An argument passed by name: the parameter's identifier from GetIDsOfNames.
+struct NamedArg {
+    DISPID id;
+    Var value;
+};
+// Invoke with positional arguments in call order and named ones in the
+// order given. With `platform`, the call goes through the platform's own
+// type-library dispatcher, ITypeInfo::Invoke of that vtable type information
+// on the object's _asistente interface, instead of the object's Invoke.
+CallResult invokeNamed(IDispatch* object, DISPID id, WORD flags, const std::vector<Var>& positional,
+                       const std::vector<NamedArg>& named, ITypeInfo* platform = nullptr);
 
 DISPID dispatchId(IDispatch* object, const wchar_t* name);
 

@@ -1,0 +1,15 @@
+# Adds the import checks of both Gesticon.dll builds to CTest (included by
+# assistant/CMakeLists.txt): what each imports, read by the target's objdump,
+# against the allow-list, and the oldest Windows its PE header names.
+if(NOT GESTICON_WIN64_DIR OR NOT GESTICON_WIN32_DIR)
+  return()
+endif()
+find_program(GESTICON_OBJDUMP_I686 i686-w64-mingw32-objdump REQUIRED)
+find_program(GESTICON_OBJDUMP_X86_64 x86_64-w64-mingw32-objdump REQUIRED)
+set(_imports_dir ${CMAKE_CURRENT_LIST_DIR})
+add_test(NAME gesticon.imports.win32
+  COMMAND ${_imports_dir}/check-imports ${GESTICON_OBJDUMP_I686} ${GESTICON_WIN32_DIR}/Gesticon.dll
+          ${_imports_dir}/allowed-imports.txt win32 5.1)
+add_test(NAME gesticon.imports.win64
+  COMMAND ${_imports_dir}/check-imports ${GESTICON_OBJDUMP_X86_64} ${GESTICON_WIN64_DIR}/Gesticon.dll
+          ${_imports_dir}/allowed-imports.txt win64 5.2)
