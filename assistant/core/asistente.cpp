@@ -68,14 +68,14 @@ Status asistente::Show(std::int32_t LenguajeID, std::int32_t GUIA)
 {
     if (const wchar_t* baseName = characterFileBaseName(GUIA))
         NombrePersonaje = baseName;
-    if (characterLoaded_) {
+    if (Cargado == 1) {
         if (auto unloaded = Unload(); !unloaded)
             return unloaded;
     }
     const std::wstring file = CarpetaWindows + L"msagent\\chars\\" + NombrePersonaje + L".acs";
     if (auto loaded = agnAsistente->loadCharacter(kCharacterId, file); !loaded)
         return loaded;
-    characterLoaded_ = true;
+    Cargado = 1;
     auto loadedCharacter = agnAsistente->character(kCharacterId);
     if (!loadedCharacter)
         return loadedCharacter.failure();
@@ -121,7 +121,7 @@ Status asistente::Unload()
     // Always asked of the control, loaded or not: a refusal is the caller's to see.
     auto unloaded = agnAsistente->unloadCharacter(kCharacterId);
     if (unloaded)
-        characterLoaded_ = false;
+        Cargado = 0;
     return unloaded;
 }
 

@@ -72,12 +72,12 @@ private:
     Platform platform_;
     std::wstring CarpetaWindows;
     std::wstring NombrePersonaje;
-    // Whether the control holds a character this object loaded under
+    // 1 while the control holds a character this object loaded under
     // "CharacterID": set by a successful load, cleared by a successful unload.
     // Show unloads first only then, so Show after Unload works on a control
     // that refuses to unload what is not loaded, and a Show that failed after
     // its load does not make every later Show fail on "already loaded".
-    bool characterLoaded_ = false;
+    std::uint8_t Cargado = 0;
     std::int16_t ValorSound = kVbFalse;
     std::int16_t ValorBalloon = kVbTrue;
     std::int16_t ValorAutoHide = kVbTrue;
