@@ -62,6 +62,24 @@ HANDLE openShared(const Path& path, DWORD disposition)
                        FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+bool sameFile(const Path& a, const Path& b)
+{
+    BY_HANDLE_FILE_INFORMATION info[2] = {};
+    const Path* paths[2] = {&a, &b};
+    for (int i = 0; i < 2; ++i) {
+        HANDLE h = CreateFileW(paths[i]->c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            return false;
+        const bool ok = GetFileInformationByHandle(h, &info[i]);
+        CloseHandle(h);
+        if (!ok)
+            return false;
+    }
+    return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
+           info[0].nFileIndexHigh == info[1].nFileIndexHigh && info[0].nFileIndexLow == info[1].nFileIndexLow;
+}
+
 } // namespace
 
 ClaimedFile::Result ClaimedFile::claim(const Path& path, std::error_code& error)
@@ -129,7 +147,7 @@ std::error_code keepUnder(const Path& original, const Path& copy, bool& nameTake
     if (CreateHardLinkW(copy.c_str(), original.c_str(), nullptr))
         return {};
     if (GetLastError() == ERROR_ALREADY_EXISTS || GetLastError() == ERROR_FILE_EXISTS) {
-        nameTaken = true;
+        nameTaken = !sameFile(original, copy);
         return {};
     }
     if (!CopyFileW(original.c_str(), copy.c_str(), TRUE)) {
@@ -263,7 +281,9 @@ std::error_code keepUnder(const Path& original, const Path& copy, bool& nameTake
     if (::link(original.c_str(), copy.c_str()) == 0)
         return {};
     if (errno == EEXIST) {
-        nameTaken = true;
+        struct stat a {}, b {};
+        nameTaken = !(::stat(original.c_str(), &a) == 0 && ::stat(copy.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
+                      a.st_ino == b.st_ino);
         return {};
     }
     if (errno == EPERM || errno == EXDEV || errno == EOPNOTSUPP || errno == EMLINK || errno == ENOSYS)

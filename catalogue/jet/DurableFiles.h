@@ -40,7 +40,8 @@ std::error_code syncFolder(const Path& folder);
 
 // Makes `copy` a second name of `original` (a hard link) or, where the file
 // system has none, an exact copy written to disk. Never replaces a file:
-// `nameTaken` tells that `copy` already exists.
+// `nameTaken` tells that `copy` already exists, unless it already is a second
+// name of `original` (left by a conversion that was stopped), which is kept.
 std::error_code keepUnder(const Path& original, const Path& copy, bool& nameTaken);
 
 // Puts `from` in the place of `to` in one step, replacing it.
