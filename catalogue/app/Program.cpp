@@ -3,6 +3,7 @@
 #include "DataControl.h"
 #include "Dialogs.h"
 #include "Form1.h"
+#include "JetConversion.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -12,6 +13,12 @@ namespace catalogue {
 int runProgram(const std::function<void(Form1&)>& shown)
 {
     QtDialogs dialogs;
+    // A catalogue still in Access format is converted to ours before the store opens it.
+    const auto conversion = jet::convertJetCatalogue(DataControl::defaultDatabaseName);
+    if (!conversion.message.isEmpty())
+        dialogs.message(conversion.message);
+    if (!conversion.startWindow())
+        return 1;
     auto opened = DataControl::open();
     if (!opened.control) {
         dialogs.message(opened.error);

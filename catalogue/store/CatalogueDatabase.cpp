@@ -72,19 +72,7 @@ CatalogueDatabase::OpenResult CatalogueDatabase::open(const QString& fileName)
             return {nullptr, QStringLiteral("No se puede crear el catálogo \"%1\" en la carpeta \"%2\": "
                                             "la carpeta no existe o no se puede escribir en ella.")
                                  .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()))};
-        if (cat->db_.open(fileName, SqliteDatabase::Mode::CreateIfMissing) != SQLITE_OK)
-            return {nullptr, QStringLiteral("No se puede crear el catálogo \"%1\": %2")
-                                 .arg(info.fileName(), cat->db_.lastError())};
-        try {
-            useWriteAheadLog(cat->db_);
-            cat->db_.exec(schema);
-        } catch (const StoreError& e) {
-            return {nullptr, QStringLiteral("No se puede crear el catálogo \"%1\": %2")
-                                 .arg(info.fileName(), e.message())};
-        }
-        for (Field f : allFields)
-            cat->columns_[indexOf(f)] = columnName(f);
-        return {std::move(cat), {}};
+        return create(fileName);
     }
 
     if (info.isDir())
@@ -137,6 +125,26 @@ CatalogueDatabase::OpenResult CatalogueDatabase::open(const QString& fileName)
     return {std::move(cat), {}};
 }
 
+CatalogueDatabase::OpenResult CatalogueDatabase::create(const QString& fileName)
+{
+    std::unique_ptr<CatalogueDatabase> cat(new CatalogueDatabase);
+    cat->fileName_ = fileName;
+    const QFileInfo info(fileName);
+    if (cat->db_.open(fileName, SqliteDatabase::Mode::CreateIfMissing) != SQLITE_OK)
+        return {nullptr, QStringLiteral("No se puede crear el catálogo \"%1\": %2")
+                             .arg(info.fileName(), cat->db_.lastError())};
+    try {
+        useWriteAheadLog(cat->db_);
+        cat->db_.exec(schema);
+    } catch (const StoreError& e) {
+        return {nullptr, QStringLiteral("No se puede crear el catálogo \"%1\": %2")
+                             .arg(info.fileName(), e.message())};
+    }
+    for (Field f : allFields)
+        cat->columns_[indexOf(f)] = columnName(f);
+    return {std::move(cat), {}};
+}
+
 QString CatalogueDatabase::quotedColumn(Field f) const
 {
     QString name = columns_[indexOf(f)];
@@ -183,6 +191,10 @@ void CatalogueDatabase::bindValue(SqliteStatement& stmt, int index, Field field,
         return;
     }
     const auto number = parseWholeNumber(text);
+    if (!number && keepUnreadableNumbers_) {
+        stmt.bind(index, text);
+        return;
+    }
     if (!number)
         throw StoreError(QStringLiteral("El valor \"%1\" de la columna %2 no es un número entero.")
                              .arg(text, columnName(field)));
@@ -200,6 +212,18 @@ void CatalogueDatabase::insertAll(const std::vector<MovieRecord>& rows)
         db_.exec("ROLLBACK");
         throw;
     }
+}
+
+void CatalogueDatabase::insertAllKeepingText(const std::vector<MovieRecord>& rows)
+{
+    keepUnreadableNumbers_ = true;
+    try {
+        insertAll(rows);
+    } catch (...) {
+        keepUnreadableNumbers_ = false;
+        throw;
+    }
+    keepUnreadableNumbers_ = false;
 }
 
 void CatalogueDatabase::setFlushEveryWrite(bool flush)

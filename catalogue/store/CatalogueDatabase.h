@@ -30,6 +30,9 @@ public:
     };
 
     static OpenResult open(const QString& fileName);
+    // A new, empty catalogue in a file that does not exist yet or is empty
+    // (one a caller has just created for itself).
+    static OpenResult create(const QString& fileName);
 
     // Every row in the order of addition.
     std::vector<StoredRow> loadAll();
@@ -40,6 +43,10 @@ public:
     std::int64_t insert(const MovieRecord& values);
     // Many rows in one transaction, for generated catalogues.
     void insertAll(const std::vector<MovieRecord>& rows);
+    // The same for rows brought in from another catalogue: a number field
+    // that does not read as a whole number keeps its text instead of being
+    // refused, so that nothing typed in the other catalogue is lost.
+    void insertAllKeepingText(const std::vector<MovieRecord>& rows);
     void remove(std::int64_t rowid);
     void updateField(std::int64_t rowid, Field field, const QString& text);
 
@@ -64,6 +71,7 @@ private:
     QString quotedColumn(Field f) const;
     void setFlushEveryWrite(bool flush);
     int bulkDepth_ = 0;
+    bool keepUnreadableNumbers_ = false;
     std::int64_t dataVersion();
     std::optional<std::int64_t> loadedVersion_;
 

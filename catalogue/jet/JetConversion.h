@@ -1,0 +1,39 @@
+#pragma once
+// Opening a catalogue the user kept in Access: if the catalogue file is a Jet
+// database, it is converted once into our own catalogue under the same name.
+//
+// The order keeps the user's data safe at every moment: the new catalogue is
+// written under a temporary name and made durable; the original gets a second
+// name ("Peliculas (Jet original).mdb", numbered if taken), never replacing a
+// file; only then does the new catalogue take the catalogue's name. A crash
+// anywhere leaves the original under one of its names and never a half-written
+// catalogue under the catalogue's name.
+
+#include <QString>
+
+#include <functional>
+
+namespace catalogue::jet {
+
+struct ConversionOutcome {
+    enum class Result {
+        NotJet,    // nothing to do: the store opens the file as it is
+        Converted, // the message says so; the store opens the new catalogue
+        Refused,   // the message says why; the file is as it was
+        InUse,     // another copy of the program is converting it right now
+    };
+    Result result = Result::NotJet;
+    QString message; // Spanish, for the user; empty for NotJet
+    int films = 0;
+    QString keptAs = {}; // Converted: the name the original now has
+
+    bool startWindow() const { return result == Result::NotJet || result == Result::Converted; }
+};
+
+// The moments between the steps, for tests that stop the program there.
+enum class ConversionStep { TemporaryClaimed, CatalogueWritten, OriginalKept, Replaced };
+
+ConversionOutcome convertJetCatalogue(const QString& fileName,
+                                      const std::function<void(ConversionStep)>& afterStep = {});
+
+} // namespace catalogue::jet

@@ -1,0 +1,67 @@
+// Converting a Jet catalogue of 32,767 films (the most the program's film
+// counters hold), Jet 3 and Jet 4: the whole conversion as the program runs
+// it at start-up, and the reading alone. Medians of five runs, each in a
+// fresh folder.
+#include "JetConversion.h"
+#include "JetFileWriter.h"
+#include "JetTableReader.h"
+#include "SampleFilms.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace catalogue::jet;
+using namespace catalogue::jet::testing;
+
+namespace {
+
+constexpr int films = 32767;
+constexpr int runs = 5;
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main()
+{
+    for (JetVersion version : {JetVersion::Jet3, JetVersion::Jet4}) {
+        JetFileOptions options;
+        options.version = version;
+        const QByteArray jet = writeJetFile(options, {pelisTable(sampleFilms(films))});
+        std::vector<double> whole, reading;
+        for (int run = 0; run < runs; ++run) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("Peliculas.mdb"));
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly) || file.write(jet) != jet.size())
+                return 1;
+            file.close();
+
+            QElapsedTimer timer;
+            timer.start();
+            const JetTableRead read = readJetTable(path, QStringLiteral("Pelis"), [](const JetColumn&) { return true; });
+            reading.push_back(double(timer.nsecsElapsed()) / 1e6);
+            if (read.rowCount != films)
+                return 1;
+
+            timer.restart();
+            const ConversionOutcome outcome = convertJetCatalogue(path);
+            whole.push_back(double(timer.nsecsElapsed()) / 1e6);
+            if (outcome.result != ConversionOutcome::Result::Converted || outcome.films != films)
+                return 1;
+        }
+        std::printf("%s, %d films (%.1f MB): conversion %.0f ms (median of %d), reading alone %.0f ms\n",
+                    version == JetVersion::Jet3 ? "Jet 3" : "Jet 4", films, double(jet.size()) / 1e6, median(whole),
+                    runs, median(reading));
+    }
+    return 0;
+}

@@ -1,0 +1,99 @@
+// Files the conversion must not take: each is refused with a Spanish message
+// saying what was found, and the folder is left exactly as it was.
+#include "JetConversion.h"
+#include "JetTestFolder.h"
+#include "SampleFilms.h"
+
+#include <functional>
+
+using namespace catalogue::jet;
+using namespace catalogue::jet::testing;
+
+namespace {
+
+QByteArray jetFile(JetVersion version, const std::vector<JetTableDef>& tables, const QString& password = {},
+                   std::uint32_t encodingKey = 0)
+{
+    JetFileOptions o;
+    o.version = version;
+    o.password = password;
+    o.encodingKey = encodingKey;
+    return writeJetFile(o, tables);
+}
+
+QByteArray films(JetVersion version, int count)
+{
+    return jetFile(version, {pelisTable(sampleFilms(count))});
+}
+
+QByteArray changed(QByteArray bytes, const std::function<void(QByteArray&)>& change)
+{
+    change(bytes);
+    return bytes;
+}
+
+} // namespace
+
+TEST(JetRefusal, EachFileIsRefusedSayingWhatWasFoundAndLeftAsItWas)
+{
+    QByteArray ace(4096, '\0');
+    ace.replace(0, 20, QByteArray("\x00\x01\x00\x00Standard ACE DB\x00", 20));
+    ace[0x14] = 0x02;
+    JetTableDef yesNo = pelisTable(sampleFilms(3));
+    yesNo.columns[5].type = JetType::Boolean; // totalcds
+    for (auto& r : yesNo.rows)
+        r.cells[5] = QStringLiteral("1");
+
+    const struct {
+        const char* name;
+        QByteArray file;
+        QString found;
+    } cases[] = {
+        {"ACE", ace, "es una base de datos de Access 2007 o posterior (formato ACE"},
+        {"unknown Jet version", changed(films(JetVersion::Jet3, 3), [](QByteArray& b) { b[0x14] = 0x07; }),
+         "es una base de datos de una versión de Access que este programa no conoce."},
+        {"truncated inside a page", films(JetVersion::Jet3, 300).chopped(100),
+         "es una base de datos de Access 97 (Jet 3), pero está incompleta o dañada: su tamaño"},
+        {"truncated at a page boundary", films(JetVersion::Jet4, 3000).chopped(3 * 4096),
+         "es una base de datos de Access 2000-2003 (Jet 4), pero está dañada: falta la página"},
+        {"a row pointing off its page", changed(films(JetVersion::Jet3, 10), [](QByteArray& b) {
+             b[5 * 2048 + 10] = char(0xFF); // page 5 holds the films; this is where its first row starts
+             b[5 * 2048 + 11] = 0x1F;
+         }), "pero está dañada: la fila 0 de la página 5 está dañada."},
+        {"no Pelis", jetFile(JetVersion::Jet4, {{"Clientes", {{"nombre", JetType::Text}}, {}},
+                                                {"Pedidos", {{"numero", JetType::Long}}, {}}}),
+         "pero no tiene la tabla Pelis (sus tablas son: Clientes, Pedidos)."},
+        {"no tables", jetFile(JetVersion::Jet3, {}), "pero no tiene la tabla Pelis (no tiene ninguna tabla)."},
+        {"encrypted", jetFile(JetVersion::Jet4, {pelisTable(sampleFilms(3))}, {}, 0x5EC12E7u),
+         "es una base de datos de Access 2000-2003 (Jet 4) cifrada"},
+        {"Jet 3 password", jetFile(JetVersion::Jet3, {pelisTable(sampleFilms(3))}, "secreto"),
+         "es una base de datos de Access 97 (Jet 3) protegida con contraseña."},
+        {"Jet 4 password", jetFile(JetVersion::Jet4, {pelisTable(sampleFilms(3))}, "clave"),
+         "es una base de datos de Access 2000-2003 (Jet 4) protegida con contraseña."},
+        {"a Yes/No number of CDs", jetFile(JetVersion::Jet4, {yesNo}),
+         "pero la columna totalcds de la tabla Pelis es de tipo Sí/No, que no se puede pasar a un número."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        JetTestFolder folder(c.file);
+        const ConversionOutcome outcome = convertJetCatalogue(folder.path());
+        EXPECT_EQ(outcome.result, ConversionOutcome::Result::Refused);
+        EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("No se puede abrir el catálogo \"Peliculas.mdb\" de la "
+                                                              "carpeta \"%1\": ").arg(QFileInfo(folder.path()).absolutePath())));
+        EXPECT_TRUE(outcome.message.contains(c.found)) << outcome.message.toStdString();
+        EXPECT_TRUE(outcome.message.endsWith(QStringLiteral("\n\nEl archivo no se ha modificado.")));
+        EXPECT_EQ(folder.read(), c.file);
+        EXPECT_EQ(folder.files(), QStringList{"Peliculas.mdb"});
+    }
+}
+
+TEST(JetRefusal, TheGeneratorsEncodedAndProtectedFilesAreRealJet)
+{
+    // mdbtools decodes an encoded file and ignores the password: it reads
+    // them, so the refusals above are about what the header says.
+    for (const QByteArray& file : {jetFile(JetVersion::Jet4, {pelisTable(sampleFilms(3))}, {}, 0x5EC12E7u),
+                                   jetFile(JetVersion::Jet3, {pelisTable(sampleFilms(3))}, "secreto")}) {
+        JetTestFolder folder(file);
+        EXPECT_EQ(mdbExport(folder.path(), QStringLiteral("Pelis")).size(), 3);
+    }
+}

@@ -1,0 +1,89 @@
+#pragma once
+// For the conversion tests: a fresh folder with a Jet "Peliculas.mdb" in it,
+// and ways to look at what the folder holds afterwards.
+#include "QtPrinting.h"
+
+#include "CatalogueDatabase.h"
+#include "JetFileWriter.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace catalogue::jet::testing {
+
+class JetTestFolder {
+public:
+    explicit JetTestFolder(const QByteArray& catalogue = {})
+    {
+        if (!catalogue.isEmpty())
+            write(QStringLiteral("Peliculas.mdb"), catalogue);
+    }
+    QString path(const QString& name = QStringLiteral("Peliculas.mdb")) const { return dir_.filePath(name); }
+    void write(const QString& name, const QByteArray& bytes) const
+    {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    }
+    QByteArray read(const QString& name = QStringLiteral("Peliculas.mdb")) const
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QStringList files() const { return QDir(dir_.path()).entryList(QDir::Files, QDir::Name); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// The rows of a catalogue of ours, one "|"-joined line a film, as the store reads them.
+inline QStringList storedFilms(const QString& path)
+{
+    auto opened = CatalogueDatabase::open(path);
+    if (!opened.database)
+        return {QStringLiteral("not a catalogue: ") + opened.error};
+    QStringList lines;
+    for (const StoredRow& row : opened.database->loadAll()) {
+        QStringList fields;
+        for (Field f : allFields)
+            fields << row.values.text(f);
+        lines << fields.join(u'|');
+    }
+    return lines;
+}
+
+// The same for what mdbtools' own command-line tool reads from a Jet file,
+// NULL written as "NULL" (an empty text too: mdb-export does not tell them apart).
+inline QStringList mdbExport(const QString& path, const QString& table)
+{
+    QProcess export_;
+    export_.start(QStringLiteral("mdb-export"), {QStringLiteral("-H"), QStringLiteral("-Q"), QStringLiteral("-d"),
+                                                 QStringLiteral("|"), QStringLiteral("-0"), QStringLiteral("NULL"),
+                                                 QStringLiteral("-T"), QStringLiteral("%Y-%m-%d %H:%M:%S"), path, table});
+    if (!export_.waitForFinished(60000) || export_.exitCode() != 0)
+        return {QStringLiteral("mdb-export failed: ") + QString::fromUtf8(export_.readAllStandardError())};
+    QStringList lines = QString::fromUtf8(export_.readAllStandardOutput()).split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// A row given as "|"-joined cells, "NULL" for NULL.
+inline JetRowDef row(const QString& cells)
+{
+    JetRowDef r;
+    for (const QString& c : cells.split(u'|'))
+        r.cells.push_back(c == QLatin1String("NULL") ? JetCell() : JetCell(c));
+    return r;
+}
+
+inline QByteArray sha256(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+} // namespace catalogue::jet::testing
