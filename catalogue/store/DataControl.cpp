@@ -11,14 +11,14 @@ DataControl::OpenResult DataControl::open(const QString& databaseName)
 {
     auto opened = CatalogueDatabase::open(databaseName);
     if (!opened.database)
-        return {nullptr, opened.error};
+        return {nullptr, opened.error, {}};
     std::unique_ptr<DataControl> control(new DataControl(std::move(opened.database)));
     try {
         control->Refresh();
     } catch (const StoreError& e) {
-        return {nullptr, e.message()};
+        return {nullptr, e.message(), {}};
     }
-    return {std::move(control), {}};
+    return {std::move(control), {}, opened.notices};
 }
 
 void DataControl::Refresh()
