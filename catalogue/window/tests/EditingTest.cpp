@@ -148,7 +148,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("letters") << "doce" << "1" << EditingCommands::numberNotWhole;
         QTest::newRow("decimal comma") << "12,5" << "1" << EditingCommands::numberNotWhole;
-        QTest::newRow("too large") << "99999999999999999999" << "1" << EditingCommands::numberNotWhole;
+        QTest::newRow("too big to keep") << "99999999999999999999" << "1" << EditingCommands::numberTooBig;
+        QTest::newRow("cds too big to keep") << "12" << "-99999999999999999999" << EditingCommands::cdsTooBig;
         QTest::newRow("cds in letters") << "12" << "dos" << EditingCommands::cdsNotWhole;
         QTest::newRow("cds with decimals") << "12" << "1.5" << EditingCommands::cdsNotWhole;
     }
