@@ -229,9 +229,7 @@ TEST_F(ReportCommandsTest, AFolderThatCannotBeWrittenGivesAMessageAndLeavesTheWi
             ScopedUnprivilegedUser nobody;
             choose(listing.menuItem);
         }
-        EXPECT_EQ(window.dialogs.messages,
-                  QStringList{u"No Se Puede Crear El Informe "_s + fileName
-                              + u"... Compruebe Que Se Puede Escribir En Esta Carpeta Y En El Fichero..."_s});
+        EXPECT_EQ(window.dialogs.messages, QStringList{folder.cannotCreateMessage(fileName)});
         // Re-queried only by the listing whose re-query comes before its file.
         EXPECT_EQ(window.form.Data1().RecordSource(), listing.requeryBeforeFile ? listing.recordSource : kSource);
     }
@@ -242,7 +240,7 @@ TEST_F(ReportCommandsTest, AFolderThatCannotBeWrittenGivesAMessageAndLeavesTheWi
         choose(u"estadis");
     }
     EXPECT_EQ(window.dialogs.messages.size(), 1);
-    EXPECT_TRUE(window.dialogs.messages.value(0).startsWith(u"No Se Puede Crear El Informe Estadisticas_Pelis.TxT..."));
+    EXPECT_EQ(window.dialogs.messages.value(0), folder.cannotCreateMessage(kStatistics));
     EXPECT_EQ(window.form.Data1().RecordSource(), kSource);
 
     EXPECT_TRUE(events.isEmpty());

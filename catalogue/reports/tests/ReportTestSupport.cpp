@@ -48,6 +48,13 @@ void ScopedWorkingFolder::makeReadOnly(bool filesToo) const
                           readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
 }
 
+QString ScopedWorkingFolder::cannotCreateMessage(const QString& fileName) const
+{
+    return QStringLiteral("No Se Puede Crear El Informe %1 En La Carpeta %2... Compruebe Que Se Puede Escribir En "
+                          "Esta Carpeta Y En El Fichero... No Se Ha Cambiado Ningún Fichero...")
+        .arg(fileName, QDir::toNativeSeparators(m_folder.path()));
+}
+
 namespace {
 constexpr uid_t kNobody = 65534;
 }

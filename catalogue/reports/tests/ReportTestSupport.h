@@ -42,6 +42,8 @@ public:
     QStringList fileNames() const;
     // Takes write permission away from the folder, and from its files too.
     void makeReadOnly(bool filesToo = true) const;
+    // What the user is told when a report cannot be made in this folder.
+    QString cannotCreateMessage(const QString& fileName) const;
 
 private:
     QTemporaryDir m_folder;
