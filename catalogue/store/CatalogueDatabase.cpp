@@ -111,8 +111,6 @@ QString storedForm(Field field, const QString& text)
     return clean;
 }
 
-CatalogueDatabase::~CatalogueDatabase() = default;
-
 CatalogueDatabase::OpenResult CatalogueDatabase::open(const QString& fileName)
 {
     std::unique_ptr<CatalogueDatabase> cat(new CatalogueDatabase);
@@ -128,42 +126,40 @@ CatalogueDatabase::OpenResult CatalogueDatabase::create(std::unique_ptr<Catalogu
     const QString fileName = cat->fileName_;
     const QFileInfo info(fileName);
     const QFileInfo folder(info.absolutePath());
-    if (!folder.isDir() || !folder.isWritable())
+    if (!folder.isDir() || !FileHold::writable(folder.filePath()))
         return {nullptr, cannotCreate(fileName, QStringLiteral("la carpeta no existe o no se puede escribir en ella")), {}};
     FileHold::Taken taken = FileHold::createAndHold(fileName);
     if (taken.result == FileHold::Result::HeldElsewhere)
         return {nullptr, heldElsewhere(fileName), {}};
     if (!taken.hold)
         return {nullptr, cannotCreate(fileName, holdProblem(taken.result)), {}};
-    if (!taken.created) {
-        cat->hold_ = std::move(taken.hold);
-        return openExisting(std::move(cat));
-    }
     cat->hold_ = std::move(taken.hold);
+    if (!taken.created)
+        return openExisting(std::move(cat));
 
-    LeftoverFiles leftovers(fileName);
+    // An old journal or log beside a new file holds nothing for it.
+    cat->leftovers_ = std::make_unique<LeftoverFiles>(fileName);
     const auto refuse = [&](const QString& problem) {
-        cat->db_.close();
-        leftovers.restore();
+        cat.reset();
         QFile::remove(fileName);
         return OpenResult{nullptr, cannotCreate(fileName, problem), {}};
     };
-    // An old journal or log beside a new file holds nothing for it.
-    if (auto problem = leftovers.setAside({}))
+    if (auto problem = cat->leftovers_->setAside({}))
         return refuse(*problem);
     if (const int rc = cat->db_.open(fileName, SqliteDatabase::Mode::CreateIfMissing); rc != SQLITE_OK)
         return refuse(sqliteProblem(rc));
+    QStringList notices;
     try {
-        cat->configure();
-        cat->takeIdentity();
+        notices = cat->finishOpening();
+        cat->beginWrite();
         cat->db_.exec(schema);
+        cat->commitWrite();
     } catch (const StoreError& e) {
+        cat->undoWrite();
         return refuse(e.message());
     }
     for (Field f : allFields)
         cat->columns_[indexOf(f)] = columnName(f);
-    QStringList notices = leftovers.settle(cat->db_);
-    cat->committedHeader_ = cat->hold_->head(kHeaderSize);
     return {std::move(cat), {}, notices};
 }
 
@@ -185,20 +181,19 @@ CatalogueDatabase::OpenResult CatalogueDatabase::openExisting(std::unique_ptr<Ca
         return {nullptr, cannotOpen(fileName, QStringLiteral("no es un catálogo de películas: no es una base de datos "
                                                              "que este programa sepa leer")), {}};
     const QFileInfo info(fileName);
-    if (!info.isWritable())
+    if (!FileHold::writable(fileName))
         return {nullptr, cannotOpen(fileName, QStringLiteral("el archivo es de sólo lectura y el catálogo necesita "
                                                              "guardar los cambios")), {}};
-    if (!QFileInfo(info.absolutePath()).isWritable())
+    if (!FileHold::writable(info.absolutePath()))
         return {nullptr, cannotOpen(fileName, QStringLiteral("la carpeta es de sólo lectura, y el catálogo necesita "
                                                              "escribir en ella mientras guarda un cambio")), {}};
 
-    LeftoverFiles leftovers(fileName);
+    cat->leftovers_ = std::make_unique<LeftoverFiles>(fileName);
     const auto refuse = [&](const QString& problem) {
-        cat->db_.close();
-        leftovers.restore();
+        cat.reset();
         return OpenResult{nullptr, cannotOpen(fileName, problem), {}};
     };
-    if (auto problem = leftovers.setAside(header))
+    if (auto problem = cat->leftovers_->setAside(header))
         return refuse(*problem);
     if (const int rc = cat->db_.open(fileName, SqliteDatabase::Mode::OpenExisting); rc != SQLITE_OK)
         return refuse(sqliteProblem(rc));
@@ -240,16 +235,41 @@ CatalogueDatabase::OpenResult CatalogueDatabase::openExisting(std::unique_ptr<Ca
         cat->db_.exec("BEGIN IMMEDIATE");
         cat->db_.exec("ROLLBACK");
         // A journal set aside may have left a change half made.
-        if (leftovers.journalSetAside() && cat->db_.firstText("PRAGMA quick_check") != QLatin1String("ok"))
+        if (cat->leftovers_->journalSetAside() && cat->db_.firstText("PRAGMA quick_check") != QLatin1String("ok"))
             return refuse(sqliteProblem(SQLITE_CORRUPT));
-        cat->configure();
-        cat->takeIdentity();
     } catch (const StoreError& e) {
         return refuse(e.message());
     }
-    QStringList notices = leftovers.settle(cat->db_);
+    cat->identity_ = identityOf(cat->hold_->head(kHeaderSize));
     cat->committedHeader_ = cat->hold_->head(kHeaderSize);
-    return {std::move(cat), {}, notices};
+    return {std::move(cat), {}, {}};
+}
+
+CatalogueDatabase::~CatalogueDatabase()
+{
+    if (!leftovers_)
+        return;
+    db_.close();
+    leftovers_->restore();
+}
+
+QStringList CatalogueDatabase::finishOpening()
+{
+    if (!leftovers_)
+        return {};
+    try {
+        configure();
+    } catch (const StoreError& e) {
+        // The whole message: nothing to add to it.
+        throw StoreError(QStringLiteral("No se puede preparar el catálogo %1 para guardar cambios: %2.\n\nNo se ha "
+                                        "modificado nada.")
+                             .arg(fileAndFolder(fileName_), e.message()));
+    }
+    prepareTouch();
+    const QStringList notices = leftovers_->settle(db_);
+    leftovers_.reset();
+    committedHeader_ = hold_->head(kHeaderSize);
+    return notices;
 }
 
 // The rollback journal, flushed at every commit: the file alone is complete
@@ -262,21 +282,14 @@ void CatalogueDatabase::configure()
     db_.exec("PRAGMA cache_size=-32768");
 }
 
-// A random identity in the header ties a leftover journal to its own file.
-// A file that cannot be given one (a full disk) is used without it.
-void CatalogueDatabase::takeIdentity()
+// Every write changes the first page first, so that its journal always
+// starts with it, and writes the file's identity there: a random one, given
+// by the first write, that ties a leftover journal to its own file.
+void CatalogueDatabase::prepareTouch()
 {
-    identity_ = identityOf(hold_->head(kHeaderSize));
-    if (identity_ == 0) {
-        const std::uint32_t chosen = 1 + QRandomGenerator::system()->bounded(0x7FFFFFFFu);
-        try {
-            db_.exec(QStringLiteral("PRAGMA user_version=%1").arg(chosen).toUtf8().constData());
-            identity_ = chosen;
-        } catch (const StoreError&) {
-        }
-    }
-    // Every write changes the first page first, so a journal always starts with it.
-    touch_ = db_.prepare(QStringLiteral("PRAGMA user_version=%1").arg(identity_));
+    const std::uint32_t identity =
+        identity_ != 0 ? identity_ : 1 + QRandomGenerator::system()->bounded(0x7FFFFFFEu);
+    touch_ = db_.prepare(QStringLiteral("PRAGMA user_version=%1").arg(identity));
 }
 
 QString CatalogueDatabase::quotedColumn(Field f) const
@@ -364,6 +377,7 @@ void CatalogueDatabase::beginWrite()
 {
     if (inWrite_)
         return;
+    finishOpening();
     db_.exec("BEGIN IMMEDIATE");
     try {
         // Checked under SQLite's lock, before anything is written (not even a journal).
@@ -391,6 +405,7 @@ void CatalogueDatabase::commitWrite()
     inWrite_ = false;
     batchRows_ = 0;
     committedHeader_ = hold_->head(kHeaderSize);
+    identity_ = identityOf(committedHeader_);
 }
 
 void CatalogueDatabase::undoWrite()

@@ -40,7 +40,16 @@ public:
         QStringList notices;                         // Spanish, what was found beside the file and done
     };
 
+    // Reads and checks; writes nothing to a file the user already has.
     static OpenResult open(const QString& fileName);
+    // Once the catalogue has been read whole: leaves the write-ahead log of
+    // older versions for the rollback journal and deals with what was set
+    // aside beside the file. Returns what the user must be told; throws
+    // StoreError when the file cannot be made ready for writing. The first
+    // write does it too, for callers that never ask.
+    QStringList finishOpening();
+    // A catalogue that was never finished opening was refused: what was set
+    // aside beside it goes back.
     ~CatalogueDatabase();
 
     // Every row in the order of addition.
@@ -83,7 +92,7 @@ private:
     static OpenResult create(std::unique_ptr<CatalogueDatabase> cat);
     static OpenResult openExisting(std::unique_ptr<CatalogueDatabase> cat);
     void configure();
-    void takeIdentity();
+    void prepareTouch();
 
     void bindValue(SqliteStatement& stmt, int index, Field field, const QString& text);
     QString quotedColumn(Field f) const;
@@ -102,7 +111,8 @@ private:
     QString fileName_;
     SqliteDatabase db_;
     std::array<QString, fieldCount> columns_; // the names as the file spells them
-    std::uint32_t identity_ = 0;
+    std::unique_ptr<class LeftoverFiles> leftovers_; // until the opening is finished
+    std::uint32_t identity_ = 0; // the file's, 0 until its first write gives it one
     QByteArray committedHeader_; // the file's header as this program's last write left it
     std::optional<SqliteStatement> touch_;
     std::optional<SqliteStatement> insert_;

@@ -13,12 +13,15 @@ DataControl::OpenResult DataControl::open(const QString& databaseName)
     if (!opened.database)
         return {nullptr, opened.error, {}};
     std::unique_ptr<DataControl> control(new DataControl(std::move(opened.database)));
+    QStringList notices = opened.notices;
     try {
+        // Only a catalogue that could be read whole is made ready for writing.
         control->Refresh();
+        notices << control->database_->finishOpening();
     } catch (const StoreError& e) {
         return {nullptr, e.message(), {}};
     }
-    return {std::move(control), {}, opened.notices};
+    return {std::move(control), {}, notices};
 }
 
 void DataControl::Refresh()

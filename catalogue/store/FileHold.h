@@ -33,6 +33,10 @@ public:
     // Creates a new, empty file and holds it; an existing file is held as it is.
     static Taken createAndHold(const QString& path);
 
+    // Whether this program may write the file or folder: checked as the
+    // program's effective user, the one its writes will run as.
+    static bool writable(const QString& path);
+
     ~FileHold();
     FileHold(const FileHold&) = delete;
     FileHold& operator=(const FileHold&) = delete;

@@ -129,6 +129,11 @@ FileHold::Taken FileHold::createAndHold(const QString& path)
     return {std::unique_ptr<FileHold>(new FileHold(path, std::move(held))), result, true};
 }
 
+bool FileHold::writable(const QString& path)
+{
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+}
+
 bool FileHold::stillAtPath() const
 {
     struct stat atPath{};

@@ -139,6 +139,11 @@ FileHold::Taken FileHold::createAndHold(const QString& path)
     return taken;
 }
 
+bool FileHold::writable(const QString& path)
+{
+    return QFileInfo(path).isWritable();
+}
+
 bool FileHold::stillAtPath() const
 {
     const HANDLE atPath = openForHolding(path_, OPEN_EXISTING);

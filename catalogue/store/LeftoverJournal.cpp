@@ -108,7 +108,7 @@ JournalVerdict judgeLeftoverJournal(QIODevice& journal, const QByteArray& fileHe
         return JournalVerdict::NotFilesOwn;
     const std::uint32_t counter = changeCounterOf(before);
     const std::uint32_t fileCounter = changeCounterOf(fileHeader);
-    const bool sameFile = identityOf(before) == identityOf(fileHeader);
+    const bool sameFile = identityOf(before) == identityOf(fileHeader) || identityOf(before) == 0;
     const bool sameWrite = fileCounter == counter || fileCounter == counter + 1;
     return sameFile && sameWrite ? JournalVerdict::FilesOwn : JournalVerdict::NotFilesOwn;
 }

@@ -10,9 +10,11 @@
 // every write of the program changes the first page first, so the journal's
 // first record is the first page as it was, and SQLite counts every write in
 // the header's change counter. A journal is the file's own when its copy of
-// the first page has the file's identity and a change counter equal to the
-// file's, or one less when the crash came after the file's first page was
-// already written.
+// the first page has a change counter equal to the file's, or one less when
+// the crash came after the file's first page was already written, and the
+// file's identity; or no identity yet, when the crash came in the write that
+// was giving the file its identity (a file of an older version of the
+// program, whose only proof is then the counter).
 
 #include <QByteArray>
 
