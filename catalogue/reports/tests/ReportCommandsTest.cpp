@@ -11,7 +11,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -212,6 +214,24 @@ TEST_F(EmptyCatalogue, EveryReportOnlySaysSoAndLeavesAnOlderFileAlone)
     files.sort();
     EXPECT_EQ(folder.fileNames(), files);
     EXPECT_EQ(window.form.Data1().RecordSource(), kSource);
+}
+
+TEST_F(EmptyCatalogue, APastedTitleIsStoredWholeAndListedOnOneLine)
+{
+    // Pasted from elsewhere: line breaks, a tab, a NUL and other control
+    // characters, and far more than a text box keeps by default.
+    const QString pasted = u"Alien\nEl Octavo\tPasajero\r\n"_s + QChar(0) + QString(100000, u'x') + QChar(0x7f) +
+                           QChar(0x2028) + u"Fin"_s;
+    window.form.command(1)->click();
+    window.form.box(Field::Idzefo)->setText(u"1"_s);
+    QApplication::clipboard()->setText(pasted);
+    window.form.box(Field::Titulo)->paste();
+    window.form.command(3)->click();
+    choose(u"alfasoloti");
+
+    const QByteArray title = "Alien El Octavo Pasajero   " + QByteArray(100000, 'x') + "  Fin";
+    EXPECT_EQ(readBytes(u"Peliculas_Ordenadas_Solo_Titulo_Y_Numero.TxT"_s),
+              "P1 -> " + title + "\r\n" + QByteArray(80, '-') + "\r\nTotal Pel\xED" "culas 1\r\n^Brisvel^ Corp.\r\n");
 }
 
 TEST_F(ReportCommandsTest, AFolderThatCannotBeWrittenGivesAMessageAndLeavesTheWindowUsable)

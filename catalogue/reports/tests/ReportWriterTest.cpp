@@ -1,7 +1,9 @@
 #include "QtPrinting.h"
 #include "ReportTestSupport.h"
 #include "ReportWriter.h"
+#include "SmallDisk.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -83,6 +85,36 @@ TEST(ReportWriter, AWritableReportInAReadOnlyFolderIsNeverWrittenInPlace)
     EXPECT_EQ(failure.value_or(QString()), folder.cannotCreateMessage(kName));
     EXPECT_EQ(readBytes(kName), QByteArray(5000, 'x'));
     EXPECT_EQ(folder.fileNames(), QStringList{kName});
+}
+
+TEST(ReportWriter, OnAFullDiskTheOlderReportStaysWhateverTheNewOnesSize)
+{
+    if (const QString why = SmallDisk::unavailable(); !why.isEmpty())
+        GTEST_SKIP() << why.toStdString();
+    SmallDisk disk;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(disk.path());
+    writeBytes(kName, "anterior\r\n");
+    disk.fillLeaving(0);
+    // One line fails only when the file is closed; many fail while they are written.
+    for (const int lines : {1, 20000}) {
+        StepFailure failure;
+        {
+            ReportWriter writer;
+            failure = writer.createReport(kName);
+            for (int i = 0; i < lines && !failure; ++i)
+                failure = writer.writeLine(u"Título De Película ---> Alien");
+            if (!failure)
+                failure = writer.closeReport();
+        }
+        ASSERT_TRUE(failure) << lines << " lines";
+        EXPECT_TRUE(failure->contains(QStringLiteral("En La Carpeta %1... El Disco Está Lleno...")
+                                          .arg(QDir::toNativeSeparators(disk.path()))))
+            << failure->toStdString();
+        EXPECT_EQ(readBytes(kName), QByteArray("anterior\r\n")) << lines << " lines";
+        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), (QStringList{kName, "relleno"}));
+    }
+    QDir::setCurrent(previous);
 }
 
 TEST(ReportWriter, AFullDiskIsReportedWhenTheReportIsClosed)
