@@ -45,8 +45,15 @@ std::optional<QString> LeftoverFiles::setAside(const QByteArray& fileHeader)
         QFile journal(side(Journal));
         if (!journal.open(QIODevice::ReadOnly))
             return QStringLiteral("a su lado hay un archivo \"%1\" que no se puede leer").arg(nameOnly(side(Journal)));
-        if (judgeLeftoverJournal(journal, fileHeader) == JournalVerdict::NotFilesOwn) {
-            journal.close();
+        const JournalVerdict verdict = judgeLeftoverJournal(journal, fileHeader);
+        journal.close();
+        // A journal SQLite would not play (a crash came before its first
+        // flush, when nothing in the file had changed yet) is left behind by
+        // SQLite; it is cleared away once the file is accepted.
+        if (verdict == JournalVerdict::NothingToPlay) {
+            if (auto problem = moveAside(Journal, emptyJournal_))
+                return problem;
+        } else if (verdict == JournalVerdict::NotFilesOwn) {
             if (auto problem = moveAside(Journal, journalAside_))
                 return problem;
         }
@@ -75,7 +82,8 @@ void LeftoverFiles::restore()
 
 void LeftoverFiles::putBack()
 {
-    const std::pair<QString*, int> asides[] = {{&journalAside_, Journal}, {&walAside_, Wal}, {&indexAside_, Index}};
+    const std::pair<QString*, int> asides[] = {
+        {&emptyJournal_, Journal}, {&journalAside_, Journal}, {&walAside_, Wal}, {&indexAside_, Index}};
     for (auto [aside, which] : asides) {
         if (!aside->isEmpty() && QFile::rename(*aside, side(which)))
             aside->clear();
@@ -85,6 +93,8 @@ void LeftoverFiles::putBack()
 QStringList LeftoverFiles::settle(SqliteDatabase& catalogue)
 {
     QStringList notices;
+    if (!emptyJournal_.isEmpty())
+        QFile::remove(emptyJournal_);
     const QString where = fileAndFolder(file_);
     if (!journalAside_.isEmpty())
         notices << QStringLiteral("Junto al catálogo %1 había un diario de cambios (\"%2\") que no pertenece a este "

@@ -4,7 +4,8 @@
 // ("-wal", with its index "-shm"). SQLite applies either to whatever file has
 // the catalogue's name, so they are dealt with before SQLite opens the file:
 // a journal that is not provably the file's own, and every write-ahead log,
-// are set aside under names SQLite does not look for.
+// are set aside under names SQLite does not look for; a journal that holds
+// nothing to play back is cleared away.
 
 #include <QByteArray>
 #include <QString>
@@ -44,6 +45,7 @@ private:
 
     QString file_;
     QString journalAside_;
+    QString emptyJournal_;
     QString walAside_;
     QString indexAside_;
     std::array<bool, 3> presentWhenOpened_{};
