@@ -2,6 +2,7 @@
 #include "SmallDisk.h"
 #include "WindowFixture.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QSignalSpy>
@@ -385,6 +386,19 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(), otherBytes);
         }
+    }
+
+    void theBusyCursorIsUpWhileACommandWorksAndGoneAfter()
+    {
+        WindowFixture w({film("1", "Alien"), film("2", "Brazil")});
+        std::optional<Qt::CursorShape> duringTheCommand;
+        w.dialogs.onMessage = [&](const QString&) {
+            if (const QCursor* cursor = QApplication::overrideCursor())
+                duringTheCommand = cursor->shape();
+        };
+        click(w, 4);
+        QCOMPARE(duringTheCommand, std::optional<Qt::CursorShape>(Qt::WaitCursor));
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     void menuShortcutsDoNothingWhileAdding()
