@@ -188,6 +188,9 @@ CatalogueDatabase::OpenResult CatalogueDatabase::openExisting(std::unique_ptr<Ca
         return {nullptr, cannotOpen(fileName, QStringLiteral("la carpeta es de sólo lectura, y el catálogo necesita "
                                                              "escribir en ella mientras guarda un cambio")), {}};
 
+    // A journal beside a file that a database tool is changing is that tool's.
+    if (cat->hold_->someoneIsWriting())
+        return {nullptr, cannotOpen(fileName, sqliteProblem(SQLITE_BUSY)), {}};
     cat->leftovers_ = std::make_unique<LeftoverFiles>(fileName);
     const auto refuse = [&](const QString& problem) {
         cat.reset();

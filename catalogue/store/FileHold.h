@@ -45,6 +45,9 @@ public:
     bool stillAtPath() const;
     // Up to `bytes` bytes from the start of the file, as it is now.
     QByteArray head(int bytes) const;
+    // Another program (a database tool) is writing to the file through SQLite
+    // at this moment: a journal beside it is that program's, not a leftover.
+    bool someoneIsWriting() const;
 
     struct Native;
 

@@ -143,6 +143,19 @@ bool FileHold::stillAtPath() const
     return held.st_nlink > 0 && atPath.st_dev == native_->device && atPath.st_ino == native_->inode;
 }
 
+bool FileHold::someoneIsWriting() const
+{
+    // SQLite's writers hold a write lock on this byte (its "reserved" lock)
+    // for as long as their change lasts; the question does not take it.
+    constexpr off_t sqliteReservedByte = 0x40000001;
+    struct flock probe{};
+    probe.l_type = F_WRLCK;
+    probe.l_whence = SEEK_SET;
+    probe.l_start = sqliteReservedByte;
+    probe.l_len = 1;
+    return ::fcntl(native_->fd, F_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
+}
+
 QByteArray FileHold::head(int bytes) const
 {
     QByteArray data(bytes, Qt::Uninitialized);

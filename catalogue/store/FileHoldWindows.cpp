@@ -154,6 +154,18 @@ bool FileHold::stillAtPath() const
     return same;
 }
 
+bool FileHold::someoneIsWriting() const
+{
+    // SQLite's writers lock this byte (its "reserved" lock) while their
+    // change lasts: if it cannot be taken for a moment, one is writing.
+    OVERLAPPED at{};
+    at.Offset = 0x40000001;
+    if (!LockFileEx(native_->file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at))
+        return true;
+    UnlockFileEx(native_->file, 0, 1, 0, &at);
+    return false;
+}
+
 QByteArray FileHold::head(int bytes) const
 {
     QByteArray data(bytes, Qt::Uninitialized);
