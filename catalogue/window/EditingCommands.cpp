@@ -1,5 +1,6 @@
 #include "EditingCommands.h"
 #include "CatalogueDatabase.h"
+#include "CommandProgress.h"
 #include "Form1.h"
 #include "StoreError.h"
 
@@ -121,6 +122,8 @@ void EditingCommands::clearAll()
     RecordSet& rs = form_.records();
     auto bulk = form_.Data1().bulkWrites();
     std::optional<FieldBinding::Pause> pause(form_.binding().pause());
+    const qint64 films = rs.RecordCount();
+    CommandProgress progress(form_, films, QStringLiteral("Borrando Películas... %v De %m"));
     for (;;) {
         if (rs.Eof()) {
             bulk.commit();
@@ -129,9 +132,12 @@ void EditingCommands::clearAll()
         }
         rs.Delete();
         rs.MoveNext();
+        if ((rs.RecordCount() & 1023) == 0)
+            progress.step(films - rs.RecordCount());
         if (rs.Eof()) {
             rs.MoveFirst();
             bulk.commit(); // on disk before the user is told
+            progress.hide();
             pause.reset(); // the window shows what is left while the message is up
             form_.dialogs().message(catalogueCleared);
             pause.emplace(form_.binding().pause());
