@@ -92,7 +92,10 @@ TEST(ReportWriter, OnAFullDiskTheOlderReportStaysWhateverTheNewOnesSize)
     if (const QString why = SmallDisk::unavailable(); !why.isEmpty())
         GTEST_SKIP() << why.toStdString();
     SmallDisk disk;
-    const QString previous = QDir::currentPath();
+    struct BackWhenDone {
+        QString folder;
+        ~BackWhenDone() { QDir::setCurrent(folder); }
+    } back{QDir::currentPath()};
     QDir::setCurrent(disk.path());
     writeBytes(kName, "anterior\r\n");
     disk.fillLeaving(0);
@@ -114,7 +117,6 @@ TEST(ReportWriter, OnAFullDiskTheOlderReportStaysWhateverTheNewOnesSize)
         EXPECT_EQ(readBytes(kName), QByteArray("anterior\r\n")) << lines << " lines";
         EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), (QStringList{kName, "relleno"}));
     }
-    QDir::setCurrent(previous);
 }
 
 TEST(ReportWriter, AFullDiskIsReportedWhenTheReportIsClosed)
