@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Form1.h"
 #include "JetConversion.h"
+#include "TerminationSignals.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -28,9 +29,17 @@ int runProgram(const std::function<void(Form1&)>& shown)
     Form1 form1(*opened.control, dialogs);
     dialogs.setParent(&form1);
     wireCommands(form1);
+    closeOnTermination(form1);
     form1.show();
-    if (shown)
-        QTimer::singleShot(0, &form1, [&] { shown(form1); });
+    // What was found beside the catalogue and set aside is told once the window is up.
+    QTimer::singleShot(0, &form1, [&] {
+        form1.run([&] {
+            for (const QString& notice : opened.notices)
+                dialogs.message(notice);
+        });
+        if (shown)
+            shown(form1);
+    });
     return QApplication::exec();
 }
 

@@ -4,7 +4,6 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -33,34 +32,23 @@ Path withSuffix(const Path& path, const char* suffix)
 
 } // namespace
 
-void removeWithJournals(const Path& path)
+void removeJournalsOf(const Path& path)
 {
     std::error_code ignored;
     for (const char* journal : {"-journal", "-wal", "-shm"})
         std::filesystem::remove(withSuffix(path, journal), ignored);
+}
+
+void removeWithJournals(const Path& path)
+{
+    removeJournalsOf(path);
+    std::error_code ignored;
     std::filesystem::remove(path, ignored);
 }
 
 #ifdef _WIN32
 
 namespace {
-
-// The lock covers one byte far past any data, where SQLite never locks, so
-// it keeps other copies out without getting in the way of reading and writing.
-bool lockHandle(HANDLE h)
-{
-    OVERLAPPED at = {};
-    at.Offset = 0;
-    at.OffsetHigh = 0x7FFFFFFF;
-    return LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at);
-}
-
-HANDLE openShared(const Path& path, DWORD disposition)
-{
-    return CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, disposition,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
-}
 
 bool sameFile(const Path& a, const Path& b)
 {
@@ -81,48 +69,6 @@ bool sameFile(const Path& a, const Path& b)
 }
 
 } // namespace
-
-ClaimedFile::Result ClaimedFile::claim(const Path& path, std::error_code& error)
-{
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        HANDLE h = openShared(path, CREATE_NEW);
-        if (h != INVALID_HANDLE_VALUE) {
-            if (!lockHandle(h)) {
-                CloseHandle(h);
-                return Result::HeldByAnother;
-            }
-            handle_ = h;
-            for (const char* journal : {"-journal", "-wal", "-shm"}) // orphans, now ours
-                DeleteFileW(withSuffix(path, journal).c_str());
-            return Result::Claimed;
-        }
-        if (GetLastError() != ERROR_FILE_EXISTS) {
-            error = lastError();
-            return Result::Failed;
-        }
-        h = openShared(path, OPEN_EXISTING);
-        if (h == INVALID_HANDLE_VALUE)
-            continue;
-        if (!lockHandle(h)) {
-            CloseHandle(h);
-            return Result::HeldByAnother;
-        }
-        // Left by a copy that died: delete this very file (by its handle) and its journals.
-        for (const char* journal : {"-journal", "-wal", "-shm"})
-            DeleteFileW(withSuffix(path, journal).c_str());
-        FILE_DISPOSITION_INFO dispose = {TRUE};
-        SetFileInformationByHandle(h, FileDispositionInfo, &dispose, sizeof dispose);
-        CloseHandle(h);
-    }
-    return Result::HeldByAnother;
-}
-
-void ClaimedFile::release()
-{
-    if (handle_)
-        CloseHandle(static_cast<HANDLE>(handle_));
-    handle_ = nullptr;
-}
 
 std::error_code syncFile(const Path& path)
 {
@@ -165,50 +111,6 @@ std::error_code replace(const Path& from, const Path& to)
 }
 
 #else
-
-ClaimedFile::Result ClaimedFile::claim(const Path& path, std::error_code& error)
-{
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd >= 0) {
-            // flock, not fcntl: SQLite's own fcntl locks on this file must not touch this one.
-            if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-                ::close(fd);
-                return Result::HeldByAnother;
-            }
-            fd_ = fd;
-            for (const char* journal : {"-journal", "-wal", "-shm"})
-                ::unlink(withSuffix(path, journal).c_str());
-            return Result::Claimed;
-        }
-        if (errno != EEXIST) {
-            error = lastError();
-            return Result::Failed;
-        }
-        fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-        if (fd < 0)
-            continue; // gone in the meantime: try to create it again
-        if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            ::close(fd);
-            return Result::HeldByAnother;
-        }
-        // Left by a copy that died. Holding its lock, remove it if the name
-        // still means this same file.
-        struct stat held {}, named {};
-        if (fstat(fd, &held) == 0 && stat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
-            held.st_ino == named.st_ino)
-            removeWithJournals(path);
-        ::close(fd);
-    }
-    return Result::HeldByAnother;
-}
-
-void ClaimedFile::release()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
-    fd_ = -1;
-}
 
 std::error_code syncFile(const Path& path)
 {
@@ -297,10 +199,5 @@ std::error_code replace(const Path& from, const Path& to)
 }
 
 #endif
-
-ClaimedFile::~ClaimedFile()
-{
-    release();
-}
 
 } // namespace catalogue::jet::files

@@ -11,29 +11,6 @@ namespace catalogue::jet::files {
 
 using Path = std::filesystem::path;
 
-// A file this process created and holds locked, so that another copy of the
-// program can tell it is in use. The lock ends with the object (or the process).
-class ClaimedFile {
-public:
-    enum class Result { Claimed, HeldByAnother, Failed };
-    // Creates the file exclusively. A file of that name left by a copy that
-    // died (no lock on it) is removed first, with the journal files SQLite
-    // keeps beside it.
-    Result claim(const Path& path, std::error_code& error);
-    ~ClaimedFile();
-    ClaimedFile() = default;
-    ClaimedFile(const ClaimedFile&) = delete;
-    ClaimedFile& operator=(const ClaimedFile&) = delete;
-    void release();
-
-private:
-#ifdef _WIN32
-    void* handle_ = nullptr;
-#else
-    int fd_ = -1;
-#endif
-};
-
 // Writes the file's data and the folder's entries to the disk.
 std::error_code syncFile(const Path& path);
 std::error_code syncFolder(const Path& folder);
@@ -47,6 +24,8 @@ std::error_code keepUnder(const Path& original, const Path& copy, bool& nameTake
 // Puts `from` in the place of `to` in one step, replacing it.
 std::error_code replace(const Path& from, const Path& to);
 
+// Removes the journal files SQLite may have left beside the file.
+void removeJournalsOf(const Path& path);
 // Removes the file and the journal files SQLite may have left beside it.
 void removeWithJournals(const Path& path);
 

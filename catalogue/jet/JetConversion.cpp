@@ -1,5 +1,6 @@
 #include "JetConversion.h"
 #include "CatalogueDatabase.h"
+#include "ClaimedFile.h"
 #include "DurableFiles.h"
 #include "JetHeader.h"
 #include "JetTableReader.h"
@@ -138,17 +139,17 @@ private:
     ConversionOutcome write(const std::vector<MovieRecord>& rows)
     {
         std::error_code error;
-        switch (claim_.claim(pathOf(temporary()), error)) {
-        case files::ClaimedFile::Result::HeldByAnother:
+        switch (claim_.claim(temporary(), error)) {
+        case ClaimedFile::Result::HeldByAnother:
             return {Result::InUse,
                     QStringLiteral("El catálogo %1 lo está convirtiendo ahora mismo otra copia del programa. "
                                    "Espera a que termine y vuelve a abrir el programa.\n\n"
                                    "El archivo no se ha modificado.").arg(quotedPlace())};
-        case files::ClaimedFile::Result::Failed:
+        case ClaimedFile::Result::Failed:
             return {Result::Refused,
                     QStringLiteral("No se puede convertir el catálogo %1 al formato de este programa: %2.\n\n"
                                    "El archivo no se ha modificado.").arg(quotedPlace(), systemProblem(error))};
-        case files::ClaimedFile::Result::Claimed:
+        case ClaimedFile::Result::Claimed:
             break;
         }
         // Another copy may have converted it between our reading and our claim.
@@ -207,7 +208,7 @@ private:
     QString folder_;
     std::function<void(ConversionStep)> afterStep_;
     JetHeader header_;
-    files::ClaimedFile claim_;
+    ClaimedFile claim_;
     QString keptAs_;
 };
 

@@ -17,12 +17,11 @@ namespace catalogue {
 // (the last included), no byte-order mark. Only the line being written is
 // held, beside the device's own buffering.
 //
-// Given a file name, the report goes through a QSaveFile: the new report
-// replaces the old one only when it is complete and closed, so a report that
-// cannot be written leaves the older file as it was and no stray file behind.
-// In a folder where no temporary file can be made but the older report may
-// be written, the file is emptied and written in place, and a report that
-// fails there is left incomplete. A report is never appended to.
+// Given a file name, the report goes through a QSaveFile: the new report is
+// written beside the old one, flushed to the disk, and only then takes its
+// place, so a report that cannot be written (a full disk, a folder where no
+// file can be made) leaves the older file as it was and no stray file behind.
+// A report is never written in place nor appended to.
 class ReportWriter {
 public:
     ReportWriter();
@@ -38,7 +37,8 @@ public:
     StepFailure closeReport();
 
 private:
-    StepFailure failure(const QString& what, bool creating) const;
+    StepFailure failure(const QString& what, const QString& reason) const;
+    QString reason(bool creating) const;
 
     std::unique_ptr<QSaveFile> m_file;
     QIODevice* m_device = nullptr;

@@ -2,12 +2,22 @@
 // The catalogue file: one SQLite database holding table Pelis. Opening never
 // creates, truncates or repairs a file the user already has; a missing file
 // becomes a new, empty catalogue.
+//
+// The program holds the file for itself while it is open, so a second copy
+// of the program is refused. Changes go through SQLite's rollback journal and
+// are flushed to disk before a write returns: between commands the file
+// alone holds every film, and after a crash the journal undoes the change
+// that was being made. Before each write the catalogue makes sure the file is
+// still the one it opened and that nobody else has written to it.
 
 #include "Field.h"
+#include "FileHold.h"
 #include "PackedRow.h"
 #include "Sqlite.h"
 
+#include <QElapsedTimer>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -27,19 +37,33 @@ public:
     struct OpenResult {
         std::unique_ptr<CatalogueDatabase> database; // null on failure
         QString error;                               // Spanish, names the file and the problem
+        QStringList notices;                         // Spanish, what was found beside the file and done
     };
 
+    // Reads and checks; writes nothing to a file the user already has.
     static OpenResult open(const QString& fileName);
-    // A new, empty catalogue in a file that does not exist yet or is empty
-    // (one a caller has just created for itself).
+    // A new, empty catalogue in a file that does not exist yet, or that the
+    // caller has just created empty and holds (a file it will put in place later).
     static OpenResult create(const QString& fileName);
+    // Once the catalogue has been read whole: leaves the write-ahead log of
+    // older versions for the rollback journal and deals with what was set
+    // aside beside the file. Returns what the user must be told; throws
+    // StoreError when the file cannot be made ready for writing. The first
+    // write does it too, for callers that never ask.
+    QStringList finishOpening();
+    // A catalogue that was never finished opening was refused: what was set
+    // aside beside it goes back.
+    ~CatalogueDatabase();
 
     // Every row in the order of addition.
     std::vector<StoredRow> loadAll();
-    // Whether another program (or another connection) wrote to the file since
-    // the last loadAll; this connection's own writes do not count.
+    // Whether the rows must be read again: another program (or another
+    // connection) wrote to the file since the last loadAll, or a write of
+    // this one was undone. This connection's own writes do not count.
     bool changedElsewhere();
-    // Each write is one committed transaction: durable when it returns.
+    // Each write is one committed transaction: durable when it returns. A
+    // write that fails changes nothing and throws StoreError with the whole
+    // Spanish message.
     std::int64_t insert(const MovieRecord& values);
     // Many rows in one transaction, for generated catalogues.
     void insertAll(const std::vector<MovieRecord>& rows);
@@ -52,40 +76,71 @@ public:
 
     const QString& fileName() const { return fileName_; }
 
-    // For a long run of writes (clearing the whole catalogue): each write still
-    // survives a crash of the program as soon as it returns, but the disk is
-    // flushed once at the end instead of after every row.
+    // For a long run of removals (clearing the whole catalogue): they are
+    // committed in batches of about half a second, each durable once
+    // committed, so a crash part-way leaves the films not yet removed.
+    // commit() commits the batch in progress; whatever is not committed when
+    // the object goes is undone, and the rows must then be read again.
     class BulkWrites {
     public:
         explicit BulkWrites(CatalogueDatabase& db);
         BulkWrites(const BulkWrites&) = delete;
         ~BulkWrites();
+        void commit();
 
     private:
         CatalogueDatabase& db_;
     };
 
 private:
+    enum class Write { Save, Remove, Change };
+
     CatalogueDatabase() = default;
+    static OpenResult create(std::unique_ptr<CatalogueDatabase> cat, bool emptyFileIsNew);
+    static OpenResult openExisting(std::unique_ptr<CatalogueDatabase> cat);
+    void configure();
+    void prepareTouch();
+
     void bindValue(SqliteStatement& stmt, int index, Field field, const QString& text);
     QString quotedColumn(Field f) const;
-    void setFlushEveryWrite(bool flush);
-    int bulkDepth_ = 0;
-    bool keepUnreadableNumbers_ = false;
     std::int64_t dataVersion();
-    std::optional<std::int64_t> loadedVersion_;
 
+    template <typename Body>
+    auto write(Write kind, Body&& body);
+    void beginWrite();
+    void commitWrite();
+    void undoWrite();
+    void ensureStillOurs();
+    QString failureOf(Write kind, const StoreError& error) const;
+
+    // Declared first, so that it is let go only after SQLite has closed the file.
+    std::unique_ptr<FileHold> hold_;
     QString fileName_;
     SqliteDatabase db_;
     std::array<QString, fieldCount> columns_; // the names as the file spells them
+    std::unique_ptr<class LeftoverFiles> leftovers_; // until the opening is finished
+    std::uint32_t identity_ = 0; // the file's, 0 until its first write gives it one
+    QByteArray committedHeader_; // the file's header as this program's last write left it
+    std::optional<SqliteStatement> touch_;
     std::optional<SqliteStatement> insert_;
     std::optional<SqliteStatement> remove_;
     std::array<std::optional<SqliteStatement>, fieldCount> update_;
+
+    std::optional<std::int64_t> loadedVersion_;
+    bool inWrite_ = false;
+    Write lastWrite_ = Write::Save;
+    int bulkDepth_ = 0;
+    bool keepUnreadableNumbers_ = false;
+    QElapsedTimer batchAge_;
+    std::int64_t batchRows_ = 0;
 };
 
 // Parses a whole number as the user types it; surrounding blanks are forgiven.
 std::optional<std::int64_t> parseWholeNumber(const QString& text);
-// The text a stored value reads back as: whole numbers in plain decimal form.
+// Digits only (with an optional sign), but beyond what a whole number can keep.
+bool isTooBigWholeNumber(const QString& text);
+// The text a stored value reads back as: whole numbers in plain decimal form,
+// texts with every control character (line breaks, tabs, NUL...) as a space.
 QString storedForm(Field field, const QString& text);
 
 } // namespace catalogue

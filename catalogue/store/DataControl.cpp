@@ -11,14 +11,17 @@ DataControl::OpenResult DataControl::open(const QString& databaseName)
 {
     auto opened = CatalogueDatabase::open(databaseName);
     if (!opened.database)
-        return {nullptr, opened.error};
+        return {nullptr, opened.error, {}};
     std::unique_ptr<DataControl> control(new DataControl(std::move(opened.database)));
+    QStringList notices = opened.notices;
     try {
+        // Only a catalogue that could be read whole is made ready for writing.
         control->Refresh();
+        notices << control->database_->finishOpening();
     } catch (const StoreError& e) {
-        return {nullptr, e.message()};
+        return {nullptr, e.message(), {}};
     }
-    return {std::move(control), {}};
+    return {std::move(control), {}, notices};
 }
 
 void DataControl::Refresh()

@@ -19,6 +19,7 @@ public:
     struct OpenResult {
         std::unique_ptr<DataControl> control; // null on failure
         QString error;
+        QStringList notices; // what was found beside the file and done, to tell the user
     };
     // Opens the catalogue and reads the bare table, in the order of addition.
     static OpenResult open(const QString& databaseName = defaultDatabaseName);

@@ -1,4 +1,5 @@
 #include "Sqlite.h"
+#include "StoreMessages.h"
 
 #include <sqlite3.h>
 
@@ -7,10 +8,11 @@
 namespace catalogue {
 
 namespace {
-[[noreturn]] void fail(sqlite3* db, const char* what)
+// Only the Spanish words for the result code: SQLite's own text is English.
+[[noreturn]] void fail(sqlite3* db)
 {
-    throw StoreError(QStringLiteral("Error de la base de datos al %1: %2")
-                         .arg(QString::fromUtf8(what), QString::fromUtf8(sqlite3_errmsg(db))));
+    const int code = db ? sqlite3_extended_errcode(db) : SQLITE_ERROR;
+    throw StoreError(sqliteProblem(code), code);
 }
 } // namespace
 
@@ -22,24 +24,33 @@ int SqliteDatabase::open(const QString& fileName, Mode mode)
     const int rc = sqlite3_open_v2(fileName.toUtf8().constData(), &db_, flags, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_extended_result_codes(db_, 1);
-        sqlite3_busy_timeout(db_, 3000);
+        // Another program holding the file gets a short wait, never a frozen window.
+        sqlite3_busy_timeout(db_, 300);
     }
     return rc;
 }
 
 SqliteDatabase::~SqliteDatabase()
 {
+    close();
+}
+
+void SqliteDatabase::close()
+{
     sqlite3_close_v2(db_);
+    db_ = nullptr;
 }
 
 void SqliteDatabase::exec(const char* sql)
 {
-    char* message = nullptr;
-    if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) != SQLITE_OK) {
-        const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(db_));
-        sqlite3_free(message);
-        throw StoreError(QStringLiteral("Error de la base de datos: %1").arg(text));
-    }
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        fail(db_);
+}
+
+QString SqliteDatabase::firstText(const char* sql)
+{
+    SqliteStatement statement = prepare(QString::fromUtf8(sql));
+    return statement.step() ? statement.columnText(0) : QString();
 }
 
 SqliteStatement SqliteDatabase::prepare(const QString& sql)
@@ -47,7 +58,7 @@ SqliteStatement SqliteDatabase::prepare(const QString& sql)
     sqlite3_stmt* stmt = nullptr;
     const QByteArray utf8 = sql.toUtf8();
     if (sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &stmt, nullptr) != SQLITE_OK)
-        fail(db_, "preparar una consulta");
+        fail(db_);
     return SqliteStatement(*this, stmt);
 }
 
@@ -59,11 +70,6 @@ bool SqliteDatabase::isReadOnly() const
 std::int64_t SqliteDatabase::lastInsertRowId() const
 {
     return sqlite3_last_insert_rowid(db_);
-}
-
-QString SqliteDatabase::lastError() const
-{
-    return db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString();
 }
 
 int SqliteDatabase::lastErrorCode() const
@@ -95,19 +101,19 @@ void SqliteStatement::bind(int index, const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
     if (sqlite3_bind_text(stmt_, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT) != SQLITE_OK)
-        fail(db_->handle(), "asociar un valor");
+        fail(db_->handle());
 }
 
 void SqliteStatement::bind(int index, std::int64_t value)
 {
     if (sqlite3_bind_int64(stmt_, index, value) != SQLITE_OK)
-        fail(db_->handle(), "asociar un valor");
+        fail(db_->handle());
 }
 
 void SqliteStatement::bindNull(int index)
 {
     if (sqlite3_bind_null(stmt_, index) != SQLITE_OK)
-        fail(db_->handle(), "asociar un valor");
+        fail(db_->handle());
 }
 
 bool SqliteStatement::step()
@@ -118,7 +124,7 @@ bool SqliteStatement::step()
     if (rc == SQLITE_DONE)
         return false;
     sqlite3_reset(stmt_);
-    fail(db_->handle(), "leer o escribir el catálogo");
+    fail(db_->handle());
 }
 
 void SqliteStatement::run()
@@ -159,6 +165,11 @@ std::string_view SqliteStatement::columnUtf8(int column) const
 int SqliteStatement::columnType(int column) const
 {
     return sqlite3_column_type(stmt_, column);
+}
+
+int SqliteStatement::columnCount() const
+{
+    return sqlite3_column_count(stmt_);
 }
 
 } // namespace catalogue

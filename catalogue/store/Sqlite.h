@@ -1,7 +1,7 @@
 #pragma once
 // A thin RAII layer over SQLite's C API: a connection and a prepared statement.
-// Every failing call throws StoreError with SQLite's own message, so callers
-// cannot forget to check a result.
+// Every failing call throws StoreError with SQLite's result code and its
+// Spanish words, so callers cannot forget to check a result.
 
 #include "StoreError.h"
 
@@ -30,11 +30,13 @@ public:
     SqliteDatabase(const SqliteDatabase&) = delete;
     SqliteDatabase& operator=(const SqliteDatabase&) = delete;
 
+    void close();
     void exec(const char* sql);
+    // The first column of the first row (a pragma's answer); empty without rows.
+    QString firstText(const char* sql);
     SqliteStatement prepare(const QString& sql);
     bool isReadOnly() const;
     std::int64_t lastInsertRowId() const;
-    QString lastError() const;
     int lastErrorCode() const;
     sqlite3* handle() const { return db_; }
 
@@ -64,6 +66,7 @@ public:
     QString columnText(int column) const;
     std::string_view columnUtf8(int column) const;
     int columnType(int column) const;
+    int columnCount() const;
 
 private:
     SqliteDatabase* db_;

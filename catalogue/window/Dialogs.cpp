@@ -1,18 +1,42 @@
 #include "Dialogs.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace catalogue {
 
+namespace {
+// The busy cursor of the running command is not for a box the user must answer.
+class NormalCursor {
+public:
+    NormalCursor() : covers_(QApplication::overrideCursor() != nullptr)
+    {
+        if (covers_)
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~NormalCursor()
+    {
+        if (covers_)
+            QApplication::restoreOverrideCursor();
+    }
+    NormalCursor(const NormalCursor&) = delete;
+
+private:
+    bool covers_;
+};
+} // namespace
+
 void QtDialogs::message(const QString& text)
 {
+    const NormalCursor cursor;
     QMessageBox box(QMessageBox::NoIcon, programTitle, text, QMessageBox::Ok, parent_);
     box.exec();
 }
 
 std::optional<QString> QtDialogs::prompt(const QString& text, const QString& title)
 {
+    const NormalCursor cursor;
     bool ok = false;
     const QString answer = QInputDialog::getText(parent_, title, text, QLineEdit::Normal, QString(), &ok);
     if (!ok)

@@ -1,6 +1,8 @@
 #include "EditingCommands.h"
 #include "CatalogueDatabase.h"
+#include "CommandProgress.h"
 #include "Form1.h"
+#include "StoreError.h"
 
 #include <QAction>
 #include <QMenu>
@@ -66,12 +68,12 @@ void EditingCommands::Command3_Click()
     }
     // A number the catalogue cannot keep must not turn silently into another one.
     if (!parseWholeNumber(number->text())) {
-        form_.dialogs().message(numberNotWhole);
+        form_.dialogs().message(isTooBigWholeNumber(number->text()) ? numberTooBig : numberNotWhole);
         number->setFocus();
         return;
     }
     if (!cds->text().trimmed().isEmpty() && !parseWholeNumber(cds->text())) {
-        form_.dialogs().message(cdsNotWhole);
+        form_.dialogs().message(isTooBigWholeNumber(cds->text()) ? cdsTooBig : cdsNotWhole);
         cds->setFocus();
         return;
     }
@@ -105,17 +107,37 @@ void EditingCommands::Command2_Click()
         rs.CancelUpdate();
         setBrowsing();
     }
-    const auto bulk = form_.Data1().bulkWrites();
+    try {
+        clearAll();
+    } catch (const StoreError&) {
+        // The removals not yet committed are back in the file: show what it holds now.
+        form_.Data1().Refresh();
+        form_.Form_Initialize();
+        throw;
+    }
+}
+
+void EditingCommands::clearAll()
+{
+    RecordSet& rs = form_.records();
+    auto bulk = form_.Data1().bulkWrites();
     std::optional<FieldBinding::Pause> pause(form_.binding().pause());
+    const qint64 films = rs.RecordCount();
+    CommandProgress progress(form_, films, QStringLiteral("Borrando Películas... %v De %m"));
     for (;;) {
         if (rs.Eof()) {
+            bulk.commit();
             form_.clearSummary();
             return;
         }
         rs.Delete();
         rs.MoveNext();
+        if ((rs.RecordCount() & 1023) == 0)
+            progress.step(films - rs.RecordCount());
         if (rs.Eof()) {
             rs.MoveFirst();
+            bulk.commit(); // on disk before the user is told
+            progress.hide();
             pause.reset(); // the window shows what is left while the message is up
             form_.dialogs().message(catalogueCleared);
             pause.emplace(form_.binding().pause());

@@ -18,6 +18,12 @@ public:
         "El Número De Película Tiene Que Ser Un Número Entero (1, 2, 3, 4, 5, Etc...). No Se Ha Grabado Nada.");
     static inline const QString cdsNotWhole = QStringLiteral(
         "El Número De Cd's Tiene Que Ser Un Número Entero (1, 2, 3, Etc...) O Quedar Vacío. No Se Ha Grabado Nada.");
+    static inline const QString numberTooBig = QStringLiteral(
+        "El Número De Película Es Demasiado Grande Para Guardarlo (Como Mucho 9223372036854775807). "
+        "No Se Ha Grabado Nada.");
+    static inline const QString cdsTooBig = QStringLiteral(
+        "El Número De Cd's Es Demasiado Grande Para Guardarlo (Como Mucho 9223372036854775807). "
+        "No Se Ha Grabado Nada.");
     static inline const QString defaultRunningTime = QStringLiteral("01:30:00");
 
     explicit EditingCommands(Form1& form1);
@@ -29,6 +35,7 @@ public:
     void activaborra_Click();
 
 private:
+    void clearAll();
     void setBrowsing();
     void setAdding();
 

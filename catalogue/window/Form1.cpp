@@ -334,8 +334,49 @@ void Form1::sale_Click()
     close();
 }
 
+Form1::CommandScope::CommandScope(Form1& form) : form_(form)
+{
+    if (form_.commandDepth_++ == 0)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+Form1::CommandScope::~CommandScope()
+{
+    if (--form_.commandDepth_ > 0)
+        return;
+    QApplication::restoreOverrideCursor();
+    if (form_.closeRequested_)
+        QTimer::singleShot(0, &form_, &Form1::close);
+}
+
+void Form1::requestClose()
+{
+    if (!commandRunning()) {
+        close();
+        return;
+    }
+    closeRequested_ = true;
+    answerOpenDialog();
+}
+
+void Form1::answerOpenDialog()
+{
+    if (!commandRunning())
+        return;
+    if (QWidget* dialog = QApplication::activeModalWidget())
+        dialog->close();
+    // The command may go on to another message.
+    QTimer::singleShot(100, this, &Form1::answerOpenDialog);
+}
+
 void Form1::closeEvent(QCloseEvent* event)
 {
+    if (commandRunning()) {
+        closeRequested_ = true;
+        event->ignore();
+        return;
+    }
+    closeRequested_ = false;
     // A film being added and not saved is dropped; a codec typed into the shown film is kept.
     run([this] {
         if (records().isAdding())

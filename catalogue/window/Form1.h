@@ -63,16 +63,36 @@ public:
     // One tick of the sweeping line.
     void Timer2_Timer();
 
+    // Runs one command: the busy cursor is up while it works, a store
+    // failure is told to the user, and a close asked for meanwhile waits
+    // until the command is over.
     template <typename F>
     void run(F&& command)
     {
+        const CommandScope scope(*this);
         runCommand(dialogs_, std::forward<F>(command));
     }
+    bool commandRunning() const { return commandDepth_ > 0; }
+    // Closes the window as "Salir" does; asked while a command runs, the
+    // message or prompt it waits on is answered with OK or Cancel and the
+    // window closes when the command is over.
+    void requestClose();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    class CommandScope {
+    public:
+        explicit CommandScope(Form1& form);
+        ~CommandScope();
+        CommandScope(const CommandScope&) = delete;
+
+    private:
+        Form1& form_;
+    };
+
+    void answerOpenDialog();
     void buildFields();
     void buildCommandColumn();
     void buildSummaryPanel();
@@ -96,6 +116,8 @@ private:
     QTimer* timer2_ = nullptr;
     FieldBinding* binding_ = nullptr;
     EditingCommands* editing_ = nullptr;
+    int commandDepth_ = 0;
+    bool closeRequested_ = false;
 };
 
 } // namespace catalogue

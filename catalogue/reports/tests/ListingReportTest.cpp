@@ -151,8 +151,7 @@ TEST_F(ListingReportTest, AnUnwritableFolderGivesAMessageAndTouchesNoFile)
         const QString name = each.fileName.toString();
         SCOPED_TRACE(name.toStdString());
         EXPECT_EQ(outcome.kind, ReportOutcome::Kind::Failed);
-        EXPECT_EQ(outcome.failure, u"No Se Puede Crear El Informe "_s + name
-                                           + u"... Compruebe Que Se Puede Escribir En Esta Carpeta Y En El Fichero..."_s);
+        EXPECT_EQ(outcome.failure, folder.cannotCreateMessage(name));
         EXPECT_EQ(events.last(), u"message ^Brisvel^ Catálogo Divx|"_s + outcome.failure);
         EXPECT_FALSE(events.join(u'\n').contains(u"open "));
         // The browse order is what the failing step left: re-queried only where that came first.

@@ -11,7 +11,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -214,6 +216,24 @@ TEST_F(EmptyCatalogue, EveryReportOnlySaysSoAndLeavesAnOlderFileAlone)
     EXPECT_EQ(window.form.Data1().RecordSource(), kSource);
 }
 
+TEST_F(EmptyCatalogue, APastedTitleIsStoredWholeAndListedOnOneLine)
+{
+    // Pasted from elsewhere: line breaks, a tab, a NUL and other control
+    // characters, and far more than a text box keeps by default.
+    const QString pasted = u"Alien\nEl Octavo\tPasajero\r\n"_s + QChar(0) + QString(100000, u'x') + QChar(0x7f) +
+                           QChar(0x2028) + u"Fin"_s;
+    window.form.command(1)->click();
+    window.form.box(Field::Idzefo)->setText(u"1"_s);
+    QApplication::clipboard()->setText(pasted);
+    window.form.box(Field::Titulo)->paste();
+    window.form.command(3)->click();
+    choose(u"alfasoloti");
+
+    const QByteArray title = "Alien El Octavo Pasajero   " + QByteArray(100000, 'x') + "  Fin";
+    EXPECT_EQ(readBytes(u"Peliculas_Ordenadas_Solo_Titulo_Y_Numero.TxT"_s),
+              "P1 -> " + title + "\r\n" + QByteArray(80, '-') + "\r\nTotal Pel\xED" "culas 1\r\n^Brisvel^ Corp.\r\n");
+}
+
 TEST_F(ReportCommandsTest, AFolderThatCannotBeWrittenGivesAMessageAndLeavesTheWindowUsable)
 {
     const QString olderFile = u"Peliculas_Ordenadas_Por_Numero.TxT"_s;
@@ -229,9 +249,7 @@ TEST_F(ReportCommandsTest, AFolderThatCannotBeWrittenGivesAMessageAndLeavesTheWi
             ScopedUnprivilegedUser nobody;
             choose(listing.menuItem);
         }
-        EXPECT_EQ(window.dialogs.messages,
-                  QStringList{u"No Se Puede Crear El Informe "_s + fileName
-                              + u"... Compruebe Que Se Puede Escribir En Esta Carpeta Y En El Fichero..."_s});
+        EXPECT_EQ(window.dialogs.messages, QStringList{folder.cannotCreateMessage(fileName)});
         // Re-queried only by the listing whose re-query comes before its file.
         EXPECT_EQ(window.form.Data1().RecordSource(), listing.requeryBeforeFile ? listing.recordSource : kSource);
     }
@@ -242,7 +260,7 @@ TEST_F(ReportCommandsTest, AFolderThatCannotBeWrittenGivesAMessageAndLeavesTheWi
         choose(u"estadis");
     }
     EXPECT_EQ(window.dialogs.messages.size(), 1);
-    EXPECT_TRUE(window.dialogs.messages.value(0).startsWith(u"No Se Puede Crear El Informe Estadisticas_Pelis.TxT..."));
+    EXPECT_EQ(window.dialogs.messages.value(0), folder.cannotCreateMessage(kStatistics));
     EXPECT_EQ(window.form.Data1().RecordSource(), kSource);
 
     EXPECT_TRUE(events.isEmpty());

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 namespace catalogue::testing {
 
@@ -48,26 +47,11 @@ void ScopedWorkingFolder::makeReadOnly(bool filesToo) const
                           readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
 }
 
-namespace {
-constexpr uid_t kNobody = 65534;
-}
-
-ScopedUnprivilegedUser::ScopedUnprivilegedUser() : m_previousUser(geteuid()), m_previousGroup(getegid())
+QString ScopedWorkingFolder::cannotCreateMessage(const QString& fileName) const
 {
-    if (m_previousUser == 0 && (setegid(kNobody) != 0 || seteuid(kNobody) != 0))
-        ADD_FAILURE() << "cannot drop to an unprivileged user";
-}
-
-ScopedUnprivilegedUser::~ScopedUnprivilegedUser()
-{
-    if (m_previousUser == 0 && (seteuid(0) != 0 || setegid(m_previousGroup) != 0))
-        ADD_FAILURE() << "cannot return to the original user";
-}
-
-void ScopedUnprivilegedUser::handOver(const QString& path)
-{
-    if (geteuid() == 0 && chown(QFile::encodeName(path).constData(), kNobody, kNobody) != 0)
-        ADD_FAILURE() << "cannot hand " << path.toStdString() << " over";
+    return QStringLiteral("No Se Puede Crear El Informe %1 En La Carpeta %2... Compruebe Que Se Puede Escribir En "
+                          "Esta Carpeta Y En El Fichero... No Se Ha Cambiado Ningún Fichero...")
+        .arg(fileName, QDir::toNativeSeparators(m_folder.path()));
 }
 
 QByteArray readBytes(const QString& path)

@@ -2,13 +2,13 @@
 
 #include "QtPrinting.h"
 #include "ReportPorts.h"
+#include "UnprivilegedUser.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <sys/types.h>
 
 namespace catalogue::testing {
 
@@ -42,24 +42,12 @@ public:
     QStringList fileNames() const;
     // Takes write permission away from the folder, and from its files too.
     void makeReadOnly(bool filesToo = true) const;
+    // What the user is told when a report cannot be made in this folder.
+    QString cannotCreateMessage(const QString& fileName) const;
 
 private:
     QTemporaryDir m_folder;
     QString m_previous;
-};
-
-// Drops the effective user to "nobody" while it lives, so that folder
-// permissions hold even when the tests run as root.
-class ScopedUnprivilegedUser {
-public:
-    ScopedUnprivilegedUser();
-    ~ScopedUnprivilegedUser();
-    // Makes a file the unprivileged user's own, as a user's older report is.
-    static void handOver(const QString& path);
-
-private:
-    uid_t m_previousUser;
-    gid_t m_previousGroup;
 };
 
 QByteArray readBytes(const QString& path);

@@ -1,7 +1,9 @@
 #include "QtPrinting.h"
 #include "ReportTestSupport.h"
 #include "ReportWriter.h"
+#include "SmallDisk.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -62,15 +64,14 @@ TEST(ReportWriter, AReadOnlyFolderGivesASpanishMessageAndTouchesNothing)
         failure = writer.createReport(kName);
     }
     ASSERT_TRUE(failure);
-    EXPECT_EQ(*failure, "No Se Puede Crear El Informe Informe.TxT... "
-                        "Compruebe Que Se Puede Escribir En Esta Carpeta Y En El Fichero...");
+    EXPECT_EQ(*failure, folder.cannotCreateMessage(kName));
     EXPECT_EQ(readBytes(kName), QByteArray("anterior\r\n"));
     EXPECT_EQ(folder.fileNames(), QStringList{kName});
 }
 
-TEST(ReportWriter, AWritableReportInAReadOnlyFolderIsWrittenInPlace)
+TEST(ReportWriter, AWritableReportInAReadOnlyFolderIsNeverWrittenInPlace)
 {
-    // No temporary file can be made beside it, so the report is emptied and written directly.
+    // Written in place, a report that failed half-way would have lost the older one.
     ScopedWorkingFolder folder;
     writeBytes(kName, QByteArray(5000, 'x'));
     ScopedUnprivilegedUser::handOver(kName);
@@ -80,14 +81,42 @@ TEST(ReportWriter, AWritableReportInAReadOnlyFolderIsWrittenInPlace)
         ScopedUnprivilegedUser nobody;
         ReportWriter writer;
         failure = writer.createReport(kName);
-        if (!failure)
-            failure = writer.writeLine(u"nuevo");
-        if (!failure)
-            failure = writer.closeReport();
     }
-    EXPECT_FALSE(failure) << failure.value_or(QString()).toStdString();
-    EXPECT_EQ(readBytes(kName), QByteArray("nuevo\r\n"));
+    EXPECT_EQ(failure.value_or(QString()), folder.cannotCreateMessage(kName));
+    EXPECT_EQ(readBytes(kName), QByteArray(5000, 'x'));
     EXPECT_EQ(folder.fileNames(), QStringList{kName});
+}
+
+TEST(ReportWriter, OnAFullDiskTheOlderReportStaysWhateverTheNewOnesSize)
+{
+    if (const QString why = SmallDisk::unavailable(); !why.isEmpty())
+        GTEST_SKIP() << why.toStdString();
+    SmallDisk disk;
+    struct BackWhenDone {
+        QString folder;
+        ~BackWhenDone() { QDir::setCurrent(folder); }
+    } back{QDir::currentPath()};
+    QDir::setCurrent(disk.path());
+    writeBytes(kName, "anterior\r\n");
+    disk.fillLeaving(0);
+    // One line fails only when the file is closed; many fail while they are written.
+    for (const int lines : {1, 20000}) {
+        StepFailure failure;
+        {
+            ReportWriter writer;
+            failure = writer.createReport(kName);
+            for (int i = 0; i < lines && !failure; ++i)
+                failure = writer.writeLine(u"Título De Película ---> Alien");
+            if (!failure)
+                failure = writer.closeReport();
+        }
+        ASSERT_TRUE(failure) << lines << " lines";
+        EXPECT_TRUE(failure->contains(QStringLiteral("En La Carpeta %1... El Disco Está Lleno...")
+                                          .arg(QDir::toNativeSeparators(disk.path()))))
+            << failure->toStdString();
+        EXPECT_EQ(readBytes(kName), QByteArray("anterior\r\n")) << lines << " lines";
+        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), (QStringList{kName, "relleno"}));
+    }
 }
 
 TEST(ReportWriter, AFullDiskIsReportedWhenTheReportIsClosed)

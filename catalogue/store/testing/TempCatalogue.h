@@ -15,15 +15,17 @@ namespace catalogue::testing {
 
 class TempCatalogue {
 public:
-    explicit TempCatalogue(const std::vector<MovieRecord>& films = {})
+    // In a fresh temporary folder, or in the folder given.
+    explicit TempCatalogue(const std::vector<MovieRecord>& films = {}, const QString& folder = {})
+        : folder_(folder.isEmpty() ? dir_.path() : folder)
     {
         auto opened = CatalogueDatabase::open(path());
         if (!opened.database)
             throw std::runtime_error(opened.error.toStdString());
         opened.database->insertAll(films);
     }
-    QString path() const { return dir_.filePath(QStringLiteral("Peliculas.mdb")); }
-    QString folder() const { return dir_.path(); }
+    QString path() const { return folder_ + QStringLiteral("/Peliculas.mdb"); }
+    QString folder() const { return folder_; }
     std::unique_ptr<DataControl> open() const
     {
         auto opened = DataControl::open(path());
@@ -34,6 +36,7 @@ public:
 
 private:
     QTemporaryDir dir_;
+    QString folder_;
 };
 
 inline MovieRecord film(const QString& number, const QString& title, const QString& director = {},

@@ -1,4 +1,5 @@
 #include "TempCatalogue.h"
+#include "UnprivilegedUser.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include <sqlite3.h>
+#include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,6 +24,13 @@ QByteArray digest(const QString& path)
     QFile f(path);
     EXPECT_TRUE(f.open(QIODevice::ReadOnly));
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+QByteArray readAllOf(const QString& path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return f.readAll();
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -38,6 +48,25 @@ void runSql(const QString& path, const char* sql)
     EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
     sqlite3_free(error);
     sqlite3_close(db);
+}
+
+QString firstAnswer(const QString& path, const char* sql)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &db);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+    QString answer;
+    if (sqlite3_step(stmt) == SQLITE_ROW)
+        answer = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return answer;
+}
+
+QStringList folderListing(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden, QDir::Name);
 }
 
 QStringList columnsOf(const QString& path)
@@ -76,6 +105,7 @@ TEST(CatalogueFile, FilesThatAreNotCataloguesAreRefusedAndLeftAsTheyWere)
         const char* name;
         std::function<void(const QString&)> make;
         const char* problem;
+        bool regularFile = true;
     };
     const std::vector<Case> cases = {
         {"text", [](const QString& p) { writeFile(p, "Esto no es una base de datos\n"); }, "no es una base de datos"},
@@ -89,32 +119,56 @@ TEST(CatalogueFile, FilesThatAreNotCataloguesAreRefusedAndLeftAsTheyWere)
              runSql(p, "CREATE TABLE t(idzefo, titulo, \"duración\", tipopeli, director, totalcds, codec);"
                        "CREATE VIEW Pelis AS SELECT * FROM t;");
          }, "no tiene la tabla Pelis"},
+        {"damaged", [](const QString& p) {
+             runSql(p, "CREATE TABLE Pelis(idzefo, titulo, \"duración\", tipopeli, director, totalcds, codec);"
+                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300)"
+                       " INSERT INTO Pelis SELECT i, printf('%.300c', 'x'), '', '', '', 1, '' FROM n;");
+             QFile file(p);
+             ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(4096 + 8));
+             file.write(QByteArray(4000, '\xff'));
+         }, "el archivo está dañado"},
+        {"folder", [](const QString& p) { QDir().mkpath(p); }, "es una carpeta", false},
+        {"named pipe", [](const QString& p) { mkfifo(p.toUtf8().constData(), 0644); }, "no es un archivo normal",
+         false},
     };
     for (const Case& c : cases) {
         const QString path = dir.filePath(QString::fromUtf8(c.name) + QStringLiteral("/Peliculas.mdb"));
         QDir().mkpath(QFileInfo(path).path());
         c.make(path);
-        const QByteArray before = digest(path);
+        const QByteArray before = c.regularFile ? digest(path) : QByteArray();
         auto opened = DataControl::open(path);
         EXPECT_FALSE(opened.control) << c.name;
-        EXPECT_TRUE(opened.error.contains(QStringLiteral("\"Peliculas.mdb\""))) << opened.error.toStdString();
+        EXPECT_TRUE(opened.error.contains(QStringLiteral("\"Peliculas.mdb\" de la carpeta"))) << opened.error.toStdString();
         EXPECT_TRUE(opened.error.contains(QString::fromUtf8(c.problem))) << c.name << ": " << opened.error.toStdString();
-        EXPECT_EQ(digest(path), before) << c.name;
-        EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::Files), QStringList{"Peliculas.mdb"}) << c.name;
+        EXPECT_TRUE(opened.error.endsWith(QStringLiteral("No se ha modificado nada."))) << opened.error.toStdString();
+        if (c.regularFile)
+            EXPECT_EQ(digest(path), before) << c.name;
+        EXPECT_EQ(folderListing(QFileInfo(path).path()), QStringList{"Peliculas.mdb"}) << c.name;
     }
 }
 
 TEST(CatalogueFile, AReadOnlyFileIsRefused)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "file permissions do not bind the superuser";
-    TempCatalogue cat({film("1", "Alien")});
-    QFile::setPermissions(cat.path(), QFile::ReadOwner | QFile::ReadGroup);
-    const QByteArray before = digest(cat.path());
-    auto opened = DataControl::open(cat.path());
-    EXPECT_FALSE(opened.control);
-    EXPECT_TRUE(opened.error.contains(QStringLiteral("sólo lectura"))) << opened.error.toStdString();
-    EXPECT_EQ(digest(cat.path()), before);
+    // As the user's own files: permissions bind the user, so the test drops from root to one.
+    const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner | QFile::ExeGroup |
+                          QFile::ExeOther;
+    for (const char* readOnly : {"file", "folder"}) {
+        TempCatalogue cat({film("1", "Alien")});
+        const bool fileReadOnly = QByteArray(readOnly) == "file";
+        QFile::setPermissions(cat.folder(), fileReadOnly ? readable | QFile::WriteOther : readable);
+        QFile::setPermissions(cat.path(), fileReadOnly ? QFile::ReadOther : QFile::ReadOther | QFile::WriteOther);
+        const QByteArray before = digest(cat.path());
+        DataControl::OpenResult opened;
+        {
+            ScopedUnprivilegedUser nobody;
+            opened = DataControl::open(cat.path());
+        }
+        EXPECT_FALSE(opened.control) << readOnly;
+        EXPECT_TRUE(opened.error.contains(QStringLiteral("sólo lectura"))) << readOnly << ": " << opened.error.toStdString();
+        EXPECT_EQ(digest(cat.path()), before) << readOnly;
+        EXPECT_EQ(folderListing(cat.folder()), QStringList{"Peliculas.mdb"}) << readOnly;
+        QFile::setPermissions(cat.folder(), readable | QFile::WriteOwner);
+    }
 }
 
 TEST(CatalogueFile, ATableMadeByAnotherToolIsUsedAsItIs)
@@ -138,10 +192,12 @@ TEST(CatalogueFile, ATableMadeByAnotherToolIsUsedAsItIs)
     EXPECT_EQ(rs.RecordCount(), 3);
 }
 
-TEST(CatalogueFile, EveryWriteIsOnDiskWhenItReturns)
+TEST(CatalogueFile, EveryWriteIsInTheFileAloneWhenItReturns)
 {
     TempCatalogue cat({film("1", "Alien"), film("2", "Aliens")});
-    // The child stores a film, deletes another and edits a codec, then dies without closing anything.
+    // The child stores a film, deletes another and edits a codec, then waits, holding the catalogue.
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
     const pid_t child = fork();
     if (child == 0) {
         auto control = cat.open();
@@ -154,14 +210,130 @@ TEST(CatalogueFile, EveryWriteIsOnDiskWhenItReturns)
         rs.setText(Field::Idzefo, QStringLiteral("3"));
         rs.setText(Field::Titulo, QStringLiteral("Ben-Hur"));
         rs.Update();
+        [[maybe_unused]] auto told = write(ready[1], "w", 1);
+        pause();
         _exit(0);
     }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    auto control = cat.open();
-    RecordSet& rs = control->Recordset();
-    EXPECT_EQ(walk(rs, Field::Titulo), (QStringList{"Alien", "Ben-Hur"}));
-    rs.MoveFirst();
-    EXPECT_EQ(rs.text(Field::Codec), QStringLiteral("H.264"));
+    char done = 0;
+    ASSERT_EQ(read(ready[0], &done, 1), 1);
+    const auto stored = [](const QString& path) {
+        auto opened = DataControl::open(path);
+        EXPECT_TRUE(opened.control) << opened.error.toStdString();
+        if (!opened.control)
+            return QStringList();
+        RecordSet& rs = opened.control->Recordset();
+        QStringList seen = walk(rs, Field::Titulo);
+        rs.MoveFirst();
+        return seen << rs.text(Field::Codec);
+    };
+    // A copy of the catalogue file alone, taken while the program is idle, holds every write.
+    QTemporaryDir copyFolder;
+    ASSERT_TRUE(QFile::copy(cat.path(), copyFolder.filePath(QStringLiteral("Peliculas.mdb"))));
+    EXPECT_EQ(stored(copyFolder.filePath(QStringLiteral("Peliculas.mdb"))), (QStringList{"Alien", "Ben-Hur", "H.264"}));
+    // And so does the file itself after the program is killed; nothing else is left beside it.
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    EXPECT_EQ(folderListing(cat.folder()), QStringList{"Peliculas.mdb"});
+    EXPECT_EQ(stored(cat.path()), (QStringList{"Alien", "Ben-Hur", "H.264"}));
+}
+
+namespace {
+
+// A crash in the middle of a write, as a kill -9 would leave it: a child
+// changes the catalogue in a transaction that starts with the first page, as
+// the program's writes do, and is big enough that SQLite writes pages into
+// the file before committing; then it dies.
+void crashInTheMiddleOfAWrite(const QString& path)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        sqlite3* db = nullptr;
+        sqlite3_open(path.toUtf8().constData(), &db);
+        const QByteArray touch = "PRAGMA user_version=" + QByteArray::number(firstAnswer(path, "PRAGMA user_version").toInt());
+        sqlite3_exec(db, "PRAGMA cache_size=2; BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        sqlite3_exec(db, touch.constData(), nullptr, nullptr, nullptr);
+        sqlite3_exec(db, "DELETE FROM Pelis; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300)"
+                         " INSERT INTO Pelis (idzefo, titulo) SELECT i, printf('%.2000c', 'x') FROM n",
+                     nullptr, nullptr, nullptr);
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+}
+
+} // namespace
+
+TEST(CatalogueFile, AJournalLeftByACrashIsPlayedBackOnlyOntoItsOwnFile)
+{
+    TempCatalogue cat({film("1", "Alien"), film("2", "Brazil")});
+    const QByteArray backup = readAllOf(cat.path());
+    {
+        auto control = cat.open();
+        control->Recordset().AddNew();
+        control->Recordset().setText(Field::Idzefo, QStringLiteral("3"));
+        control->Recordset().setText(Field::Titulo, QStringLiteral("Cube"));
+        control->Recordset().Update();
+    }
+    TempCatalogue other({film("7", "Zelig")});
+    const QByteArray otherCatalogue = readAllOf(other.path());
+
+    struct Case {
+        const char* name;
+        QByteArray copiedOver; // what the user copies over the file after the crash
+        QStringList titles;
+    };
+    for (const Case& c : {Case{"crash", {}, {"Alien", "Brazil", "Cube"}},
+                          Case{"backup copied over", backup, {"Alien", "Brazil"}},
+                          Case{"other catalogue copied over", otherCatalogue, {"Zelig"}}}) {
+        const QByteArray beforeCrash = readAllOf(cat.path());
+        crashInTheMiddleOfAWrite(cat.path());
+        ASSERT_TRUE(QFile::exists(cat.path() + QStringLiteral("-journal"))) << c.name;
+        ASSERT_NE(readAllOf(cat.path()), beforeCrash) << c.name << ": the crash left the file as it was";
+        if (!c.copiedOver.isEmpty())
+            writeFile(cat.path(), c.copiedOver);
+
+        auto opened = DataControl::open(cat.path());
+        ASSERT_TRUE(opened.control) << opened.error.toStdString();
+        EXPECT_EQ(walk(opened.control->Recordset(), Field::Titulo), c.titles) << c.name;
+        EXPECT_EQ(firstAnswer(cat.path(), "PRAGMA integrity_check"), QStringLiteral("ok")) << c.name;
+        const QStringList setAside = QDir(cat.folder()).entryList({QStringLiteral("Peliculas.mdb-journal.no-aplicado-*")});
+        EXPECT_EQ(setAside.size(), c.copiedOver.isEmpty() ? 0 : 1) << c.name;
+        EXPECT_EQ(opened.notices.size(), setAside.size()) << c.name;
+        if (!setAside.isEmpty()) {
+            EXPECT_TRUE(opened.notices.value(0).contains(setAside.value(0))) << opened.notices.value(0).toStdString();
+            QFile::remove(cat.folder() + u'/' + setAside.value(0));
+        }
+        EXPECT_EQ(folderListing(cat.folder()), QStringList{"Peliculas.mdb"}) << c.name;
+    }
+}
+
+TEST(CatalogueFile, ALogLeftByAnOlderVersionIsKeptAsACatalogueOfItsOwn)
+{
+    // An older version kept its latest saves in a write-ahead log; this is
+    // what it left when it was killed: the file, and the log holding "Brazil".
+    TempCatalogue made({film("1", "Alien")});
+    QTemporaryDir left;
+    {
+        sqlite3* db = nullptr;
+        sqlite3_open(made.path().toUtf8().constData(), &db);
+        sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
+                         " INSERT INTO Pelis (idzefo, titulo) VALUES (2, 'Brazil')", nullptr, nullptr, nullptr);
+        for (const char* name : {"Peliculas.mdb", "Peliculas.mdb-wal"})
+            ASSERT_TRUE(QFile::copy(made.folder() + u'/' + QLatin1String(name), left.filePath(QLatin1String(name))));
+        sqlite3_close(db);
+    }
+    const QString path = left.filePath(QStringLiteral("Peliculas.mdb"));
+
+    auto opened = DataControl::open(path);
+    ASSERT_TRUE(opened.control) << opened.error.toStdString();
+    EXPECT_EQ(walk(opened.control->Recordset(), Field::Titulo), QStringList{"Alien"});
+    const QStringList recovered = QDir(left.path()).entryList({QStringLiteral("Peliculas (recuperado *).mdb")});
+    ASSERT_EQ(recovered.size(), 1) << folderListing(left.path()).join(u' ').toStdString();
+    ASSERT_EQ(opened.notices.size(), 1);
+    EXPECT_TRUE(opened.notices[0].contains(recovered[0])) << opened.notices[0].toStdString();
+    EXPECT_EQ(folderListing(left.path()), (QStringList{recovered[0], "Peliculas.mdb"}));
+    EXPECT_EQ(firstAnswer(path, "PRAGMA journal_mode"), QStringLiteral("delete"));
+    opened.control.reset();
+    auto kept = DataControl::open(left.filePath(recovered[0]));
+    ASSERT_TRUE(kept.control) << kept.error.toStdString();
+    EXPECT_EQ(walk(kept.control->Recordset(), Field::Titulo), (QStringList{"Alien", "Brazil"}));
 }

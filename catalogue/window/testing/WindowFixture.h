@@ -15,8 +15,9 @@ namespace catalogue::testing {
 
 struct WindowFixture {
     explicit WindowFixture(const std::vector<MovieRecord>& films = {},
-                           const QLocale& locale = QLocale(QLocale::Spanish, QLocale::Spain))
-        : catalogue(films), data1(catalogue.open()), form(*data1, dialogs, locale)
+                           const QLocale& locale = QLocale(QLocale::Spanish, QLocale::Spain),
+                           const QString& folder = {})
+        : catalogue(films, folder), data1(catalogue.open()), form(*data1, dialogs, locale)
     {
     }
 

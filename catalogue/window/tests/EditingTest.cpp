@@ -1,6 +1,9 @@
 #include "EditingCommands.h"
+#include "SmallDisk.h"
 #include "WindowFixture.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -53,6 +56,21 @@ bool browsingState(WindowFixture& w)
 QStringList storedTitles(WindowFixture& w)
 {
     return walk(w.catalogue.open()->Recordset(), Field::Titulo);
+}
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// Starts adding a film and stores it with the given title; the rest is typed as a user would.
+void saveFilm(WindowFixture& w, const QString& number, const QString& title)
+{
+    click(w, 1);
+    type(w, Field::Idzefo, number);
+    w.form.box(Field::Titulo)->setText(title);
+    type(w, Field::Codec, QStringLiteral("XviD"));
+    click(w, 3);
 }
 
 } // namespace
@@ -148,7 +166,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("letters") << "doce" << "1" << EditingCommands::numberNotWhole;
         QTest::newRow("decimal comma") << "12,5" << "1" << EditingCommands::numberNotWhole;
-        QTest::newRow("too large") << "99999999999999999999" << "1" << EditingCommands::numberNotWhole;
+        QTest::newRow("too big to keep") << "99999999999999999999" << "1" << EditingCommands::numberTooBig;
+        QTest::newRow("cds too big to keep") << "12" << "-99999999999999999999" << EditingCommands::cdsTooBig;
         QTest::newRow("cds in letters") << "12" << "dos" << EditingCommands::cdsNotWhole;
         QTest::newRow("cds with decimals") << "12" << "1.5" << EditingCommands::cdsNotWhole;
     }
@@ -312,6 +331,74 @@ private slots:
         QCOMPARE(w.caption("Label7"), QStringLiteral("1:30:0"));
         QCOMPARE(w.caption("Label11"), QStringLiteral("1P."));
         QCOMPARE(w.caption("Label16"), QStringLiteral("1"));
+    }
+
+    void aSaveOnAFullDiskIsRefusedWithEverythingKept()
+    {
+        if (const QString why = SmallDisk::unavailable(); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        SmallDisk disk;
+        WindowFixture w({film("1", "Alien")}, QLocale(QLocale::Spanish, QLocale::Spain), disk.path());
+        disk.fillLeaving(8 * 1024);
+        const QString title = QStringLiteral("El Señor De Los Anillos ") + QString(60000, u'x');
+        saveFilm(w, QStringLiteral("2"), title);
+        QCOMPARE(w.dialogs.messages.size(), 1);
+        const QString message = w.dialogs.messages[0];
+        QVERIFY2(message.contains(QStringLiteral("el disco está lleno")), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("\"Peliculas.mdb\" de la carpeta \"%1\"").arg(disk.path())), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("No se ha guardado nada")), qPrintable(message));
+        QVERIFY(addingState(w));
+        QCOMPARE(w.text(Field::Titulo), title);
+        QCOMPARE(storedTitles(w), QStringList{"Alien"});
+        QCOMPARE(filesIn(disk.path()), (QStringList{"Peliculas.mdb", "relleno"}));
+    }
+
+    void aCatalogueRemovedOrReplacedWhileOpenIsNeverWrittenTo_data()
+    {
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("removed") << false;
+        QTest::newRow("another catalogue copied over it") << true;
+    }
+    void aCatalogueRemovedOrReplacedWhileOpenIsNeverWrittenTo()
+    {
+        QFETCH(bool, replaced);
+        WindowFixture w({film("1", "Alien")});
+        TempCatalogue other({film("9", "Zelig")});
+        QFile otherFile(other.path());
+        QVERIFY(otherFile.open(QIODevice::ReadOnly));
+        const QByteArray otherBytes = otherFile.readAll();
+        QFile::remove(w.catalogue.path());
+        if (replaced) {
+            // Copied over in place, as cp does: the same file, another catalogue inside.
+            QFile file(w.catalogue.path());
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(otherBytes) == otherBytes.size());
+        }
+        saveFilm(w, QStringLiteral("2"), QStringLiteral("Brazil"));
+        QCOMPARE(w.dialogs.messages.size(), 1);
+        const QString message = w.dialogs.messages[0];
+        QVERIFY2(message.contains(QStringLiteral("\"Peliculas.mdb\" de la carpeta")), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("No se ha guardado nada")), qPrintable(message));
+        QVERIFY(addingState(w));
+        QCOMPARE(w.text(Field::Titulo), QStringLiteral("Brazil"));
+        QCOMPARE(filesIn(w.catalogue.folder()), replaced ? QStringList{"Peliculas.mdb"} : QStringList{});
+        if (replaced) {
+            QFile file(w.catalogue.path());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), otherBytes);
+        }
+    }
+
+    void theBusyCursorIsUpWhileACommandWorksAndGoneAfter()
+    {
+        WindowFixture w({film("1", "Alien"), film("2", "Brazil")});
+        std::optional<Qt::CursorShape> duringTheCommand;
+        w.dialogs.onMessage = [&](const QString&) {
+            if (const QCursor* cursor = QApplication::overrideCursor())
+                duringTheCommand = cursor->shape();
+        };
+        click(w, 4);
+        QCOMPARE(duringTheCommand, std::optional<Qt::CursorShape>(Qt::WaitCursor));
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     void menuShortcutsDoNothingWhileAdding()

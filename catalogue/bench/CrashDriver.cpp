@@ -1,0 +1,141 @@
+// The program's own commands on a real catalogue, for the kill -9 series
+// (kill-series): it works until it is killed, saying what it has finished.
+//   crash-driver make FILE FILMS   writes a catalogue of generated films
+//   crash-driver work MODE [MS]    in the catalogue's folder: saves, deletes, clear or reports;
+//                                  killed by SIGKILL MS milliseconds after the command starts
+//   crash-driver check             opens the catalogue as the program does, then checks it
+#include "BenchCatalogue.h"
+#include "DataControl.h"
+#include "EditingCommands.h"
+#include "Form1.h"
+#include "ReportCommands.h"
+#include "ReportPorts.h"
+#include "ScriptedDialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <sqlite3.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <thread>
+
+#include <unistd.h>
+
+using namespace catalogue;
+
+namespace {
+
+class NoViewer final : public ReportOpener {
+public:
+    StepFailure openReport(const QString&) override { return std::nullopt; }
+};
+
+// A kill -9 at a chosen moment of the work, from outside the work itself.
+void killedAfter(double milliseconds)
+{
+    if (milliseconds < 0)
+        return;
+    std::thread([milliseconds] {
+        std::this_thread::sleep_for(std::chrono::microseconds(static_cast<long long>(milliseconds * 1000)));
+        ::kill(::getpid(), SIGKILL);
+    }).detach();
+}
+
+void say(const char* format, long long value)
+{
+    std::printf(format, value);
+    std::fflush(stdout);
+}
+
+int work(const QByteArray& mode, double killAfterMs)
+{
+    auto opened = DataControl::open();
+    if (!opened.control) {
+        std::printf("refused: %s\n", qPrintable(opened.error));
+        return 2;
+    }
+    testing::ScriptedDialogs dialogs;
+    Form1 form(*opened.control, dialogs);
+    NoViewer viewer;
+    attachReportCommands(form, viewer);
+    EditingCommands& editing = form.editing();
+    std::printf("ready\n");
+    std::fflush(stdout);
+    if (mode == "clear") {
+        form.menuItem(QStringLiteral("activaborra"))->trigger();
+        QElapsedTimer timer;
+        timer.start();
+        say("clearing %lld\n", form.records().RecordCount());
+        killedAfter(killAfterMs);
+        editing.Command2_Click();
+        say("cleared in %lld ms\n", timer.elapsed());
+        return 0;
+    }
+    const QStringList reports{QStringLiteral("listadotitu"), QStringLiteral("estadis"), QStringLiteral("alfasoloti"),
+                              QStringLiteral("pelismas1cd")};
+    killedAfter(killAfterMs);
+    for (long long n = 1;; ++n) {
+        if (mode == "saves") {
+            editing.Command1_Click();
+            form.box(Field::Idzefo)->setText(QString::number(100000 + n));
+            form.box(Field::Titulo)->setText(QStringLiteral("Película guardada %1").arg(n));
+            editing.Command3_Click();
+            say("saved %lld\n", n);
+        } else if (mode == "deletes") {
+            editing.Command4_Click();
+            say("deleted %lld\n", n);
+        } else if (mode == "reports") {
+            form.menuItem(reports[int(n % reports.size())])->trigger();
+            say("report %lld\n", n);
+        } else {
+            return 2;
+        }
+        if (!dialogs.messages.isEmpty() && dialogs.messages.last().startsWith(QStringLiteral("No se")))
+            std::printf("failed: %s\n", qPrintable(dialogs.messages.last()));
+    }
+}
+
+int check()
+{
+    QStringList notices;
+    {
+        auto opened = DataControl::open();
+        if (!opened.control) {
+            std::printf("refused: %s\n", qPrintable(opened.error));
+            return 2;
+        }
+        std::printf("rows %lld\nnotices %lld\n", (long long)opened.control->Recordset().RecordCount(),
+                    (long long)opened.notices.size());
+    }
+    sqlite3* db = nullptr;
+    sqlite3_open_v2("Peliculas.mdb", &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr);
+    const bool row = sqlite3_step(stmt) == SQLITE_ROW;
+    std::printf("integrity %s\n", row ? reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)) : "(no answer)");
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QByteArray command = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    if (command == "make" && argc == 4) {
+        bench::writeBenchCatalogue(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toLongLong());
+        return 0;
+    }
+    if (command == "work" && (argc == 3 || argc == 4))
+        return work(argv[2], argc == 4 ? QByteArray(argv[3]).toDouble() : -1);
+    if (command == "check")
+        return check();
+    std::fprintf(stderr, "usage: crash-driver make FILE FILMS | work saves|deletes|clear|reports | check\n");
+    return 2;
+}
