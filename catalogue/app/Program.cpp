@@ -3,6 +3,7 @@
 #include "DataControl.h"
 #include "Dialogs.h"
 #include "Form1.h"
+#include "QtTranslation.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -11,6 +12,7 @@ namespace catalogue {
 
 int runProgram(const std::function<void(Form1&)>& shown)
 {
+    installQtSpanishTranslation();
     QtDialogs dialogs;
     auto opened = DataControl::open();
     if (!opened.control) {

@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include <QAbstractButton>
+#include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -8,6 +10,8 @@ namespace catalogue {
 void QtDialogs::message(const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, programTitle, text, QMessageBox::Ok, parent_);
+    // Some desktop styles put an icon on standard buttons; the box has no icon at all.
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
 }
 
