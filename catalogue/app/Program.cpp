@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Form1.h"
 #include "JetConversion.h"
+#include "QtTranslation.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ namespace catalogue {
 
 int runProgram(const std::function<void(Form1&)>& shown)
 {
+    installQtSpanishTranslation();
     QtDialogs dialogs;
     // A catalogue still in Access format is converted to ours before the store opens it.
     const auto conversion = jet::convertJetCatalogue(DataControl::defaultDatabaseName);

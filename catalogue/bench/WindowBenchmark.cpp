@@ -1,6 +1,7 @@
 // Figures of the catalogue window at several sizes: start-up of the program,
 // the summary walk, and a re-ordering followed by a walk of every film.
 #include "BenchCatalogue.h"
+#include "BenchTable.h"
 #include "Form1.h"
 #include "ScriptedDialogs.h"
 
@@ -12,31 +13,14 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 using namespace catalogue;
 
 namespace {
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double medianMs(int runs, const std::function<void()>& work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    return median(times);
-}
-
+// The program started as a user starts it, until its window is painted; the
+// peak memory is the started program's own.
 void startup(const QString& probe, const QString& folder, qint64 films)
 {
     std::vector<double> times;
@@ -57,8 +41,8 @@ void startup(const QString& probe, const QString& folder, qint64 films)
         else
             std::fprintf(stderr, "start-up probe failed: %s\n", out.constData());
     }
-    std::printf("%7lld films  start-up to window shown: median %7.1f ms   peak memory %6.1f MB\n", films,
-                median(times), double(peak) / 1024.0);
+    bench::printRow(films, QStringLiteral("start-up to window shown"), bench::median(times), double(peak) / 1024.0,
+                    QStringLiteral("peak of the started program"));
 }
 
 } // namespace
@@ -73,6 +57,7 @@ int main(int argc, char** argv)
     if (sizes.empty())
         sizes = {1000, 32767, 100000};
 
+    bench::printTableHeader();
     for (qint64 films : sizes) {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("Peliculas.mdb"));
@@ -82,9 +67,9 @@ int main(int argc, char** argv)
         auto opened = DataControl::open(file);
         testing::ScriptedDialogs dialogs;
         Form1 form(*opened.control, dialogs);
-        std::printf("%7lld films  Form_Initialize:            median %7.2f ms\n", films,
-                    medianMs(9, [&] { form.Form_Initialize(); }));
-        const double refreshWalk = medianMs(9, [&] {
+        const double initialize = bench::medianMs(9, [&] { form.Form_Initialize(); });
+        bench::printRow(films, QStringLiteral("Form_Initialize"), initialize, bench::peakMemoryMiB());
+        const double refreshWalk = bench::medianMs(9, [&] {
             DataControl& data1 = form.Data1();
             data1.setRecordSource(QStringLiteral("select * FROM [Pelis] ORDER BY [titulo] ASC"));
             const auto pause = form.binding().pause();
@@ -96,7 +81,7 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "walk saw %lld of %lld films\n", seen, films);
             data1.Recordset().MoveFirst();
         });
-        std::printf("%7lld films  Refresh by title + walk:    median %7.2f ms\n", films, refreshWalk);
+        bench::printRow(films, QStringLiteral("Refresh by title + walk"), refreshWalk, bench::peakMemoryMiB());
     }
     return 0;
 }

@@ -11,15 +11,14 @@ Criterion Criterion::numberIs(const QString& numberText)
 
 Criterion Criterion::directorIs(const QString& director)
 {
-    return Criterion(Field::Director, director, collationKey(director));
+    return Criterion(Field::Director, director, director.toUtf8());
 }
 
 bool Criterion::matches(const PackedRow& row) const
 {
     const std::string_view value = row.utf8(field_);
-    if (field_ == Field::Idzefo)
-        return value == std::string_view(compareForm_.constData(), std::size_t(compareForm_.size()));
-    return collationKey(value) == compareForm_;
+    const std::string_view sought(compareForm_.constData(), std::size_t(compareForm_.size()));
+    return field_ == Field::Idzefo ? value == sought : textEquals(value, sought);
 }
 
 } // namespace catalogue

@@ -15,7 +15,7 @@ class Criterion {
 public:
     // The film number, written as plain decimal text, equals the text.
     static Criterion numberIs(const QString& numberText);
-    // The director equals the text, letter case ignored.
+    // The director equals the text, letter case ignored; accents and punctuation count.
     static Criterion directorIs(const QString& director);
 
     bool matches(const PackedRow& row) const;
@@ -29,7 +29,7 @@ private:
     }
     Field field_;
     QString text_;
-    QByteArray compareForm_; // what a matching row's field reads as, worked out once
+    QByteArray compareForm_; // the sought text as UTF-8, the form the rows are kept in
 };
 
 } // namespace catalogue

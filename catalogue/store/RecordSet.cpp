@@ -33,8 +33,9 @@ void RecordSet::rebuild(const RecordSourceOrder& order)
     const std::size_t termCount = order.terms.size();
     // All keys in one buffer: a key per row and term would cost an allocation
     // each, and a two-term order of a large catalogue would double the memory.
-    // The buffer is reserved for the longest keys the texts can give; pages
-    // that stay unused are never touched, so they cost no memory.
+    // The buffer is reserved generously (a collation key takes one to two
+    // bytes a UTF-8 byte; the rare longer one only makes the buffer grow);
+    // pages that stay unused are never touched, so they cost no memory.
     std::string keyBytes;
     std::size_t keyBytesBound = 0;
     for (const StoredRow& row : current)
@@ -45,8 +46,7 @@ void RecordSet::rebuild(const RecordSourceOrder& order)
     for (std::size_t i = 0; i < current.size(); ++i)
         for (std::size_t t = 0; t < termCount; ++t) {
             const Field f = order.terms[t].field;
-            const QByteArray key = sortKey(f, current[i].values.utf8(f));
-            keyBytes.append(key.constData(), std::size_t(key.size()));
+            appendSortKey(keyBytes, f, current[i].values.utf8(f));
             keyStarts[i * termCount + t + 1] = keyBytes.size();
         }
     const auto keyOf = [&](std::size_t row, std::size_t term) {

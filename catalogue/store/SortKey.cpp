@@ -11,12 +11,12 @@ namespace {
 
 enum : char { emptyClass = 1, numberClass = 2, textClass = 3 };
 
-void appendOrderedDouble(QByteArray& key, double value)
+void appendOrderedDouble(std::string& key, double value)
 {
     auto bits = std::bit_cast<std::uint64_t>(value);
     bits = (bits & 0x8000000000000000ULL) ? ~bits : bits | 0x8000000000000000ULL;
     for (int shift = 56; shift >= 0; shift -= 8)
-        key.append(char((bits >> shift) & 0xFF));
+        key.push_back(char((bits >> shift) & 0xFF));
 }
 
 bool readNumber(std::string_view text, double& value)
@@ -28,30 +28,31 @@ bool readNumber(std::string_view text, double& value)
 
 } // namespace
 
-QByteArray sortKey(Field field, std::string_view utf8)
+void appendSortKey(std::string& key, Field field, std::string_view utf8)
 {
-    QByteArray key;
     if (utf8.empty()) {
-        key.append(emptyClass);
-        return key;
+        key.push_back(emptyClass);
+        return;
     }
     double number = 0;
     if (isWholeNumber(field) && readNumber(utf8, number)) {
-        key.append(numberClass);
+        key.push_back(numberClass);
         appendOrderedDouble(key, number);
-        return key;
+        return;
     }
-    key.reserve(qsizetype(utf8.size()) * 4 + 2);
-    key.append(textClass);
+    key.push_back(textClass);
     appendCollationKey(key, utf8);
-    return key;
 }
 
 int compareRows(const RecordSourceOrder& order, const PackedRow& a, const PackedRow& b)
 {
+    std::string ka;
+    std::string kb;
     for (const SortTerm& term : order.terms) {
-        const QByteArray ka = sortKey(term.field, a.utf8(term.field));
-        const QByteArray kb = sortKey(term.field, b.utf8(term.field));
+        ka.clear();
+        kb.clear();
+        appendSortKey(ka, term.field, a.utf8(term.field));
+        appendSortKey(kb, term.field, b.utf8(term.field));
         const int c = ka < kb ? -1 : (kb < ka ? 1 : 0);
         if (c != 0)
             return term.descending ? -c : c;

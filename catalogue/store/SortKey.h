@@ -6,13 +6,13 @@
 #include "PackedRow.h"
 #include "RecordSource.h"
 
-#include <QByteArray>
-
+#include <string>
 #include <string_view>
 
 namespace catalogue {
 
-QByteArray sortKey(Field field, std::string_view utf8);
+// Appends the key of one field's value to `key`; keys compare as plain bytes.
+void appendSortKey(std::string& key, Field field, std::string_view utf8);
 
 // Negative, zero or positive as row a sorts before, with or after row b.
 int compareRows(const RecordSourceOrder& order, const PackedRow& a, const PackedRow& b);

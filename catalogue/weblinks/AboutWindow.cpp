@@ -3,15 +3,16 @@
 #include "Artwork.h"
 #include "ClickableLabel.h"
 #include "ContactLinks.h"
+#include "FittedText.h"
 #include "LinkOpener.h"
 #include "RuleLine.h"
 #include "Twips.h"
 
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
+#include <QShortcut>
 
 namespace catalogue {
 namespace {
@@ -26,26 +27,6 @@ void setTextColour(QWidget* widget, const QColor& colour)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
-}
-
-// The labels keep the sizes the layout gives them, which were meant for a
-// smaller font than most desktops use; their texts must show whole, so the
-// font shrinks until the text fits.
-bool textFits(const QLabel* label, const QFont& font)
-{
-    const QFontMetrics metrics(font);
-    if (!label->wordWrap())
-        return metrics.horizontalAdvance(label->text()) <= label->width();
-    const QRect room(0, 0, label->width(), 10000);
-    return metrics.boundingRect(room, Qt::TextWordWrap, label->text()).height() <= label->height();
-}
-
-void shrinkFontToFit(QLabel* label)
-{
-    QFont font = label->font();
-    while (!textFits(label, font) && font.pointSizeF() > 6)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    label->setFont(font);
 }
 
 // A one-pixel rule between two points given in twips.
@@ -107,6 +88,10 @@ Form2::Form2(LinkOpener& links) : QWidget(nullptr, Qt::Window), m_links(links)
     logo->setPixmap(QPixmap(QString::fromLatin1(kLogoPath)));
     logo->setScaledContents(true);
     logo->setToolTip(QStringLiteral("^Brisvel^ Logo"));
+
+    // The window has no command of its own to close it, and without a window
+    // manager it has no frame either: Escape closes it.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }
 
 void Form2::addLinkLabel(const QString& name, const QString& text, const QRect& geometry,

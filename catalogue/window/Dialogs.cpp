@@ -1,6 +1,8 @@
 #include "Dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -31,6 +33,8 @@ void QtDialogs::message(const QString& text)
 {
     const NormalCursor cursor;
     QMessageBox box(QMessageBox::NoIcon, programTitle, text, QMessageBox::Ok, parent_);
+    // Some desktop styles put an icon on standard buttons; the box has no icon at all.
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
 }
 

@@ -1,6 +1,7 @@
 #include "Form1.h"
 #include "Artwork.h"
 #include "EditingCommands.h"
+#include "FittedText.h"
 #include "MenuShortcuts.h"
 #include "MenuTree.h"
 #include "Summary.h"
@@ -15,6 +16,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
+#include <cstring>
 
 namespace catalogue {
 
@@ -104,6 +108,20 @@ QString colourCss(const QColor& c)
     return c.name(QColor::HexRgb);
 }
 
+QFont labelFont(QFont windowFont, const LabelSpec& layout)
+{
+    if (layout.pointSize > 0)
+        windowFont.setPointSizeF(layout.pointSize);
+    windowFont.setBold(layout.bold);
+    return windowFont;
+}
+
+const LabelSpec& labelSpec(const char* name)
+{
+    return *std::find_if(std::begin(labelSpecs), std::end(labelSpecs),
+                         [&](const LabelSpec& layout) { return std::strcmp(layout.name, name) == 0; });
+}
+
 } // namespace
 
 Form1::Form1(DataControl& data1, Dialogs& dialogs, const QLocale& locale, QWidget* parent)
@@ -183,11 +201,7 @@ void Form1::buildSummaryPanel()
         label->setAlignment((layout.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         if (layout.toolTip)
             label->setToolTip(QString::fromUtf16(layout.toolTip));
-        QFont f = font();
-        if (layout.pointSize > 0)
-            f.setPointSizeF(layout.pointSize);
-        f.setBold(layout.bold);
-        label->setFont(f);
+        label->setFont(labelFont(font(), layout));
         QPalette p = label->palette();
         p.setColor(QPalette::WindowText, layout.colour);
         label->setPalette(p);
@@ -293,15 +307,22 @@ void Form1::Form_Initialize()
         rs.MoveNext();
     }
     const std::int64_t average = totalSeconds / films;
-    label(QStringLiteral("Label7"))->setText(formatHoursMinutesSeconds(average));
-    label(QStringLiteral("Label8"))->setText(formatHoursMinutesSeconds(totalSeconds));
+    showSummaryValue("Label7", formatHoursMinutesSeconds(average));
+    showSummaryValue("Label8", formatHoursMinutesSeconds(totalSeconds));
     const double days = double(totalSeconds) / 86400.0;
     rs.MoveFirst();
-    label(QStringLiteral("Label11"))->setText(QString::number(rs.RecordCount()) + QStringLiteral("P."));
-    label(QStringLiteral("Label13"))->setText(formatDays(days, locale_));
+    showSummaryValue("Label11", QString::number(rs.RecordCount()) + QStringLiteral("P."));
+    showSummaryValue("Label13", formatDays(days, locale_));
     rs.MoveLast();
-    label(QStringLiteral("Label16"))->setText(rs.text(Field::Idzefo));
+    showSummaryValue("Label16", rs.text(Field::Idzefo));
     rs.MoveFirst();
+}
+
+void Form1::showSummaryValue(const char* name, const QString& text)
+{
+    // The panel's labels were sized for counts of four digits; a larger count
+    // is shown in a smaller font rather than clipped.
+    showFitted(label(QString::fromLatin1(name)), text, labelFont(font(), labelSpec(name)));
 }
 
 void Form1::clearSummary()

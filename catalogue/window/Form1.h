@@ -100,6 +100,7 @@ private:
     void buildMenus();
     void setTabOrder();
     void Form_Load();
+    void showSummaryValue(const char* name, const QString& text);
     void sale_Click();
 
     DataControl& data1_;

@@ -25,6 +25,13 @@ std::int64_t leadingDigits(const QString& text, qsizetype from)
     return value;
 }
 
+// A negative figure (a running time typed with a minus sign) shows its sign
+// once, in front; the parts after it are those of its size.
+QString sign(bool negative)
+{
+    return negative ? QStringLiteral("-") : QString();
+}
+
 } // namespace
 
 std::int64_t runningTimeSeconds(const QString& text)
@@ -34,15 +41,19 @@ std::int64_t runningTimeSeconds(const QString& text)
 
 QString formatHoursMinutesSeconds(std::int64_t seconds)
 {
-    return QStringLiteral("%1:%2:%3").arg(seconds / 3600).arg((seconds / 60) % 60).arg(seconds % 60);
+    const std::int64_t size = seconds < 0 ? -seconds : seconds;
+    return sign(seconds < 0) + QStringLiteral("%1:%2:%3").arg(size / 3600).arg((size / 60) % 60).arg(size % 60);
 }
 
 QString formatDays(double days, const QLocale& locale)
 {
-    const auto hundredths = std::llround(days * 100.0);
+    const auto signedHundredths = std::llround(days * 100.0);
+    const auto hundredths = signedHundredths < 0 ? -signedHundredths : signedHundredths;
     const auto whole = hundredths / 100;
     const auto fraction = hundredths % 100;
-    QString text = whole ? QString::number(whole) : QString();
+    QString text = sign(signedHundredths < 0);
+    if (whole)
+        text += QString::number(whole);
     text += locale.decimalPoint();
     if (fraction) {
         QString decimals = QStringLiteral("%1").arg(fraction, 2, 10, QLatin1Char('0'));

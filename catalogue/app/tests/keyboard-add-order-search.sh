@@ -24,6 +24,7 @@ keys ctrl+f
 keys ctrl+b
 prompt=$(wait_dialog 'Buscas')
 xdotool type --delay 40 "o'brien"
+screenshot "$build/screenshots/cintario-search-prompt.png" 700x420+0+0
 keys Return
 wait_closed "$prompt"
 found=$(wait_dialog 'Brisvel')

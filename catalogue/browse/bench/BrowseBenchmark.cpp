@@ -1,6 +1,7 @@
-// browse_bench [films]: medians of the orderings and of both searches over a
+// bench-browse [films]: medians of the orderings and of both searches over a
 // generated catalogue (default 32,767 films, the most the catalogue holds),
 // each run through the real window, from the menu item's trigger to its return.
+#include "BenchTable.h"
 #include "BrowseCommands.h"
 #include "Form1.h"
 #include "ScriptedDialogs.h"
@@ -60,14 +61,12 @@ double medianMilliseconds(F&& once)
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
         QCoreApplication::processEvents(); // let the window repaint between runs, untimed
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return bench::median(times);
 }
 
 void report(const char* what, int films, double ms)
 {
-    std::printf("%s %d films: median %.1f ms\n", what, films, ms);
-    std::fflush(stdout);
+    bench::printRow(films, QString::fromLatin1(what), ms, bench::peakMemoryMiB());
 }
 
 } // namespace
@@ -87,6 +86,7 @@ int main(int argc, char** argv)
     form1.show();
     QCoreApplication::processEvents();
 
+    bench::printTableHeader();
     for (const char* item : {"pornumero", "ordefecha", "orddura", "ordtitu", "pordirector", "oredipopeli",
                              "ordecantc"}) {
         QAction* action = form1.menuItem(QString::fromLatin1(item));
@@ -105,7 +105,7 @@ int main(int argc, char** argv)
                }));
     }
     if (dialogs.messages.size() != 2 * runs) {
-        std::fprintf(stderr, "browse_bench: expected %d messages, got %lld\n", 2 * runs,
+        std::fprintf(stderr, "bench-browse: expected %d messages, got %lld\n", 2 * runs,
                      static_cast<long long>(dialogs.messages.size()));
         return 1;
     }

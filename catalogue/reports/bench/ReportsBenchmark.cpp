@@ -1,12 +1,13 @@
 // Figures of the report commands on the real main window over generated
 // catalogues: from the menu command to its closing message, median of
 // several runs, for each listing and the statistics report, with the peak
-// memory of the process before and after. A report holds only the line it
-// is writing, so the peak should not grow with the reports; what the
-// catalogue itself holds (its record set, rebuilt by each re-query) is in
-// the figure before.
+// memory of the process after each. A report holds only the line it is
+// writing, so the peak should not grow with the reports; what the catalogue
+// itself holds (its record set, rebuilt by each re-query) is in the first
+// row, before any report.
 // Usage: bench-reports [films...] (default 32767 100000)
 #include "BenchCatalogue.h"
+#include "BenchTable.h"
 #include "Form1.h"
 #include "ListingDefinition.h"
 #include "ReportCommands.h"
@@ -21,10 +22,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-
-#include <algorithm>
-#include <cstdio>
 #include <vector>
 
 using namespace catalogue;
@@ -35,13 +32,6 @@ class NoViewer final : public ReportOpener {
 public:
     StepFailure openReport(const QString&) override { return std::nullopt; }
 };
-
-double peakMemoryMiB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
 
 struct Figures {
     double medianMs;
@@ -61,8 +51,7 @@ Figures runFromMenu(Form1& form, testing::ScriptedDialogs& dialogs, const QStrin
         form.menuItem(item)->trigger();
         times.push_back(untilMessage);
     }
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], dialogs.messages.value(0)};
+    return {bench::median(times), dialogs.messages.value(0)};
 }
 
 // The share of a report that is the store's: rebuilding the record set in
@@ -78,8 +67,7 @@ double medianRequeryMs(Form1& form, const QString& recordSource, int runs)
         form.Data1().Refresh();
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return bench::median(times);
 }
 
 } // namespace
@@ -94,7 +82,7 @@ int main(int argc, char** argv)
         sizes = {32767, 100000};
     constexpr int kRuns = 5;
 
-    std::printf("report commands on the main window, menu command to message, median of %d runs\n", kRuns);
+    bench::printTableHeader();
     for (const qint64 films : sizes) {
         QTemporaryDir folder;
         QDir::setCurrent(folder.path());
@@ -106,9 +94,12 @@ int main(int argc, char** argv)
         attachReportCommands(form, viewer);
         // The window's own re-ordering, so that the figure before holds a record
         // set being rebuilt, as every report's re-query does.
+        QElapsedTimer opening;
+        opening.start();
         form.Data1().setRecordSource(QStringLiteral("select * FROM [Pelis] ORDER BY [titulo] ASC"));
         form.Data1().Refresh();
-        const double before = peakMemoryMiB();
+        bench::printRow(films, QStringLiteral("Refresh by title (before reports)"),
+                        double(opening.nsecsElapsed()) / 1e6, bench::peakMemoryMiB(), QStringLiteral("one run"));
 
         QStringList items;
         for (const ListingDefinition& listing : listingDefinitions())
@@ -122,13 +113,12 @@ int main(int argc, char** argv)
                     ? medianRequeryMs(form, listing->recordSource.toString(), kRuns)
                     : medianRequeryMs(form, QStringLiteral("select * FROM [Pelis] ORDER BY [duración] ASC"), kRuns)
                             + medianRequeryMs(form, QStringLiteral("select * FROM [Pelis] ORDER BY [totalcds] DESC"), kRuns);
-            std::printf("%7lld films  %-18s median %6.1f ms (re-query %5.1f)  file %5.1f MB  peak %6.1f MB  (%s)\n",
-                        static_cast<long long>(films), qPrintable(item), figures.medianMs, requery,
-                        double(QFileInfo(file).size()) / (1024.0 * 1024.0), peakMemoryMiB(),
-                        qPrintable(figures.message));
+            bench::printRow(films, item, figures.medianMs, bench::peakMemoryMiB(),
+                            QStringLiteral("re-query %1 ms, file %2 MB: %3")
+                                    .arg(requery, 0, 'f', 1)
+                                    .arg(double(QFileInfo(file).size()) / (1024.0 * 1024.0), 0, 'f', 1)
+                                    .arg(figures.message));
         }
-        std::printf("%7lld films  peak memory before the reports %6.1f MB, after %6.1f MB\n",
-                    static_cast<long long>(films), before, peakMemoryMiB());
     }
     return 0;
 }

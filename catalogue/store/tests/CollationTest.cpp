@@ -6,6 +6,25 @@
 
 using namespace catalogue;
 
+namespace {
+
+std::string utf8(const char16_t* text)
+{
+    return QString::fromUtf16(text).toStdString();
+}
+
+int compareText(const QString& a, const QString& b)
+{
+    return catalogue::compareText(a.toStdString(), b.toStdString());
+}
+
+bool textEquals(const char16_t* a, const char16_t* b)
+{
+    return catalogue::textEquals(utf8(a), utf8(b));
+}
+
+} // namespace
+
 struct OrderCase {
     const char16_t* before;
     const char16_t* after;
@@ -30,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(SpanishOrder, SortsBefore,
                                            OrderCase{u"Nzz", u"ña"}, OrderCase{u"alvarez", u"ÁLVARO"},
                                            OrderCase{u"abeja", u"Ábside"}, OrderCase{u"Alvaro", u"Álvaro"},
                                            OrderCase{u"Alien", u"Aliens"}, OrderCase{u"", u"a"},
-                                           OrderCase{u"zeta", u"Ωmega"}, OrderCase{u"Ben Hur", u"Ben-Hur"},
+                                           OrderCase{u"zeta", u"Ωmega"}, OrderCase{u"Ben-Hur", u"Ben Hurt"},
                                            OrderCase{u"9", u"A"}, OrderCase{u"Straße", u"Strasse z"}));
 
 TEST(TextEquality, IgnoresCaseButNotAccents)
@@ -43,6 +62,10 @@ TEST(TextEquality, IgnoresCaseButNotAccents)
     EXPECT_FALSE(textEquals(u"Spielberg", u"Steven Spielberg"));
     EXPECT_FALSE(textEquals(u"nu", u"ñu"));
     EXPECT_TRUE(textEquals(u"", u""));
+    EXPECT_TRUE(textEquals(u"Nin\u0303o", u"niño")); // n and a combining tilde is ñ
+    // The order passes over punctuation; equality does not.
+    EXPECT_FALSE(textEquals(u"OBrien", u"O'Brien"));
+    EXPECT_FALSE(textEquals(u"Steven Spielberg", u"StevenSpielberg"));
 }
 
 TEST(TextEquality, CharactersOutsideTheBasicPlaneAreCompared)

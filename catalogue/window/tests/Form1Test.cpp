@@ -1,3 +1,4 @@
+#include "Twips.h"
 #include "WindowFixture.h"
 
 #include <QMenu>
@@ -118,6 +119,39 @@ private slots:
         QCOMPARE(w.caption("Label11"), QStringLiteral("100000P."));
         QCOMPARE(w.caption("Label8"), QStringLiteral("200000:0:0"));
         QCOMPARE(w.caption("Label16"), QStringLiteral("100000"));
+    }
+
+    void aNegativeRunningTimeShowsItsSignInFront()
+    {
+        // Stored as typed; days follow the hours shown, and the sign comes once, first.
+        WindowFixture one({film("1", "A", "-5:00:00")});
+        QCOMPARE(one.caption("Label7"), QStringLiteral("-5:0:0"));
+        QCOMPARE(one.caption("Label8"), QStringLiteral("-5:0:0"));
+        QCOMPARE(one.caption("Label13"), QStringLiteral("-,21"));
+        WindowFixture mixed({film("1", "A", "-5:30:00"), film("2", "B", "00:00:10")});
+        QCOMPARE(mixed.caption("Label8"), QStringLiteral("-4:29:50"));
+        QCOMPARE(mixed.caption("Label7"), QStringLiteral("-2:14:55"));
+        QCOMPARE(mixed.caption("Label13"), QStringLiteral("-,19"));
+    }
+
+    void aFiveDigitCountFitsItsLabel()
+    {
+        std::vector<MovieRecord> films;
+        for (int i = 90000; i < 100000; ++i)
+            films.push_back(film(QByteArray::number(i).constData(), "Film"));
+        WindowFixture w(films);
+        for (const char* name : {"Label11", "Label16"}) {
+            const QLabel* label = w.form.label(QString::fromLatin1(name));
+            QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width(), name);
+            QVERIFY2(label->font().pointSizeF() < 8, name);
+        }
+        QCOMPARE(w.caption("Label11"), QStringLiteral("10000P."));
+        QCOMPARE(w.caption("Label16"), QStringLiteral("99999"));
+        QCOMPARE(w.form.label(QStringLiteral("Label11"))->geometry(), twipsRect(7200, 3435, 495, 255));
+        QCOMPARE(w.form.label(QStringLiteral("Label16"))->geometry(), twipsRect(6600, 3360, 375, 255));
+        // A short count keeps the window's font.
+        WindowFixture small({film("7", "Alien")});
+        QCOMPARE(small.form.label(QStringLiteral("Label11"))->font().pointSizeF(), 8.0);
     }
 
     void theNavigationBarMovesAndGreysItsEnds()
