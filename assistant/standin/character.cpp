@@ -6,7 +6,7 @@
 #include "agent_ids.h"
 #include "small_objects.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 namespace {
 
@@ -27,8 +27,8 @@ long initialBalloonStyle() {
 }  // namespace
 
 Balloon::Balloon(long style)
-    : DispatchObject(L"Balloon", {{L"Style", dispid::kStyle, Member::kGet | Member::kPut}},
-                     {kIAgentCtlBalloon, kIAgentCtlBalloonEx}),
+    : DispatchObject(L"Balloon", {{L"Style", agent::kDispidStyle, Member::kGet | Member::kPut}},
+                     {agent::kIidAgentCtlBalloon, agent::kIidAgentCtlBalloonEx}),
       style_(style) {}
 
 HRESULT Balloon::invokeMember(DISPID, Access access, const InvokeArgs& args, VARIANT* result) {
@@ -46,8 +46,8 @@ HRESULT Balloon::invokeMember(DISPID, Access access, const InvokeArgs& args, VAR
 }
 
 Commands::Commands()
-    : DispatchObject(L"Commands", {{L"Add", dispid::kAdd, Member::kMethod}},
-                     {kIAgentCtlCommands, kIAgentCtlCommandsEx}) {}
+    : DispatchObject(L"Commands", {{L"Add", agent::kDispidAdd, Member::kMethod}},
+                     {agent::kIidAgentCtlCommands, agent::kIidAgentCtlCommandsEx}) {}
 
 HRESULT Commands::invokeMember(DISPID, Access, const InvokeArgs& args, VARIANT* result) {
     // Add(Name, [Caption], [Voice], [Enabled], [Visible])
@@ -74,27 +74,27 @@ HRESULT Commands::invokeMember(DISPID, Access, const InvokeArgs& args, VARIANT* 
         if (existing == name)
             return args.raise(kAlreadyExists, L"A command named \"" + name + L"\" already exists");
     names_.push_back(name);
-    returnDispatch(result, new Command(name, caption));
+    returnDispatch(result, new Command(caption));
     return S_OK;
 }
 
 Character::Character(std::wstring characterId)
     : DispatchObject(L"Character",
-                     {{L"Balloon", dispid::kBalloon, Member::kGet},
-                      {L"Commands", dispid::kCommands, Member::kGet},
-                      {L"Left", dispid::kLeft, Member::kGet | Member::kPut},
-                      {L"Top", dispid::kTop, Member::kGet | Member::kPut},
-                      {L"Height", dispid::kHeight, Member::kGet},
-                      {L"Width", dispid::kWidth, Member::kGet},
-                      {L"Play", dispid::kPlay, Member::kMethod},
-                      {L"Stop", dispid::kStop, Member::kMethod},
-                      {L"Speak", dispid::kSpeak, Member::kMethod},
-                      {L"MoveTo", dispid::kMoveTo, Member::kMethod},
-                      {L"Show", dispid::kShow, Member::kMethod},
-                      {L"SoundEffectsOn", dispid::kSoundEffectsOn, Member::kGet | Member::kPut},
-                      {L"LanguageID", dispid::kLanguageID, Member::kGet | Member::kPut},
-                      {L"Think", dispid::kThink, Member::kMethod}},
-                     {kIAgentCtlCharacter, kIAgentCtlCharacterEx}),
+                     {{L"Balloon", agent::kDispidBalloon, Member::kGet},
+                      {L"Commands", agent::kDispidCommands, Member::kGet},
+                      {L"Left", agent::kDispidLeft, Member::kGet | Member::kPut},
+                      {L"Top", agent::kDispidTop, Member::kGet | Member::kPut},
+                      {L"Height", agent::kDispidHeight, Member::kGet},
+                      {L"Width", agent::kDispidWidth, Member::kGet},
+                      {L"Play", agent::kDispidPlay, Member::kMethod},
+                      {L"Stop", agent::kDispidStop, Member::kMethod},
+                      {L"Speak", agent::kDispidSpeak, Member::kMethod},
+                      {L"MoveTo", agent::kDispidMoveTo, Member::kMethod},
+                      {L"Show", agent::kDispidShow, Member::kMethod},
+                      {L"SoundEffectsOn", agent::kDispidSoundEffectsOn, Member::kGet | Member::kPut},
+                      {L"LanguageID", agent::kDispidLanguageId, Member::kGet | Member::kPut},
+                      {L"Think", agent::kDispidThink, Member::kMethod}},
+                     {agent::kIidAgentCtlCharacter, agent::kIidAgentCtlCharacterEx}),
       characterId_(std::move(characterId)),
       balloon_(new Balloon(initialBalloonStyle())),
       commands_(new Commands()) {}
@@ -146,10 +146,10 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
     // Journal first, whatever happens next, so a test sees what was asked.
     auto unloaded = [&] { return notLoaded(args); };
     switch (id) {
-    case dispid::kBalloon:
-    case dispid::kCommands: {
+    case agent::kDispidBalloon:
+    case agent::kDispidCommands: {
         if (FAILED(hr = args.needCount(0, 0))) return hr;
-        bool balloon = id == dispid::kBalloon;
+        bool balloon = id == agent::kDispidBalloon;
         if (FAILED(hr = recordGet(args, balloon ? L"Balloon" : L"Commands"))) return hr;
         if (!loaded_) return unloaded();
         IDispatch* part = balloon ? static_cast<IDispatch*>(balloon_) : commands_;
@@ -157,29 +157,29 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
         returnDispatch(result, part);
         return S_OK;
     }
-    case dispid::kLeft: return property(L"Left", left_, access, args, result);
-    case dispid::kTop: return property(L"Top", top_, access, args, result);
-    case dispid::kHeight:
-    case dispid::kWidth:
+    case agent::kDispidLeft: return property(L"Left", left_, access, args, result);
+    case agent::kDispidTop: return property(L"Top", top_, access, args, result);
+    case agent::kDispidHeight:
+    case agent::kDispidWidth:
         if (FAILED(hr = args.needCount(0, 0))) return hr;
-        if (FAILED(hr = recordGet(args, id == dispid::kWidth ? L"Width" : L"Height"))) return hr;
+        if (FAILED(hr = recordGet(args, id == agent::kDispidWidth ? L"Width" : L"Height"))) return hr;
         if (!loaded_) return unloaded();
         returnInt16(result, kCharacterSize);
         return S_OK;
-    case dispid::kSoundEffectsOn:
+    case agent::kDispidSoundEffectsOn:
         return property(L"SoundEffectsOn", soundEffects_, access, args, result);
-    case dispid::kLanguageID: return property(L"LanguageID", languageId_, access, args, result);
-    case dispid::kPlay:
-    case dispid::kThink: {
+    case agent::kDispidLanguageId: return property(L"LanguageID", languageId_, access, args, result);
+    case agent::kDispidPlay:
+    case agent::kDispidThink: {
         if (FAILED(hr = args.needCount(1, 1))) return hr;
         std::wstring text;
         if (FAILED(hr = args.text(0, text))) return hr;
-        if (FAILED(hr = recordCall(args, id == dispid::kPlay ? L"Play" : L"Think", {text})))
+        if (FAILED(hr = recordCall(args, id == agent::kDispidPlay ? L"Play" : L"Think", {text})))
             return hr;
         if (!loaded_) return unloaded();
         return request(result);
     }
-    case dispid::kSpeak: {
+    case agent::kDispidSpeak: {
         // Speak([Text], [Url])
         if (FAILED(hr = args.needCount(0, 2))) return hr;
         std::vector<JournalValue> values;
@@ -193,7 +193,7 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
         if (!loaded_) return unloaded();
         return request(result);
     }
-    case dispid::kMoveTo: {
+    case agent::kDispidMoveTo: {
         // MoveTo(x, y, [Speed])
         if (FAILED(hr = args.needCount(2, 3))) return hr;
         short x = 0, y = 0;
@@ -208,8 +208,8 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
         if (!loaded_) return unloaded();
         return request(result);
     }
-    case dispid::kShow:
-    case dispid::kStop: {
+    case agent::kDispidShow:
+    case agent::kDispidStop: {
         // Show([Fast]) and Stop([Request]); a passed argument is journaled as
         // given so a test sees that it was passed.
         if (FAILED(hr = args.needCount(0, 1))) return hr;
@@ -219,7 +219,7 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
             if (FAILED(hr = args.text(0, given))) given = L"<object>";
             values.push_back(given);
         }
-        bool show = id == dispid::kShow;
+        bool show = id == agent::kDispidShow;
         if (FAILED(hr = recordCall(args, show ? L"Show" : L"Stop", values))) return hr;
         if (!loaded_) return unloaded();
         if (show) return request(result);
@@ -230,4 +230,4 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
     }
 }
 
-}  // namespace standin
+}  // namespace gesticon::standin

@@ -7,7 +7,7 @@
 
 #include "dispatch_object.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 class Balloon final : public DispatchObject {
 public:
@@ -57,4 +57,4 @@ private:
     bool soundEffects_ = true;
 };
 
-}  // namespace standin
+}  // namespace gesticon::standin

@@ -4,7 +4,7 @@
 #include "character.h"
 #include "small_objects.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 namespace {
 constexpr HRESULT kFileNotFound = HRESULT(0x80070002);  // HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)
@@ -14,10 +14,10 @@ constexpr HRESULT kAlreadyLoaded = HRESULT(0x800700B7);  // HRESULT_FROM_WIN32(E
 
 Characters::Characters()
     : DispatchObject(L"Characters",
-                     {{L"Item", dispid::kItem, Member::kGet | Member::kMethod},
-                      {L"Load", dispid::kLoad, Member::kMethod},
-                      {L"Unload", dispid::kUnload, Member::kMethod}},
-                     {kIAgentCtlCharacters}) {}
+                     {{L"Item", agent::kDispidItem, Member::kGet | Member::kMethod},
+                      {L"Load", agent::kDispidLoad, Member::kMethod},
+                      {L"Unload", agent::kDispidUnload, Member::kMethod}},
+                     {agent::kIidAgentCtlCharacters}) {}
 
 Characters::~Characters() {
     for (auto& [id, character] : loaded_) {
@@ -28,9 +28,9 @@ Characters::~Characters() {
 
 HRESULT Characters::invokeMember(DISPID id, Access, const InvokeArgs& args, VARIANT* result) {
     switch (id) {
-    case dispid::kLoad: return load(args, result);
-    case dispid::kItem: return item(args, result);
-    case dispid::kUnload: return unload(args);
+    case agent::kDispidLoad: return load(args, result);
+    case agent::kDispidItem: return item(args, result);
+    case agent::kDispidUnload: return unload(args);
     default: return DISP_E_MEMBERNOTFOUND;
     }
 }
@@ -82,4 +82,4 @@ HRESULT Characters::unload(const InvokeArgs& args) {
     return S_OK;
 }
 
-}  // namespace standin
+}  // namespace gesticon::standin

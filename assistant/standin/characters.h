@@ -6,7 +6,7 @@
 
 #include "dispatch_object.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 class Character;
 
@@ -25,4 +25,4 @@ private:
     std::map<std::wstring, Character*> loaded_;
 };
 
-}  // namespace standin
+}  // namespace gesticon::standin

@@ -2,7 +2,7 @@
 
 #include "module_count.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 DispatchObject::DispatchObject(const wchar_t* objectName, std::vector<Member> members,
                                std::initializer_list<IID> interfaces)
@@ -161,4 +161,4 @@ void returnText(VARIANT* result, const std::wstring& value) {
     V_BSTR(result) = SysAllocStringLen(value.data(), static_cast<UINT>(value.size()));
 }
 
-}  // namespace standin
+}  // namespace gesticon::standin

@@ -14,7 +14,7 @@
 #include "invoke_args.h"
 #include "journal.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 enum class Access { Method, Get, Put };
 
@@ -77,4 +77,4 @@ void returnInt32(VARIANT* result, long value);
 void returnBoolean(VARIANT* result, bool value);
 void returnText(VARIANT* result, const std::wstring& value);
 
-}  // namespace standin
+}  // namespace gesticon::standin
