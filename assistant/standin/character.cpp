@@ -1,7 +1,6 @@
 #include "character.h"
 
 #include <cwchar>
-#include <type_traits>
 
 #include "agent_ids.h"
 #include "small_objects.h"
@@ -32,17 +31,7 @@ Balloon::Balloon(long style)
       style_(style) {}
 
 HRESULT Balloon::invokeMember(DISPID, Access access, const InvokeArgs& args, VARIANT* result) {
-    if (HRESULT hr = args.needCount(0, 0); FAILED(hr)) return hr;
-    if (access == Access::Put) {
-        long style = 0;
-        if (HRESULT hr = args.putInt32(style); FAILED(hr)) return hr;
-        if (HRESULT hr = recordPut(args, L"Style", style); FAILED(hr)) return hr;
-        style_ = style;
-        return S_OK;
-    }
-    if (HRESULT hr = recordGet(args, L"Style"); FAILED(hr)) return hr;
-    returnInt32(result, style_);
-    return S_OK;
+    return property(L"Style", style_, access, args, result);
 }
 
 Commands::Commands()
@@ -109,49 +98,22 @@ HRESULT Character::request(VARIANT* result) {
     return S_OK;
 }
 
-HRESULT Character::notLoaded(const InvokeArgs& args) const {
+HRESULT Character::usable(const InvokeArgs& args) const {
+    if (loaded_) return S_OK;
     return args.raise(kNotLoaded, L"The character \"" + characterId_ + L"\" is not loaded");
-}
-
-template <typename T>
-HRESULT Character::property(const wchar_t* name, T& field, Access access, const InvokeArgs& args,
-                            VARIANT* result) {
-    HRESULT hr = args.needCount(0, 0);
-    if (FAILED(hr)) return hr;
-    if (access == Access::Put) {
-        T value{};
-        if constexpr (std::is_same_v<T, short>) hr = args.putInt16(value);
-        else if constexpr (std::is_same_v<T, long>) hr = args.putInt32(value);
-        else hr = args.putBoolean(value);
-        if (FAILED(hr)) return hr;
-        JournalValue journaled;
-        if constexpr (std::is_same_v<T, bool>) journaled = value;
-        else journaled = static_cast<long>(value);
-        if (FAILED(hr = recordPut(args, name, journaled))) return hr;
-        if (!loaded_) return notLoaded(args);
-        field = value;
-        return S_OK;
-    }
-    if (FAILED(hr = recordGet(args, name))) return hr;
-    if (!loaded_) return notLoaded(args);
-    if constexpr (std::is_same_v<T, short>) returnInt16(result, field);
-    else if constexpr (std::is_same_v<T, long>) returnInt32(result, field);
-    else returnBoolean(result, field);
-    return S_OK;
 }
 
 HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args,
                                 VARIANT* result) {
     HRESULT hr = S_OK;
     // Journal first, whatever happens next, so a test sees what was asked.
-    auto unloaded = [&] { return notLoaded(args); };
     switch (id) {
     case agent::kDispidBalloon:
     case agent::kDispidCommands: {
         if (FAILED(hr = args.needCount(0, 0))) return hr;
         bool balloon = id == agent::kDispidBalloon;
         if (FAILED(hr = recordGet(args, balloon ? L"Balloon" : L"Commands"))) return hr;
-        if (!loaded_) return unloaded();
+        if (FAILED(hr = usable(args))) return hr;
         IDispatch* part = balloon ? static_cast<IDispatch*>(balloon_) : commands_;
         part->AddRef();
         returnDispatch(result, part);
@@ -163,7 +125,7 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
     case agent::kDispidWidth:
         if (FAILED(hr = args.needCount(0, 0))) return hr;
         if (FAILED(hr = recordGet(args, id == agent::kDispidWidth ? L"Width" : L"Height"))) return hr;
-        if (!loaded_) return unloaded();
+        if (FAILED(hr = usable(args))) return hr;
         returnInt16(result, kCharacterSize);
         return S_OK;
     case agent::kDispidSoundEffectsOn:
@@ -176,7 +138,7 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
         if (FAILED(hr = args.text(0, text))) return hr;
         if (FAILED(hr = recordCall(args, id == agent::kDispidPlay ? L"Play" : L"Think", {text})))
             return hr;
-        if (!loaded_) return unloaded();
+        if (FAILED(hr = usable(args))) return hr;
         return request(result);
     }
     case agent::kDispidSpeak: {
@@ -190,7 +152,7 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
             values.push_back(text);
         }
         if (FAILED(hr = recordCall(args, L"Speak", values))) return hr;
-        if (!loaded_) return unloaded();
+        if (FAILED(hr = usable(args))) return hr;
         return request(result);
     }
     case agent::kDispidMoveTo: {
@@ -205,7 +167,7 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
             values.push_back(speed);
         }
         if (FAILED(hr = recordCall(args, L"MoveTo", values))) return hr;
-        if (!loaded_) return unloaded();
+        if (FAILED(hr = usable(args))) return hr;
         return request(result);
     }
     case agent::kDispidShow:
@@ -221,7 +183,7 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
         }
         bool show = id == agent::kDispidShow;
         if (FAILED(hr = recordCall(args, show ? L"Show" : L"Stop", values))) return hr;
-        if (!loaded_) return unloaded();
+        if (FAILED(hr = usable(args))) return hr;
         if (show) return request(result);
         return S_OK;
     }

@@ -52,30 +52,30 @@ HRESULT Characters::load(const InvokeArgs& args, VARIANT* result) {
     return S_OK;
 }
 
-HRESULT Characters::item(const InvokeArgs& args, VARIANT* result) {
+HRESULT Characters::find(const InvokeArgs& args, const wchar_t* member,
+                         std::map<std::wstring, Character*>::iterator& found) {
     HRESULT hr = args.needCount(1, 1);
     if (FAILED(hr)) return hr;
     std::wstring characterId;
     if (FAILED(hr = args.text(0, characterId))) return hr;
-    if (FAILED(hr = recordCall(args, L"Item", {characterId}))) return hr;
-    auto found = loaded_.find(characterId);
+    if (FAILED(hr = recordCall(args, member, {characterId}))) return hr;
+    found = loaded_.find(characterId);
     if (found == loaded_.end())
         return args.raise(kNotLoaded, L"No character is loaded as \"" + characterId + L"\"");
+    return S_OK;
+}
+
+HRESULT Characters::item(const InvokeArgs& args, VARIANT* result) {
+    std::map<std::wstring, Character*>::iterator found;
+    if (HRESULT hr = find(args, L"Item", found); FAILED(hr)) return hr;
     found->second->AddRef();
     returnDispatch(result, found->second);
     return S_OK;
 }
 
 HRESULT Characters::unload(const InvokeArgs& args) {
-    HRESULT hr = args.needCount(1, 1);
-    if (FAILED(hr)) return hr;
-    std::wstring characterId;
-    if (FAILED(hr = args.text(0, characterId))) return hr;
-    if (FAILED(hr = recordCall(args, L"Unload", {characterId}))) return hr;
-    auto found = loaded_.find(characterId);
-    if (found == loaded_.end())
-        return args.raise(kNotLoaded,
-                          L"Cannot unload \"" + characterId + L"\": no character is loaded as that");
+    std::map<std::wstring, Character*>::iterator found;
+    if (HRESULT hr = find(args, L"Unload", found); FAILED(hr)) return hr;
     found->second->markUnloaded();
     found->second->Release();
     loaded_.erase(found);

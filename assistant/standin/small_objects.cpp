@@ -51,17 +51,7 @@ PropertySheet::PropertySheet()
 
 HRESULT PropertySheet::invokeMember(DISPID, Access access, const InvokeArgs& args,
                                     VARIANT* result) {
-    if (HRESULT hr = args.needCount(0, 0); FAILED(hr)) return hr;
-    if (access == Access::Put) {
-        bool visible = false;
-        if (HRESULT hr = args.putBoolean(visible); FAILED(hr)) return hr;
-        if (HRESULT hr = recordPut(args, L"Visible", visible); FAILED(hr)) return hr;
-        visible_ = visible;
-        return S_OK;
-    }
-    if (HRESULT hr = recordGet(args, L"Visible"); FAILED(hr)) return hr;
-    returnBoolean(result, visible_);
-    return S_OK;
+    return property(L"Visible", visible_, access, args, result);
 }
 
 }  // namespace gesticon::standin

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-namespace gesticon::testing {
+namespace gesticon::tests {
 namespace {
 
 struct NameCase {
@@ -97,4 +97,4 @@ TEST(ActionMappingRange, OutOfRangeIsErrorNineAndTheLargestValueErrorSix)
 }
 
 }  // namespace
-}  // namespace gesticon::testing
+}  // namespace gesticon::tests

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace gesticon::testing {
+namespace gesticon::tests {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -122,4 +122,4 @@ TEST_F(AssistantTest, AnimationsAnswersBeforeAnyShowWithoutTheCharacter)
 }
 
 }  // namespace
-}  // namespace gesticon::testing
+}  // namespace gesticon::tests

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace gesticon::testing {
+namespace gesticon::tests {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -329,4 +329,4 @@ TEST_F(AssistantTest, OtherCommandsAreIgnored)
 }
 
 }  // namespace
-}  // namespace gesticon::testing
+}  // namespace gesticon::tests

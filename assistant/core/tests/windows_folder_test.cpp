@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace gesticon::testing {
+namespace gesticon::tests {
 namespace {
 
 struct FolderCase {
@@ -65,4 +65,4 @@ TEST_F(AssistantTest, CharacterPathIsRelativeWhenTheFolderLookupFails)
 }
 
 }  // namespace
-}  // namespace gesticon::testing
+}  // namespace gesticon::tests

@@ -16,6 +16,7 @@
 #include "com_client.h"
 #include "contract.h"
 #include "journal_reader.h"
+#include "show_journal.h"
 
 using namespace gesticon::tests;
 using gesticon::com::_asistente;
@@ -32,20 +33,13 @@ constexpr HRESULT kInjected = HRESULT(0x80070001);
 Checks check;
 JournalReader* journal = nullptr;
 
-std::string characterPath(const std::string& name) {
-    return "C:\\\\windows\\\\msagent\\\\chars\\\\" + name + ".acs";
+// The character file's path as the journal quotes it.
+std::string quotedCharacterPath(const std::string& name) {
+    return "\"C:\\\\windows\\\\msagent\\\\chars\\\\" + name + ".acs\"";
 }
 
 Lines showCalls(const std::string& name, long language) {
-    return {"Characters.Load(\"CharacterID\",\"" + characterPath(name) + "\")",
-            "Characters.Item(\"CharacterID\")",
-            "Commands.Add(\"Opciones\",\"&Opciones Avanzadas\")",
-            "Character.LanguageID=" + std::to_string(language),
-            "Character.Show()",
-            "Character.Width?",
-            "Character.Left=846",
-            "Character.Height?",
-            "Character.Top=590"};
+    return showJournal(quotedCharacterPath(name), language);
 }
 
 // Runs one step with a fresh journal and compares what reached the control.
@@ -126,7 +120,7 @@ void showAgainUnloadsFirst() {
     if (!fresh) return;
     CallResult negative = show(fresh, 3082, -1);
     expectCode(negative, kFileNotFound, "a first Show with character -1");
-    expectCalls({"Characters.Load(\"CharacterID\",\"" + characterPath("") + "\")"},
+    expectCalls({"Characters.Load(\"CharacterID\"," + quotedCharacterPath("") + ")"},
                 "a first Show with character -1 asks for a file without a name");
     journal->clear();
     expectCode(callMethod(fresh, L"Unload"), kNotLoaded, "Unload with nothing loaded");
