@@ -26,7 +26,7 @@ long initialBalloonStyle() {
 }  // namespace
 
 Balloon::Balloon(long style)
-    : DispatchObject(L"Balloon", {{L"Style", agent::kDispidStyle, Member::kGet | Member::kPut}},
+    : DispatchObject(L"Balloon", {{L"Style", agent::kDispidStyle, Member::Get | Member::Put}},
                      {agent::kIidAgentCtlBalloon, agent::kIidAgentCtlBalloonEx}),
       style_(style) {}
 
@@ -35,7 +35,7 @@ HRESULT Balloon::invokeMember(DISPID, Access access, const InvokeArgs& args, VAR
 }
 
 Commands::Commands()
-    : DispatchObject(L"Commands", {{L"Add", agent::kDispidAdd, Member::kMethod}},
+    : DispatchObject(L"Commands", {{L"Add", agent::kDispidAdd, Member::Method}},
                      {agent::kIidAgentCtlCommands, agent::kIidAgentCtlCommandsEx}) {}
 
 HRESULT Commands::invokeMember(DISPID, Access, const InvokeArgs& args, VARIANT* result) {
@@ -69,20 +69,20 @@ HRESULT Commands::invokeMember(DISPID, Access, const InvokeArgs& args, VARIANT* 
 
 Character::Character(std::wstring characterId)
     : DispatchObject(L"Character",
-                     {{L"Balloon", agent::kDispidBalloon, Member::kGet},
-                      {L"Commands", agent::kDispidCommands, Member::kGet},
-                      {L"Left", agent::kDispidLeft, Member::kGet | Member::kPut},
-                      {L"Top", agent::kDispidTop, Member::kGet | Member::kPut},
-                      {L"Height", agent::kDispidHeight, Member::kGet},
-                      {L"Width", agent::kDispidWidth, Member::kGet},
-                      {L"Play", agent::kDispidPlay, Member::kMethod},
-                      {L"Stop", agent::kDispidStop, Member::kMethod},
-                      {L"Speak", agent::kDispidSpeak, Member::kMethod},
-                      {L"MoveTo", agent::kDispidMoveTo, Member::kMethod},
-                      {L"Show", agent::kDispidShow, Member::kMethod},
-                      {L"SoundEffectsOn", agent::kDispidSoundEffectsOn, Member::kGet | Member::kPut},
-                      {L"LanguageID", agent::kDispidLanguageId, Member::kGet | Member::kPut},
-                      {L"Think", agent::kDispidThink, Member::kMethod}},
+                     {{L"Balloon", agent::kDispidBalloon, Member::Get},
+                      {L"Commands", agent::kDispidCommands, Member::Get},
+                      {L"Left", agent::kDispidLeft, Member::Get | Member::Put},
+                      {L"Top", agent::kDispidTop, Member::Get | Member::Put},
+                      {L"Height", agent::kDispidHeight, Member::Get},
+                      {L"Width", agent::kDispidWidth, Member::Get},
+                      {L"Play", agent::kDispidPlay, Member::Method},
+                      {L"Stop", agent::kDispidStop, Member::Method},
+                      {L"Speak", agent::kDispidSpeak, Member::Method},
+                      {L"MoveTo", agent::kDispidMoveTo, Member::Method},
+                      {L"Show", agent::kDispidShow, Member::Method},
+                      {L"SoundEffectsOn", agent::kDispidSoundEffectsOn, Member::Get | Member::Put},
+                      {L"LanguageID", agent::kDispidLanguageId, Member::Get | Member::Put},
+                      {L"Think", agent::kDispidThink, Member::Method}},
                      {agent::kIidAgentCtlCharacter, agent::kIidAgentCtlCharacterEx}),
       characterId_(std::move(characterId)),
       balloon_(new Balloon(initialBalloonStyle())),

@@ -14,9 +14,9 @@ constexpr HRESULT kAlreadyLoaded = HRESULT(0x800700B7);  // HRESULT_FROM_WIN32(E
 
 Characters::Characters()
     : DispatchObject(L"Characters",
-                     {{L"Item", agent::kDispidItem, Member::kGet | Member::kMethod},
-                      {L"Load", agent::kDispidLoad, Member::kMethod},
-                      {L"Unload", agent::kDispidUnload, Member::kMethod}},
+                     {{L"Item", agent::kDispidItem, Member::Get | Member::Method},
+                      {L"Load", agent::kDispidLoad, Member::Method},
+                      {L"Unload", agent::kDispidUnload, Member::Method}},
                      {agent::kIidAgentCtlCharacters}) {}
 
 Characters::~Characters() {

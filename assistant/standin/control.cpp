@@ -21,9 +21,9 @@ std::vector<Control*> liveControls;
 
 Control::Control()
     : DispatchObject(L"Control",
-                     {{L"Characters", agent::kDispidCharacters, Member::kGet},
-                      {L"PropertySheet", agent::kDispidPropertySheet, Member::kGet},
-                      {L"RaiseCommand", kDispidRaiseCommand, Member::kMethod}},
+                     {{L"Characters", agent::kDispidCharacters, Member::Get},
+                      {L"PropertySheet", agent::kDispidPropertySheet, Member::Get},
+                      {L"RaiseCommand", kDispidRaiseCommand, Member::Method}},
                      {agent::kIidAgentCtlEx, agent::kIidAgentCtl}),
       characters_(new Characters()),
       propertySheet_(new PropertySheet()) {

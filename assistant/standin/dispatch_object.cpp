@@ -69,11 +69,11 @@ HRESULT DispatchObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARA
 
     Access access;
     if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
-        if (!(found->kinds & Member::kPut)) return DISP_E_MEMBERNOTFOUND;
+        if (!(found->kinds & Member::Put)) return DISP_E_MEMBERNOTFOUND;
         access = Access::Put;
-    } else if ((flags & DISPATCH_METHOD) && (found->kinds & Member::kMethod)) {
+    } else if ((flags & DISPATCH_METHOD) && (found->kinds & Member::Method)) {
         access = Access::Method;
-    } else if ((flags & DISPATCH_PROPERTYGET) && (found->kinds & Member::kGet)) {
+    } else if ((flags & DISPATCH_PROPERTYGET) && (found->kinds & Member::Get)) {
         access = Access::Get;
     } else {
         return DISP_E_MEMBERNOTFOUND;

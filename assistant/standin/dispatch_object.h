@@ -20,7 +20,7 @@ namespace gesticon::standin {
 enum class Access { Method, Get, Put };
 
 struct Member {
-    enum Kind : unsigned { kMethod = 1, kGet = 2, kPut = 4 };
+    enum Kind : unsigned { Method = 1, Get = 2, Put = 4 };
     const wchar_t* name;
     DISPID id;
     unsigned kinds;

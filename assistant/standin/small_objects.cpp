@@ -10,8 +10,8 @@ LONG lastRequestId = 0;
 
 Request::Request()
     : DispatchObject(L"Request",
-                     {{L"ID", agent::kDispidRequestId, Member::kGet},
-                      {L"Status", agent::kDispidRequestStatus, Member::kGet}},
+                     {{L"ID", agent::kDispidRequestId, Member::Get},
+                      {L"Status", agent::kDispidRequestStatus, Member::Get}},
                      {agent::kIidAgentCtlRequest}),
       id_(InterlockedIncrement(&lastRequestId)) {}
 
@@ -23,7 +23,7 @@ HRESULT Request::invokeMember(DISPID id, Access, const InvokeArgs& args, VARIANT
 }
 
 Command::Command(std::wstring caption)
-    : DispatchObject(L"Command", {{L"Caption", agent::kDispidCaption, Member::kGet}},
+    : DispatchObject(L"Command", {{L"Caption", agent::kDispidCaption, Member::Get}},
                      {agent::kIidAgentCtlCommand, agent::kIidAgentCtlCommandEx}),
       caption_(std::move(caption)) {}
 
@@ -34,7 +34,7 @@ HRESULT Command::invokeMember(DISPID, Access, const InvokeArgs& args, VARIANT* r
 }
 
 UserInput::UserInput(std::wstring name)
-    : DispatchObject(L"UserInput", {{L"Name", agent::kDispidUserInputName, Member::kGet}},
+    : DispatchObject(L"UserInput", {{L"Name", agent::kDispidUserInputName, Member::Get}},
                      {agent::kIidAgentCtlUserInput}),
       name_(std::move(name)) {}
 
@@ -46,7 +46,7 @@ HRESULT UserInput::invokeMember(DISPID, Access, const InvokeArgs& args, VARIANT*
 
 PropertySheet::PropertySheet()
     : DispatchObject(L"PropertySheet",
-                     {{L"Visible", agent::kDispidVisible, Member::kGet | Member::kPut}},
+                     {{L"Visible", agent::kDispidVisible, Member::Get | Member::Put}},
                      {agent::kIidAgentCtlPropertySheet}) {}
 
 HRESULT PropertySheet::invokeMember(DISPID, Access access, const InvokeArgs& args,
