@@ -150,7 +150,8 @@ HRESULT AsistenteObject::invokeMethod(DISPID id, DISPPARAMS& params, VARIANT* re
     case ids::kDispidShow: {
         LONG language = 0;
         LONG character = 0;
-        if (FAILED(hr = args.valueAt<VT_I4>(0, language)) || FAILED(hr = args.valueAt<VT_I4>(1, character)))
+        if (FAILED(hr = args.valueAt<VT_I4>(0, language)) ||
+            FAILED(hr = args.valueAt<VT_I4>(1, character)))
             return hr;
         called = true;
         return Show(language, character);

@@ -33,8 +33,14 @@ public:
     Status show() override { return character_.call(L"Show", {}).status(); }
     Result<std::int16_t> width() override { return character_.getShort(L"Width"); }
     Result<std::int16_t> height() override { return character_.getShort(L"Height"); }
-    Status setLeft(std::int16_t left) override { return character_.put(L"Left", variantOf<VT_I2>(left)); }
-    Status setTop(std::int16_t top) override { return character_.put(L"Top", variantOf<VT_I2>(top)); }
+    Status setLeft(std::int16_t left) override
+    {
+        return character_.put(L"Left", variantOf<VT_I2>(left));
+    }
+    Status setTop(std::int16_t top) override
+    {
+        return character_.put(L"Top", variantOf<VT_I2>(top));
+    }
     Status setSoundEffectsOn(std::int16_t on) override
     {
         return character_.put(L"SoundEffectsOn", variantOf<VT_BOOL>(on));
@@ -131,8 +137,7 @@ public:
     Status subscribeCommand(CommandHandler handler) override
     {
         ComPtr<IConnectionPointContainer> container;
-        HRESULT hr = control_.object()->QueryInterface(IID_IConnectionPointContainer,
-                                                       &container);
+        HRESULT hr = control_.object()->QueryInterface(IID_IConnectionPointContainer, &container);
         if (SUCCEEDED(hr))
             hr = container->FindConnectionPoint(agent::kDiidAgentEvents, &point_);
         if (FAILED(hr))

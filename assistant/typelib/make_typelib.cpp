@@ -77,8 +77,7 @@ struct Member {
 ComPtr<ITypeInfo> typeInfoOf(ICreateTypeInfo* created)
 {
     ComPtr<ITypeInfo> info;
-    check(created->QueryInterface(IID_ITypeInfo, &info),
-          "QueryInterface(ITypeInfo)");
+    check(created->QueryInterface(IID_ITypeInfo, &info), "QueryInterface(ITypeInfo)");
     return info;
 }
 
@@ -176,7 +175,7 @@ void writeTypeLibrary(const wchar_t* path, SYSKIND syskind)
     auto accion = createType(lib.Get(), L"Accion", TKIND_ENUM, kGuidAccion);
 
     addEnumMembers(idioma.Get(), {{L"EnglishUS", 1033}, {L"EnglishGB", 2057}, {L"French", 1036},
-                              {L"Italian", 1040}, {L"Portuguese", 2070}, {L"Spanish", 3082}});
+                                  {L"Italian", 1040}, {L"Portuguese", 2070}, {L"Spanish", 3082}});
     addEnumMembers(muneco.Get(), {{L"Genie", 0}, {L"Merlin", 1}, {L"Robby", 2}, {L"Peedy", 3}});
     std::vector<std::pair<std::wstring, LONG>> accionMembers;
     for (LONG value = 0; value < gesticon::kAnimationCount; ++value)

@@ -42,6 +42,13 @@ Lines showCalls(const std::string& name, long language) {
     return showJournal(quotedCharacterPath(name), language);
 }
 
+// A Show that first unloads the character loaded before.
+Lines unloadThenShowCalls(const std::string& name, long language) {
+    Lines calls{"Characters.Unload(\"CharacterID\")"};
+    for (const auto& line : showCalls(name, language)) calls.push_back(line);
+    return calls;
+}
+
 // Runs one step with a fresh journal and compares what reached the control.
 void expectCalls(const Lines& expected, const std::string& what) {
     Lines got = journal->calls();
@@ -88,16 +95,12 @@ void showAgainUnloadsFirst() {
     show(a, 3082, 0);
     CallResult again = show(a, 1040, 1);
     expectCode(again, S_OK, "a second Show");
-    Lines expected{"Characters.Unload(\"CharacterID\")"};
-    for (const auto& line : showCalls("merlin", 1040)) expected.push_back(line);
-    expectCalls(expected, "a second Show unloads before it loads");
+    expectCalls(unloadThenShowCalls("merlin", 1040), "a second Show unloads before it loads");
 
     // A number that names no character keeps the previous one.
     CallResult other = show(a, 3082, 9);
     expectCode(other, S_OK, "Show with character 9");
-    expected = {"Characters.Unload(\"CharacterID\")"};
-    for (const auto& line : showCalls("merlin", 3082)) expected.push_back(line);
-    expectCalls(expected, "Show with character 9 loads the previous character again");
+    expectCalls(unloadThenShowCalls("merlin", 3082), "Show with character 9 loads the previous character again");
 
     journal->clear();
     expectCode(callMethod(a, L"Unload"), S_OK, "Unload");
@@ -187,8 +190,7 @@ void namedArguments() {
     const DISPID showId = dispidOf(L"Show"), speakId = dispidOf(L"Speak"), moveId = dispidOf(L"Move"),
                  animationsId = dispidOf(L"Animations"), balloonId = dispidOf(L"Balloon"),
                  soundId = dispidOf(L"Sound");
-    Lines showMerlin{"Characters.Unload(\"CharacterID\")"};
-    for (const auto& line : showCalls("merlin", 3082)) showMerlin.push_back(line);
+    const Lines showMerlin = unloadThenShowCalls("merlin", 3082);
     const Lines nothing;
     const NamedCase cases[] = {
         {"Show 3082, 1", showId, DISPATCH_METHOD, {Var::int32(3082), Var::int32(1)}, {}, S_OK, showMerlin, ~0u, true},
@@ -433,15 +435,8 @@ void missingCharacterFile() {
             SetErrorInfo(0, nullptr);
             HRESULT hr = early->Show(3082, 1);
             check.that(hr == kFileNotFound, "Show through the vtable returns the control's code: " + hex(hr));
-            IErrorInfo* info = nullptr;
-            BSTR description = nullptr;
-            if (GetErrorInfo(0, &info) == S_OK && info) {
-                info->GetDescription(&description);
-                info->Release();
-            }
-            check.that(description && std::wcsstr(description, L"merlin.acs") != nullptr,
+            check.that(threadErrorInfo().description.find(L"merlin.acs") != std::wstring::npos,
                        "IErrorInfo carries the control's description");
-            SysFreeString(description);
             ISupportErrorInfo* support = nullptr;
             a->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support));
             check.that(support && support->InterfaceSupportsErrorInfo(guid(kIidAsistente)) == S_OK,
