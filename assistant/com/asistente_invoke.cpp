@@ -13,11 +13,14 @@
 
 #include "asistente_object.h"
 
-#include "com_ptr.h"
 #include "dispatch_arguments.h"
 #include "gesticon_ids.h"
 
+#include <wrl/client.h>
+
 namespace gesticon::com {
+
+using Microsoft::WRL::ComPtr;
 
 namespace {
 
@@ -29,10 +32,10 @@ HRESULT memberFailed(HRESULT hr, EXCEPINFO* exception)
         *exception = EXCEPINFO{};
         exception->scode = hr;
         ComPtr<IErrorInfo> info;
-        if (GetErrorInfo(0, info.put()) == S_OK && info) {
+        if (GetErrorInfo(0, &info) == S_OK && info) {
             info->GetDescription(&exception->bstrDescription);
             info->GetSource(&exception->bstrSource);
-            SetErrorInfo(0, info.get());
+            SetErrorInfo(0, info.Get());
         }
     }
     return DISP_E_EXCEPTION;
@@ -40,8 +43,8 @@ HRESULT memberFailed(HRESULT hr, EXCEPINFO* exception)
 
 bool isSetting(DISPID id)
 {
-    return id == ids::kDispSound || id == ids::kDispBalloon || id == ids::kDispAutoHide ||
-           id == ids::kDispAutoSpace;
+    return id == ids::kDispidSound || id == ids::kDispidBalloon || id == ids::kDispidAutoHide ||
+           id == ids::kDispidAutoSpace;
 }
 
 }  // namespace
@@ -67,13 +70,13 @@ HRESULT AsistenteObject::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags,
         using Setter = HRESULT (STDMETHODCALLTYPE AsistenteObject::*)(VARIANT_BOOL);
         Getter getter = &AsistenteObject::get_AutoSpace;
         Setter setter = &AsistenteObject::put_AutoSpace;
-        if (id == ids::kDispSound) {
+        if (id == ids::kDispidSound) {
             getter = &AsistenteObject::get_Sound;
             setter = &AsistenteObject::put_Sound;
-        } else if (id == ids::kDispBalloon) {
+        } else if (id == ids::kDispidBalloon) {
             getter = &AsistenteObject::get_Balloon;
             setter = &AsistenteObject::put_Balloon;
-        } else if (id == ids::kDispAutoHide) {
+        } else if (id == ids::kDispidAutoHide) {
             getter = &AsistenteObject::get_AutoHide;
             setter = &AsistenteObject::put_AutoHide;
         }
@@ -97,7 +100,7 @@ HRESULT AsistenteObject::invokeSetting(WORD flags, DISPPARAMS& params, VARIANT* 
     if (flags & DISPATCH_PROPERTYPUT) {
         VARIANT_BOOL value = VARIANT_FALSE;
         HRESULT hr = args.bindPropertyPut();
-        if (FAILED(hr) || FAILED(hr = args.boolAt(0, value)))
+        if (FAILED(hr) || FAILED(hr = args.valueAt<VT_BOOL>(0, value)))
             return hr;
         called = true;
         return (this->*setter)(value);
@@ -122,18 +125,18 @@ HRESULT AsistenteObject::invokeMethod(DISPID id, DISPPARAMS& params, VARIANT* re
 {
     UINT expected = 0;
     switch (id) {
-    case ids::kDispUnload:
-    case ids::kDispStopAsistente:
+    case ids::kDispidUnload:
+    case ids::kDispidStopAsistente:
         expected = 0;
         break;
-    case ids::kDispSpeak:
-    case ids::kDispThink:
-    case ids::kDispAction:
-    case ids::kDispAnimations:
+    case ids::kDispidSpeak:
+    case ids::kDispidThink:
+    case ids::kDispidAction:
+    case ids::kDispidAnimations:
         expected = 1;
         break;
-    case ids::kDispShow:
-    case ids::kDispMove:
+    case ids::kDispidShow:
+    case ids::kDispidMove:
         expected = 2;
         break;
     default:
@@ -144,44 +147,45 @@ HRESULT AsistenteObject::invokeMethod(DISPID id, DISPPARAMS& params, VARIANT* re
     if (FAILED(hr))
         return hr;
     switch (id) {
-    case ids::kDispShow: {
+    case ids::kDispidShow: {
         LONG language = 0;
         LONG character = 0;
-        if (FAILED(hr = args.longAt(0, language)) || FAILED(hr = args.longAt(1, character)))
+        if (FAILED(hr = args.valueAt<VT_I4>(0, language)) ||
+            FAILED(hr = args.valueAt<VT_I4>(1, character)))
             return hr;
         called = true;
         return Show(language, character);
     }
-    case ids::kDispUnload:
+    case ids::kDispidUnload:
         called = true;
         return Unload();
-    case ids::kDispSpeak:
-    case ids::kDispThink: {
+    case ids::kDispidSpeak:
+    case ids::kDispidThink: {
         Variant holder;
         BSTR text = nullptr;
         if (FAILED(hr = args.stringAt(0, holder, text)))
             return hr;
         called = true;
-        return id == ids::kDispSpeak ? Speak(text) : Think(text);
+        return id == ids::kDispidSpeak ? Speak(text) : Think(text);
     }
-    case ids::kDispMove: {
+    case ids::kDispidMove: {
         SHORT x = 0;
         SHORT y = 0;
-        if (FAILED(hr = args.shortAt(0, x)) || FAILED(hr = args.shortAt(1, y)))
+        if (FAILED(hr = args.valueAt<VT_I2>(0, x)) || FAILED(hr = args.valueAt<VT_I2>(1, y)))
             return hr;
         called = true;
         return Move(&x, &y);
     }
-    case ids::kDispAction: {
+    case ids::kDispidAction: {
         LONG member = 0;
-        if (FAILED(hr = args.longAt(0, member)))
+        if (FAILED(hr = args.valueAt<VT_I4>(0, member)))
             return hr;
         called = true;
         return Action(&member);
     }
-    case ids::kDispAnimations: {
+    case ids::kDispidAnimations: {
         SHORT index = 0;
-        if (FAILED(hr = args.shortAt(0, index)))
+        if (FAILED(hr = args.valueAt<VT_I2>(0, index)))
             return hr;
         BSTR name = nullptr;
         called = true;

@@ -15,6 +15,14 @@ HRESULT finish(const Status& status)
     return status ? S_OK : reportFailure(status.failure());
 }
 
+HRESULT readSetting(std::int16_t setting, VARIANT_BOOL* value)
+{
+    if (!value)
+        return E_POINTER;
+    *value = setting;
+    return S_OK;
+}
+
 std::wstring_view textOf(BSTR text)
 {
     return text ? std::wstring_view(text, SysStringLen(text)) : std::wstring_view();
@@ -125,10 +133,7 @@ HRESULT AsistenteObject::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count,
 
 HRESULT AsistenteObject::get_Sound(VARIANT_BOOL* value)
 {
-    if (!value)
-        return E_POINTER;
-    *value = core_->Sound();
-    return S_OK;
+    return readSetting(core_->Sound(), value);
 }
 
 HRESULT AsistenteObject::put_Sound(VARIANT_BOOL value)
@@ -138,10 +143,7 @@ HRESULT AsistenteObject::put_Sound(VARIANT_BOOL value)
 
 HRESULT AsistenteObject::get_Balloon(VARIANT_BOOL* value)
 {
-    if (!value)
-        return E_POINTER;
-    *value = core_->Balloon();
-    return S_OK;
+    return readSetting(core_->Balloon(), value);
 }
 
 HRESULT AsistenteObject::put_Balloon(VARIANT_BOOL value)
@@ -151,10 +153,7 @@ HRESULT AsistenteObject::put_Balloon(VARIANT_BOOL value)
 
 HRESULT AsistenteObject::get_AutoHide(VARIANT_BOOL* value)
 {
-    if (!value)
-        return E_POINTER;
-    *value = core_->AutoHide();
-    return S_OK;
+    return readSetting(core_->AutoHide(), value);
 }
 
 HRESULT AsistenteObject::put_AutoHide(VARIANT_BOOL value)
@@ -164,10 +163,7 @@ HRESULT AsistenteObject::put_AutoHide(VARIANT_BOOL value)
 
 HRESULT AsistenteObject::get_AutoSpace(VARIANT_BOOL* value)
 {
-    if (!value)
-        return E_POINTER;
-    *value = core_->AutoSpace();
-    return S_OK;
+    return readSetting(core_->AutoSpace(), value);
 }
 
 HRESULT AsistenteObject::put_AutoSpace(VARIANT_BOOL value)

@@ -46,7 +46,7 @@ public:
     }
 };
 
-AsistenteFactory g_factory;
+AsistenteFactory factory;
 
 }  // namespace
 
@@ -59,7 +59,7 @@ extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID riid,
     *object = nullptr;
     if (clsid != gesticon::ids::kClsidAsistente)
         return CLASS_E_CLASSNOTAVAILABLE;
-    return gesticon::com::g_factory.QueryInterface(riid, object);
+    return gesticon::com::factory.QueryInterface(riid, object);
 }
 
 extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow()

@@ -9,7 +9,7 @@ namespace {
 
 class UserInput final : public AgentUserInput {
 public:
-    explicit UserInput(IDispatch* input) : input_(ComPtr<IDispatch>(input)) { input->AddRef(); }
+    explicit UserInput(IDispatch* input) : input_(input) {}
     Result<std::wstring> name() override { return input_.getString(L"Name"); }
 
 private:

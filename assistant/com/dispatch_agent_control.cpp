@@ -7,8 +7,11 @@
 
 #include <windows.h>
 #include <ocidl.h>
+#include <wrl/client.h>
 
 namespace gesticon::com {
+
+using Microsoft::WRL::ComPtr;
 
 namespace {
 
@@ -25,16 +28,22 @@ public:
     }
     Status setLanguageId(std::int32_t languageId) override
     {
-        return character_.put(L"LanguageID", longArg(languageId));
+        return character_.put(L"LanguageID", variantOf<VT_I4>(languageId));
     }
     Status show() override { return character_.call(L"Show", {}).status(); }
     Result<std::int16_t> width() override { return character_.getShort(L"Width"); }
     Result<std::int16_t> height() override { return character_.getShort(L"Height"); }
-    Status setLeft(std::int16_t left) override { return character_.put(L"Left", shortArg(left)); }
-    Status setTop(std::int16_t top) override { return character_.put(L"Top", shortArg(top)); }
+    Status setLeft(std::int16_t left) override
+    {
+        return character_.put(L"Left", variantOf<VT_I2>(left));
+    }
+    Status setTop(std::int16_t top) override
+    {
+        return character_.put(L"Top", variantOf<VT_I2>(top));
+    }
     Status setSoundEffectsOn(std::int16_t on) override
     {
-        return character_.put(L"SoundEffectsOn", boolArg(on));
+        return character_.put(L"SoundEffectsOn", variantOf<VT_BOOL>(on));
     }
     Result<std::int32_t> balloonStyle() override
     {
@@ -48,7 +57,7 @@ public:
         auto balloon = character_.getObject(L"Balloon");
         if (!balloon)
             return balloon.failure();
-        return balloon->put(L"Style", longArg(style));
+        return balloon->put(L"Style", variantOf<VT_I4>(style));
     }
     Status speak(std::wstring_view text) override
     {
@@ -60,7 +69,7 @@ public:
     }
     Status moveTo(std::int16_t x, std::int16_t y) override
     {
-        return character_.call(L"MoveTo", {shortArg(x), shortArg(y)}).status();
+        return character_.call(L"MoveTo", {variantOf<VT_I2>(x), variantOf<VT_I2>(y)}).status();
     }
     Status play(std::wstring_view animation) override
     {
@@ -122,22 +131,21 @@ public:
         auto sheet = control_.getObject(L"PropertySheet");
         if (!sheet)
             return sheet.failure();
-        return sheet->put(L"Visible", boolArg(VARIANT_TRUE));
+        return sheet->put(L"Visible", variantOf<VT_BOOL>(VARIANT_TRUE));
     }
 
     Status subscribeCommand(CommandHandler handler) override
     {
         ComPtr<IConnectionPointContainer> container;
-        HRESULT hr = control_.object()->QueryInterface(IID_IConnectionPointContainer,
-                                                       container.putVoid());
+        HRESULT hr = control_.object()->QueryInterface(IID_IConnectionPointContainer, &container);
         if (SUCCEEDED(hr))
-            hr = container->FindConnectionPoint(agent::kDiidAgentEvents, point_.put());
+            hr = container->FindConnectionPoint(agent::kDiidAgentEvents, &point_);
         if (FAILED(hr))
             return failureFromHresult(hr);
         auto* sink = new CommandSink(std::move(handler));
         if (hr = point_->Advise(sink, &cookie_); FAILED(hr)) {
             sink->Release();
-            point_.reset();
+            point_.Reset();
             return failureFromHresult(hr);
         }
         sink_ = sink;
@@ -157,15 +165,14 @@ Result<std::unique_ptr<AgentControl>> createDispatchAgentControl()
 {
     SetErrorInfo(0, nullptr);
     // The extended control interface is dual: its first seven slots are IDispatch's.
-    IDispatch* control = nullptr;
+    ComPtr<IDispatch> control;
     const HRESULT hr = CoCreateInstance(agent::kClsidAgent, nullptr, CLSCTX_INPROC_SERVER,
-                                        agent::kIidAgentCtlEx, reinterpret_cast<void**>(&control));
+                                        agent::kIidAgentCtlEx, &control);
     if (FAILED(hr))
         return failureFromHresult(hr);
     if (!control)
         return failureFromHresult(E_NOINTERFACE);
-    return std::unique_ptr<AgentControl>(
-        std::make_unique<DispatchAgentControl>(ComPtr<IDispatch>(control)));
+    return std::unique_ptr<AgentControl>(std::make_unique<DispatchAgentControl>(std::move(control)));
 }
 
 }  // namespace gesticon::com

@@ -76,33 +76,6 @@ HRESULT DispatchArguments::convert(UINT position, VARTYPE type, Variant& convert
     return FAILED(hr) ? badArgument(index, hr) : hr;
 }
 
-HRESULT DispatchArguments::shortAt(UINT position, SHORT& value)
-{
-    Variant converted;
-    const HRESULT hr = convert(position, VT_I2, converted);
-    if (SUCCEEDED(hr))
-        value = V_I2(converted.get());
-    return hr;
-}
-
-HRESULT DispatchArguments::longAt(UINT position, LONG& value)
-{
-    Variant converted;
-    const HRESULT hr = convert(position, VT_I4, converted);
-    if (SUCCEEDED(hr))
-        value = V_I4(converted.get());
-    return hr;
-}
-
-HRESULT DispatchArguments::boolAt(UINT position, VARIANT_BOOL& value)
-{
-    Variant converted;
-    const HRESULT hr = convert(position, VT_BOOL, converted);
-    if (SUCCEEDED(hr))
-        value = V_BOOL(converted.get());
-    return hr;
-}
-
 HRESULT DispatchArguments::stringAt(UINT position, Variant& holder, BSTR& value)
 {
     const HRESULT hr = convert(position, VT_BSTR, holder);

@@ -32,12 +32,18 @@ public:
     // The one value of a property put, which must be named DISPID_PROPERTYPUT.
     HRESULT bindPropertyPut();
 
-    // `position` counts in declaration order (the first parameter is 0); only
-    // after a successful bind.
-    HRESULT shortAt(UINT position, SHORT& value);
-    HRESULT longAt(UINT position, LONG& value);
-    HRESULT boolAt(UINT position, VARIANT_BOOL& value);
-    // The string stays owned by `holder`.
+    // The argument bound to the parameter at `position` (in declaration
+    // order, the first is 0) converted to `type`; only after a successful bind.
+    template <VARTYPE type>
+    HRESULT valueAt(UINT position, typename VariantField<type>::Type& value)
+    {
+        Variant converted;
+        const HRESULT hr = convert(position, type, converted);
+        if (SUCCEEDED(hr))
+            value = VariantField<type>::of(*converted.get());
+        return hr;
+    }
+    // The same for a string, which stays owned by `holder`.
     HRESULT stringAt(UINT position, Variant& holder, BSTR& value);
 
 private:

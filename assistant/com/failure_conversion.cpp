@@ -1,11 +1,13 @@
 #include "failure_conversion.h"
 
 #include "gesticon_ids.h"
-#include "com_ptr.h"
 
 #include <windows.h>
+#include <wrl/client.h>
 
 namespace gesticon::com {
+
+using Microsoft::WRL::ComPtr;
 
 namespace {
 
@@ -34,7 +36,7 @@ Failure failureFromHresult(HRESULT hr)
 {
     // A control may report its failure through the thread's error information.
     ComPtr<IErrorInfo> info;
-    if (GetErrorInfo(0, info.put()) == S_OK && info) {
+    if (GetErrorInfo(0, &info) == S_OK && info) {
         BSTR description = nullptr;
         BSTR source = nullptr;
         info->GetDescription(&description);
@@ -70,27 +72,15 @@ Failure failureFromInvoke(HRESULT hr, EXCEPINFO& info)
 HRESULT reportFailure(const Failure& failure)
 {
     ComPtr<ICreateErrorInfo> created;
-    if (SUCCEEDED(CreateErrorInfo(created.put()))) {
+    if (SUCCEEDED(CreateErrorInfo(&created))) {
         created->SetGUID(ids::kIidAsistente);
         created->SetDescription(const_cast<LPOLESTR>(failure.description.c_str()));
         created->SetSource(const_cast<LPOLESTR>(failure.source.c_str()));
         ComPtr<IErrorInfo> info;
-        if (SUCCEEDED(created->QueryInterface(IID_IErrorInfo, info.putVoid())))
-            SetErrorInfo(0, info.get());
+        if (SUCCEEDED(created->QueryInterface(IID_IErrorInfo, &info)))
+            SetErrorInfo(0, info.Get());
     }
     return static_cast<HRESULT>(failure.code);
-}
-
-void fillExcepInfo(const Failure& failure, EXCEPINFO* info)
-{
-    if (!info)
-        return;
-    *info = EXCEPINFO{};
-    info->scode = static_cast<SCODE>(failure.code);
-    info->bstrDescription = SysAllocStringLen(failure.description.data(),
-                                              static_cast<UINT>(failure.description.size()));
-    info->bstrSource =
-        SysAllocStringLen(failure.source.data(), static_cast<UINT>(failure.source.size()));
 }
 
 }  // namespace gesticon::com

@@ -20,9 +20,6 @@ Failure failureFromInvoke(HRESULT hr, EXCEPINFO& info);
 // Sets the thread's error information and returns the failure's code.
 HRESULT reportFailure(const Failure& failure);
 
-// Fills an EXCEPINFO the way a type-library dispatcher does for a failing member.
-void fillExcepInfo(const Failure& failure, EXCEPINFO* info);
-
 std::wstring toWide(BSTR text);
 
 }  // namespace gesticon::com

@@ -36,33 +36,6 @@ VARIANT bstrArg(std::wstring_view text)
     return v;
 }
 
-VARIANT shortArg(std::int16_t value)
-{
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_I2;
-    V_I2(&v) = value;
-    return v;
-}
-
-VARIANT longArg(std::int32_t value)
-{
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_I4;
-    V_I4(&v) = value;
-    return v;
-}
-
-VARIANT boolArg(std::int16_t value)
-{
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_BOOL;
-    V_BOOL(&v) = value;
-    return v;
-}
-
 Result<std::unique_ptr<Variant>> LateBound::invoke(const wchar_t* name, WORD flags,
                                                    std::initializer_list<VARIANT> args)
 {
@@ -129,8 +102,7 @@ Result<LateBound> asObject(Variant& result)
         return failureFromHresult(hr);
     if (!V_DISPATCH(converted.get()))
         return runtimeError(RuntimeError::ObjectNotSet);
-    V_DISPATCH(converted.get())->AddRef();
-    return LateBound(ComPtr<IDispatch>(V_DISPATCH(converted.get())));
+    return LateBound(V_DISPATCH(converted.get()));
 }
 
 Result<LateBound> LateBound::getObject(const wchar_t* name)

@@ -2,12 +2,12 @@
 // Calls on an automation object by member name (GetIDsOfNames, then Invoke),
 // the way the assistant reaches the agent control and everything it hands out.
 
-#include "com_ptr.h"
 #include "failure.h"
 #include "variant.h"
 
 #include <windows.h>
 #include <oaidl.h>
+#include <wrl/client.h>
 
 #include <cstdint>
 #include <initializer_list>
@@ -18,9 +18,9 @@ namespace gesticon::com {
 
 class LateBound {
 public:
-    explicit LateBound(ComPtr<IDispatch> object) : object_(std::move(object)) {}
+    explicit LateBound(Microsoft::WRL::ComPtr<IDispatch> object) : object_(std::move(object)) {}
 
-    IDispatch* object() const { return object_.get(); }
+    IDispatch* object() const { return object_.Get(); }
 
     // Arguments are given in declaration order; the VARIANTs are cleared afterwards.
     Result<std::unique_ptr<Variant>> call(const wchar_t* name, std::initializer_list<VARIANT> args);
@@ -38,13 +38,11 @@ private:
     Result<std::unique_ptr<Variant>> invoke(const wchar_t* name, WORD flags,
                                             std::initializer_list<VARIANT> args);
 
-    ComPtr<IDispatch> object_;
+    Microsoft::WRL::ComPtr<IDispatch> object_;
 };
 
+// A string argument (a copy of `text`); the others are made by variantOf.
 VARIANT bstrArg(std::wstring_view text);
-VARIANT shortArg(std::int16_t value);
-VARIANT longArg(std::int32_t value);
-VARIANT boolArg(std::int16_t value);
 
 // An object result as a LateBound, failing when the result is not an object.
 Result<LateBound> asObject(Variant& result);

@@ -8,27 +8,22 @@ namespace gesticon::com::module {
 
 namespace {
 
-HMODULE g_module = nullptr;
-std::atomic<long> g_objects{0};
-std::atomic<long> g_locks{0};
+HMODULE thisModule = nullptr;
+std::atomic<long> liveObjects{0};
+std::atomic<long> serverLocks{0};
 
 // Loaded on first use and kept; a plain atomic rather than a one-time
 // initialisation object, which Windows XP does not have.
-std::atomic<ITypeInfo*> g_typeInfo{nullptr};
+std::atomic<ITypeInfo*> asistenteInfo{nullptr};
 
 }  // namespace
-
-HMODULE handle()
-{
-    return g_module;
-}
 
 std::wstring path()
 {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
-            GetModuleFileNameW(g_module, buffer.data(), static_cast<DWORD>(buffer.size()));
+            GetModuleFileNameW(thisModule, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length < buffer.size()) {
             buffer.resize(length);
             return buffer;
@@ -39,25 +34,25 @@ std::wstring path()
 
 void objectCreated()
 {
-    ++g_objects;
+    ++liveObjects;
 }
 
 void objectDestroyed()
 {
-    --g_objects;
+    --liveObjects;
 }
 
 void lock(bool locking)
 {
     if (locking)
-        ++g_locks;
+        ++serverLocks;
     else
-        --g_locks;
+        --serverLocks;
 }
 
 bool inUse()
 {
-    return g_objects.load() != 0 || g_locks.load() != 0;
+    return liveObjects.load() != 0 || serverLocks.load() != 0;
 }
 
 HRESULT loadOwnTypeLibrary(ITypeLib** library)
@@ -67,7 +62,7 @@ HRESULT loadOwnTypeLibrary(ITypeLib** library)
 
 HRESULT asistenteTypeInfo(ITypeInfo** info)
 {
-    *info = g_typeInfo.load();
+    *info = asistenteInfo.load();
     if (*info)
         return S_OK;
     ITypeLib* library = nullptr;
@@ -81,7 +76,7 @@ HRESULT asistenteTypeInfo(ITypeInfo** info)
         return hr;
     // Threads of two apartments may race here: the first one's copy is kept.
     ITypeInfo* kept = nullptr;
-    if (!g_typeInfo.compare_exchange_strong(kept, loaded)) {
+    if (!asistenteInfo.compare_exchange_strong(kept, loaded)) {
         loaded->Release();
         loaded = kept;
     }
@@ -95,11 +90,11 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
 {
     using namespace gesticon::com::module;
     if (reason == DLL_PROCESS_ATTACH) {
-        g_module = instance;
+        thisModule = instance;
         DisableThreadLibraryCalls(instance);
     } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
         // Unloaded by FreeLibrary (not at process end): oleaut32 is still there.
-        if (ITypeInfo* cached = g_typeInfo.exchange(nullptr))
+        if (ITypeInfo* cached = asistenteInfo.exchange(nullptr))
             cached->Release();
     }
     return TRUE;

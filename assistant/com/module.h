@@ -10,7 +10,6 @@
 
 namespace gesticon::com::module {
 
-HMODULE handle();
 std::wstring path();
 
 void objectCreated();

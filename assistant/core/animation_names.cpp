@@ -4,6 +4,33 @@
 
 namespace gesticon {
 
+namespace {
+
+// The members whose name is not the animation at position value + 1:
+// `ShowA`, `Search` and `Searching` stand before "Show" in the enumeration but
+// after it in the table, and each plays its own name; `ThinkW` and `WriteA`
+// carry a final letter that their animation's name does not.
+struct OwnName {
+    std::int32_t value;
+    std::wstring_view member;
+    std::wstring_view animation;
+};
+constexpr OwnName kOwnNames[] = {
+    {52, L"ShowA", L"Show"},    {53, L"Search", L"Search"}, {54, L"Searching", L"Searching"},
+    {59, L"ThinkW", L"Think"}, {63, L"WriteA", L"Write"},
+};
+
+const OwnName* ownName(std::int32_t value)
+{
+    for (const OwnName& own : kOwnNames) {
+        if (own.value == value)
+            return &own;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 const std::array<std::wstring_view, kAnimationCount> NombresAnimacion = {
     L"Acknowledge", L"Alert", L"Announce", L"Blink", L"Confused", L"Congratulate",
     L"Decline", L"DoMagic1", L"DoMagic2", L"DontRecognize", L"Explain", L"GestureDown",
@@ -28,18 +55,8 @@ Result<std::wstring_view> animationAt(std::int32_t indice)
 
 Result<std::wstring_view> animationForAction(std::int32_t accNombre)
 {
-    // `ShowA`, `Search` and `Searching` (52 to 54) stand before "Show" in the
-    // enumeration but after it in the table: each plays its own name.
-    switch (accNombre) {
-    case 52:
-        return std::wstring_view(L"Show");
-    case 53:
-        return std::wstring_view(L"Search");
-    case 54:
-        return std::wstring_view(L"Searching");
-    default:
-        break;
-    }
+    if (const OwnName* own = ownName(accNombre))
+        return own->animation;
     // The member's position is its value plus one, computed in 32 bits: the
     // largest value overflows before any range check.
     if (accNombre == std::numeric_limits<std::int32_t>::max())
@@ -48,6 +65,13 @@ Result<std::wstring_view> animationForAction(std::int32_t accNombre)
     if (position < 1 || position > kAnimationCount)
         return runtimeError(RuntimeError::SubscriptOutOfRange);
     return NombresAnimacion[static_cast<std::size_t>(position - 1)];
+}
+
+std::wstring_view accionMemberName(std::int32_t value)
+{
+    if (const OwnName* own = ownName(value))
+        return own->member;
+    return NombresAnimacion[static_cast<std::size_t>(value)];
 }
 
 }  // namespace gesticon

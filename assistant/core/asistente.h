@@ -57,8 +57,6 @@ public:
     // Handler of the control's Command event.
     Status agnAsistente_Command(AgentUserInput& UserInput);
 
-    const std::wstring& windowsFolder() const { return CarpetaWindows; }
-
 private:
     asistente(std::unique_ptr<AgentControl> control, Platform platform);
 

@@ -1,12 +1,11 @@
 #include "character.h"
 
 #include <cwchar>
-#include <type_traits>
 
 #include "agent_ids.h"
 #include "small_objects.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 namespace {
 
@@ -27,27 +26,17 @@ long initialBalloonStyle() {
 }  // namespace
 
 Balloon::Balloon(long style)
-    : DispatchObject(L"Balloon", {{L"Style", dispid::kStyle, Member::kGet | Member::kPut}},
-                     {kIAgentCtlBalloon, kIAgentCtlBalloonEx}),
+    : DispatchObject(L"Balloon", {{L"Style", agent::kDispidStyle, Member::Get | Member::Put}},
+                     {agent::kIidAgentCtlBalloon, agent::kIidAgentCtlBalloonEx}),
       style_(style) {}
 
 HRESULT Balloon::invokeMember(DISPID, Access access, const InvokeArgs& args, VARIANT* result) {
-    if (HRESULT hr = args.needCount(0, 0); FAILED(hr)) return hr;
-    if (access == Access::Put) {
-        long style = 0;
-        if (HRESULT hr = args.putInt32(style); FAILED(hr)) return hr;
-        if (HRESULT hr = recordPut(args, L"Style", style); FAILED(hr)) return hr;
-        style_ = style;
-        return S_OK;
-    }
-    if (HRESULT hr = recordGet(args, L"Style"); FAILED(hr)) return hr;
-    returnInt32(result, style_);
-    return S_OK;
+    return property(L"Style", style_, access, args, result);
 }
 
 Commands::Commands()
-    : DispatchObject(L"Commands", {{L"Add", dispid::kAdd, Member::kMethod}},
-                     {kIAgentCtlCommands, kIAgentCtlCommandsEx}) {}
+    : DispatchObject(L"Commands", {{L"Add", agent::kDispidAdd, Member::Method}},
+                     {agent::kIidAgentCtlCommands, agent::kIidAgentCtlCommandsEx}) {}
 
 HRESULT Commands::invokeMember(DISPID, Access, const InvokeArgs& args, VARIANT* result) {
     // Add(Name, [Caption], [Voice], [Enabled], [Visible])
@@ -74,27 +63,27 @@ HRESULT Commands::invokeMember(DISPID, Access, const InvokeArgs& args, VARIANT* 
         if (existing == name)
             return args.raise(kAlreadyExists, L"A command named \"" + name + L"\" already exists");
     names_.push_back(name);
-    returnDispatch(result, new Command(name, caption));
+    returnDispatch(result, new Command(caption));
     return S_OK;
 }
 
 Character::Character(std::wstring characterId)
     : DispatchObject(L"Character",
-                     {{L"Balloon", dispid::kBalloon, Member::kGet},
-                      {L"Commands", dispid::kCommands, Member::kGet},
-                      {L"Left", dispid::kLeft, Member::kGet | Member::kPut},
-                      {L"Top", dispid::kTop, Member::kGet | Member::kPut},
-                      {L"Height", dispid::kHeight, Member::kGet},
-                      {L"Width", dispid::kWidth, Member::kGet},
-                      {L"Play", dispid::kPlay, Member::kMethod},
-                      {L"Stop", dispid::kStop, Member::kMethod},
-                      {L"Speak", dispid::kSpeak, Member::kMethod},
-                      {L"MoveTo", dispid::kMoveTo, Member::kMethod},
-                      {L"Show", dispid::kShow, Member::kMethod},
-                      {L"SoundEffectsOn", dispid::kSoundEffectsOn, Member::kGet | Member::kPut},
-                      {L"LanguageID", dispid::kLanguageID, Member::kGet | Member::kPut},
-                      {L"Think", dispid::kThink, Member::kMethod}},
-                     {kIAgentCtlCharacter, kIAgentCtlCharacterEx}),
+                     {{L"Balloon", agent::kDispidBalloon, Member::Get},
+                      {L"Commands", agent::kDispidCommands, Member::Get},
+                      {L"Left", agent::kDispidLeft, Member::Get | Member::Put},
+                      {L"Top", agent::kDispidTop, Member::Get | Member::Put},
+                      {L"Height", agent::kDispidHeight, Member::Get},
+                      {L"Width", agent::kDispidWidth, Member::Get},
+                      {L"Play", agent::kDispidPlay, Member::Method},
+                      {L"Stop", agent::kDispidStop, Member::Method},
+                      {L"Speak", agent::kDispidSpeak, Member::Method},
+                      {L"MoveTo", agent::kDispidMoveTo, Member::Method},
+                      {L"Show", agent::kDispidShow, Member::Method},
+                      {L"SoundEffectsOn", agent::kDispidSoundEffectsOn, Member::Get | Member::Put},
+                      {L"LanguageID", agent::kDispidLanguageId, Member::Get | Member::Put},
+                      {L"Think", agent::kDispidThink, Member::Method}},
+                     {agent::kIidAgentCtlCharacter, agent::kIidAgentCtlCharacterEx}),
       characterId_(std::move(characterId)),
       balloon_(new Balloon(initialBalloonStyle())),
       commands_(new Commands()) {}
@@ -109,77 +98,50 @@ HRESULT Character::request(VARIANT* result) {
     return S_OK;
 }
 
-HRESULT Character::notLoaded(const InvokeArgs& args) const {
+HRESULT Character::usable(const InvokeArgs& args) const {
+    if (loaded_) return S_OK;
     return args.raise(kNotLoaded, L"The character \"" + characterId_ + L"\" is not loaded");
-}
-
-template <typename T>
-HRESULT Character::property(const wchar_t* name, T& field, Access access, const InvokeArgs& args,
-                            VARIANT* result) {
-    HRESULT hr = args.needCount(0, 0);
-    if (FAILED(hr)) return hr;
-    if (access == Access::Put) {
-        T value{};
-        if constexpr (std::is_same_v<T, short>) hr = args.putInt16(value);
-        else if constexpr (std::is_same_v<T, long>) hr = args.putInt32(value);
-        else hr = args.putBoolean(value);
-        if (FAILED(hr)) return hr;
-        JournalValue journaled;
-        if constexpr (std::is_same_v<T, bool>) journaled = value;
-        else journaled = static_cast<long>(value);
-        if (FAILED(hr = recordPut(args, name, journaled))) return hr;
-        if (!loaded_) return notLoaded(args);
-        field = value;
-        return S_OK;
-    }
-    if (FAILED(hr = recordGet(args, name))) return hr;
-    if (!loaded_) return notLoaded(args);
-    if constexpr (std::is_same_v<T, short>) returnInt16(result, field);
-    else if constexpr (std::is_same_v<T, long>) returnInt32(result, field);
-    else returnBoolean(result, field);
-    return S_OK;
 }
 
 HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args,
                                 VARIANT* result) {
     HRESULT hr = S_OK;
     // Journal first, whatever happens next, so a test sees what was asked.
-    auto unloaded = [&] { return notLoaded(args); };
     switch (id) {
-    case dispid::kBalloon:
-    case dispid::kCommands: {
+    case agent::kDispidBalloon:
+    case agent::kDispidCommands: {
         if (FAILED(hr = args.needCount(0, 0))) return hr;
-        bool balloon = id == dispid::kBalloon;
+        bool balloon = id == agent::kDispidBalloon;
         if (FAILED(hr = recordGet(args, balloon ? L"Balloon" : L"Commands"))) return hr;
-        if (!loaded_) return unloaded();
+        if (FAILED(hr = usable(args))) return hr;
         IDispatch* part = balloon ? static_cast<IDispatch*>(balloon_) : commands_;
         part->AddRef();
         returnDispatch(result, part);
         return S_OK;
     }
-    case dispid::kLeft: return property(L"Left", left_, access, args, result);
-    case dispid::kTop: return property(L"Top", top_, access, args, result);
-    case dispid::kHeight:
-    case dispid::kWidth:
+    case agent::kDispidLeft: return property(L"Left", left_, access, args, result);
+    case agent::kDispidTop: return property(L"Top", top_, access, args, result);
+    case agent::kDispidHeight:
+    case agent::kDispidWidth:
         if (FAILED(hr = args.needCount(0, 0))) return hr;
-        if (FAILED(hr = recordGet(args, id == dispid::kWidth ? L"Width" : L"Height"))) return hr;
-        if (!loaded_) return unloaded();
+        if (FAILED(hr = recordGet(args, id == agent::kDispidWidth ? L"Width" : L"Height"))) return hr;
+        if (FAILED(hr = usable(args))) return hr;
         returnInt16(result, kCharacterSize);
         return S_OK;
-    case dispid::kSoundEffectsOn:
+    case agent::kDispidSoundEffectsOn:
         return property(L"SoundEffectsOn", soundEffects_, access, args, result);
-    case dispid::kLanguageID: return property(L"LanguageID", languageId_, access, args, result);
-    case dispid::kPlay:
-    case dispid::kThink: {
+    case agent::kDispidLanguageId: return property(L"LanguageID", languageId_, access, args, result);
+    case agent::kDispidPlay:
+    case agent::kDispidThink: {
         if (FAILED(hr = args.needCount(1, 1))) return hr;
         std::wstring text;
         if (FAILED(hr = args.text(0, text))) return hr;
-        if (FAILED(hr = recordCall(args, id == dispid::kPlay ? L"Play" : L"Think", {text})))
+        if (FAILED(hr = recordCall(args, id == agent::kDispidPlay ? L"Play" : L"Think", {text})))
             return hr;
-        if (!loaded_) return unloaded();
+        if (FAILED(hr = usable(args))) return hr;
         return request(result);
     }
-    case dispid::kSpeak: {
+    case agent::kDispidSpeak: {
         // Speak([Text], [Url])
         if (FAILED(hr = args.needCount(0, 2))) return hr;
         std::vector<JournalValue> values;
@@ -190,10 +152,10 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
             values.push_back(text);
         }
         if (FAILED(hr = recordCall(args, L"Speak", values))) return hr;
-        if (!loaded_) return unloaded();
+        if (FAILED(hr = usable(args))) return hr;
         return request(result);
     }
-    case dispid::kMoveTo: {
+    case agent::kDispidMoveTo: {
         // MoveTo(x, y, [Speed])
         if (FAILED(hr = args.needCount(2, 3))) return hr;
         short x = 0, y = 0;
@@ -205,11 +167,11 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
             values.push_back(speed);
         }
         if (FAILED(hr = recordCall(args, L"MoveTo", values))) return hr;
-        if (!loaded_) return unloaded();
+        if (FAILED(hr = usable(args))) return hr;
         return request(result);
     }
-    case dispid::kShow:
-    case dispid::kStop: {
+    case agent::kDispidShow:
+    case agent::kDispidStop: {
         // Show([Fast]) and Stop([Request]); a passed argument is journaled as
         // given so a test sees that it was passed.
         if (FAILED(hr = args.needCount(0, 1))) return hr;
@@ -219,9 +181,9 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
             if (FAILED(hr = args.text(0, given))) given = L"<object>";
             values.push_back(given);
         }
-        bool show = id == dispid::kShow;
+        bool show = id == agent::kDispidShow;
         if (FAILED(hr = recordCall(args, show ? L"Show" : L"Stop", values))) return hr;
-        if (!loaded_) return unloaded();
+        if (FAILED(hr = usable(args))) return hr;
         if (show) return request(result);
         return S_OK;
     }
@@ -230,4 +192,4 @@ HRESULT Character::invokeMember(DISPID id, Access access, const InvokeArgs& args
     }
 }
 
-}  // namespace standin
+}  // namespace gesticon::standin

@@ -7,7 +7,7 @@
 
 #include "dispatch_object.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 class Balloon final : public DispatchObject {
 public:
@@ -40,12 +40,8 @@ private:
     ~Character() override;
     HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args,
                          VARIANT* result) override;
+    HRESULT usable(const InvokeArgs& args) const override;
     HRESULT request(VARIANT* result);
-    HRESULT notLoaded(const InvokeArgs& args) const;
-    // A read/write property kept in a field (16-bit, 32-bit or boolean).
-    template <typename T>
-    HRESULT property(const wchar_t* name, T& field, Access access, const InvokeArgs& args,
-                     VARIANT* result);
 
     std::wstring characterId_;
     bool loaded_ = true;
@@ -57,4 +53,4 @@ private:
     bool soundEffects_ = true;
 };
 
-}  // namespace standin
+}  // namespace gesticon::standin

@@ -4,7 +4,7 @@
 #include "character.h"
 #include "small_objects.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 namespace {
 constexpr HRESULT kFileNotFound = HRESULT(0x80070002);  // HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)
@@ -14,10 +14,10 @@ constexpr HRESULT kAlreadyLoaded = HRESULT(0x800700B7);  // HRESULT_FROM_WIN32(E
 
 Characters::Characters()
     : DispatchObject(L"Characters",
-                     {{L"Item", dispid::kItem, Member::kGet | Member::kMethod},
-                      {L"Load", dispid::kLoad, Member::kMethod},
-                      {L"Unload", dispid::kUnload, Member::kMethod}},
-                     {kIAgentCtlCharacters}) {}
+                     {{L"Item", agent::kDispidItem, Member::Get | Member::Method},
+                      {L"Load", agent::kDispidLoad, Member::Method},
+                      {L"Unload", agent::kDispidUnload, Member::Method}},
+                     {agent::kIidAgentCtlCharacters}) {}
 
 Characters::~Characters() {
     for (auto& [id, character] : loaded_) {
@@ -28,9 +28,9 @@ Characters::~Characters() {
 
 HRESULT Characters::invokeMember(DISPID id, Access, const InvokeArgs& args, VARIANT* result) {
     switch (id) {
-    case dispid::kLoad: return load(args, result);
-    case dispid::kItem: return item(args, result);
-    case dispid::kUnload: return unload(args);
+    case agent::kDispidLoad: return load(args, result);
+    case agent::kDispidItem: return item(args, result);
+    case agent::kDispidUnload: return unload(args);
     default: return DISP_E_MEMBERNOTFOUND;
     }
 }
@@ -52,34 +52,34 @@ HRESULT Characters::load(const InvokeArgs& args, VARIANT* result) {
     return S_OK;
 }
 
-HRESULT Characters::item(const InvokeArgs& args, VARIANT* result) {
+HRESULT Characters::find(const InvokeArgs& args, const wchar_t* member,
+                         std::map<std::wstring, Character*>::iterator& found) {
     HRESULT hr = args.needCount(1, 1);
     if (FAILED(hr)) return hr;
     std::wstring characterId;
     if (FAILED(hr = args.text(0, characterId))) return hr;
-    if (FAILED(hr = recordCall(args, L"Item", {characterId}))) return hr;
-    auto found = loaded_.find(characterId);
+    if (FAILED(hr = recordCall(args, member, {characterId}))) return hr;
+    found = loaded_.find(characterId);
     if (found == loaded_.end())
         return args.raise(kNotLoaded, L"No character is loaded as \"" + characterId + L"\"");
+    return S_OK;
+}
+
+HRESULT Characters::item(const InvokeArgs& args, VARIANT* result) {
+    std::map<std::wstring, Character*>::iterator found;
+    if (HRESULT hr = find(args, L"Item", found); FAILED(hr)) return hr;
     found->second->AddRef();
     returnDispatch(result, found->second);
     return S_OK;
 }
 
 HRESULT Characters::unload(const InvokeArgs& args) {
-    HRESULT hr = args.needCount(1, 1);
-    if (FAILED(hr)) return hr;
-    std::wstring characterId;
-    if (FAILED(hr = args.text(0, characterId))) return hr;
-    if (FAILED(hr = recordCall(args, L"Unload", {characterId}))) return hr;
-    auto found = loaded_.find(characterId);
-    if (found == loaded_.end())
-        return args.raise(kNotLoaded,
-                          L"Cannot unload \"" + characterId + L"\": no character is loaded as that");
+    std::map<std::wstring, Character*>::iterator found;
+    if (HRESULT hr = find(args, L"Unload", found); FAILED(hr)) return hr;
     found->second->markUnloaded();
     found->second->Release();
     loaded_.erase(found);
     return S_OK;
 }
 
-}  // namespace standin
+}  // namespace gesticon::standin

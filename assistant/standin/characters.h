@@ -6,7 +6,7 @@
 
 #include "dispatch_object.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 class Character;
 
@@ -19,10 +19,13 @@ private:
     HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args,
                          VARIANT* result) override;
     HRESULT load(const InvokeArgs& args, VARIANT* result);
+    // The loaded character that argument 0 names, after journaling `member`.
+    HRESULT find(const InvokeArgs& args, const wchar_t* member,
+                 std::map<std::wstring, Character*>::iterator& found);
     HRESULT item(const InvokeArgs& args, VARIANT* result);
     HRESULT unload(const InvokeArgs& args);
 
     std::map<std::wstring, Character*> loaded_;
 };
 
-}  // namespace standin
+}  // namespace gesticon::standin

@@ -8,9 +8,11 @@
 
 #include <algorithm>
 
-namespace standin {
+namespace gesticon::standin {
 
 namespace {
+// Not a member of the real control: the test hook that raises the Command event.
+constexpr DISPID kDispidRaiseCommand = 0x4000;
 // Every live control of the process. A test has no way to reach the control
 // that its client created inside itself, so RaiseCommand on any control
 // (for instance one the test creates for the purpose) reaches the sinks of all.
@@ -19,10 +21,10 @@ std::vector<Control*> liveControls;
 
 Control::Control()
     : DispatchObject(L"Control",
-                     {{L"Characters", dispid::kCharacters, Member::kGet},
-                      {L"PropertySheet", dispid::kPropertySheet, Member::kGet},
-                      {L"RaiseCommand", dispid::kRaiseCommand, Member::kMethod}},
-                     {kIAgentCtlEx, kIAgentCtl}),
+                     {{L"Characters", agent::kDispidCharacters, Member::Get},
+                      {L"PropertySheet", agent::kDispidPropertySheet, Member::Get},
+                      {L"RaiseCommand", kDispidRaiseCommand, Member::Method}},
+                     {agent::kIidAgentCtlEx, agent::kIidAgentCtl}),
       characters_(new Characters()),
       propertySheet_(new PropertySheet()) {
     liveControls.push_back(this);
@@ -46,9 +48,9 @@ HRESULT Control::queryOther(REFIID iid, void** out) {
 
 HRESULT Control::invokeMember(DISPID id, Access, const InvokeArgs& args, VARIANT* result) {
     HRESULT hr = S_OK;
-    if (id == dispid::kRaiseCommand) return raiseCommand(args, result);
+    if (id == kDispidRaiseCommand) return raiseCommand(args, result);
     if (FAILED(hr = args.needCount(0, 0))) return hr;
-    bool sheet = id == dispid::kPropertySheet;
+    bool sheet = id == agent::kDispidPropertySheet;
     if (FAILED(hr = recordGet(args, sheet ? L"PropertySheet" : L"Characters"))) return hr;
     IDispatch* part = sheet ? static_cast<IDispatch*>(propertySheet_) : characters_;
     part->AddRef();
@@ -74,7 +76,7 @@ HRESULT Control::raiseCommand(const InvokeArgs& args, VARIANT* result) {
         V_DISPATCH(&argument) = input;
         DISPPARAMS params{&argument, nullptr, 1, 0};
         // An event source does not act on what its sinks answer.
-        sink->Invoke(dispid::kCommandEvent, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+        sink->Invoke(agent::kDispidCommandEvent, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
                      &params, nullptr, nullptr, nullptr);
         sink->Release();
     }
@@ -99,7 +101,7 @@ HRESULT Control::Container::EnumConnectionPoints(IEnumConnectionPoints** out) {
 HRESULT Control::Container::FindConnectionPoint(REFIID iid, IConnectionPoint** out) {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
-    if (!IsEqualIID(iid, kAgentEventsDiid)) return CONNECT_E_NOCONNECTION;
+    if (!IsEqualIID(iid, agent::kDiidAgentEvents)) return CONNECT_E_NOCONNECTION;
     *out = &owner_.eventPoint_;
     owner_.AddRef();
     return S_OK;
@@ -124,7 +126,7 @@ ULONG Control::EventPoint::Release() { return owner_.Release(); }
 
 HRESULT Control::EventPoint::GetConnectionInterface(IID* iid) {
     if (iid == nullptr) return E_POINTER;
-    *iid = kAgentEventsDiid;
+    *iid = agent::kDiidAgentEvents;
     return S_OK;
 }
 
@@ -141,7 +143,7 @@ HRESULT Control::EventPoint::Advise(IUnknown* sink, DWORD* cookie) {
     if (sink == nullptr) return E_POINTER;
     // The sink must answer for the events' own dispinterface, as with the control.
     IDispatch* events = nullptr;
-    if (FAILED(sink->QueryInterface(kAgentEventsDiid, reinterpret_cast<void**>(&events))) ||
+    if (FAILED(sink->QueryInterface(agent::kDiidAgentEvents, reinterpret_cast<void**>(&events))) ||
         events == nullptr)
         return CONNECT_E_CANNOTCONNECT;
     *cookie = nextCookie_++;
@@ -181,4 +183,4 @@ HRESULT createControl(REFIID iid, void** out) {
     return hr;
 }
 
-}  // namespace standin
+}  // namespace gesticon::standin

@@ -11,7 +11,7 @@
 
 #include "dispatch_object.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 class Characters;
 class PropertySheet;
@@ -73,4 +73,4 @@ private:
 // Creates a control for the class factory.
 HRESULT createControl(REFIID iid, void** out);
 
-}  // namespace standin
+}  // namespace gesticon::standin

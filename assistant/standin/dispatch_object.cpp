@@ -2,7 +2,7 @@
 
 #include "module_count.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 DispatchObject::DispatchObject(const wchar_t* objectName, std::vector<Member> members,
                                std::initializer_list<IID> interfaces)
@@ -69,11 +69,11 @@ HRESULT DispatchObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARA
 
     Access access;
     if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
-        if (!(found->kinds & Member::kPut)) return DISP_E_MEMBERNOTFOUND;
+        if (!(found->kinds & Member::Put)) return DISP_E_MEMBERNOTFOUND;
         access = Access::Put;
-    } else if ((flags & DISPATCH_METHOD) && (found->kinds & Member::kMethod)) {
+    } else if ((flags & DISPATCH_METHOD) && (found->kinds & Member::Method)) {
         access = Access::Method;
-    } else if ((flags & DISPATCH_PROPERTYGET) && (found->kinds & Member::kGet)) {
+    } else if ((flags & DISPATCH_PROPERTYGET) && (found->kinds & Member::Get)) {
         access = Access::Get;
     } else {
         return DISP_E_MEMBERNOTFOUND;
@@ -161,4 +161,4 @@ void returnText(VARIANT* result, const std::wstring& value) {
     V_BSTR(result) = SysAllocStringLen(value.data(), static_cast<UINT>(value.size()));
 }
 
-}  // namespace standin
+}  // namespace gesticon::standin

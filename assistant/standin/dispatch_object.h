@@ -9,17 +9,18 @@
 
 #include <initializer_list>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "invoke_args.h"
 #include "journal.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 enum class Access { Method, Get, Put };
 
 struct Member {
-    enum Kind : unsigned { kMethod = 1, kGet = 2, kPut = 4 };
+    enum Kind : unsigned { Method = 1, Get = 2, Put = 4 };
     const wchar_t* name;
     DISPID id;
     unsigned kinds;
@@ -53,6 +54,15 @@ protected:
         return E_NOINTERFACE;
     }
 
+    // S_OK while the object answers requests; a character refuses them after
+    // its Unload.
+    virtual HRESULT usable(const InvokeArgs&) const { return S_OK; }
+    // A read/write property kept in `field` (16-bit, 32-bit or boolean): the
+    // access is journaled, then refused when the object is not usable.
+    template <typename T>
+    HRESULT property(const wchar_t* name, T& field, Access access, const InvokeArgs& args,
+                     VARIANT* result);
+
     // Journal the call, then apply an injected failure if one is asked for.
     HRESULT recordCall(const InvokeArgs& args, const wchar_t* member,
                        const std::vector<JournalValue>& values);
@@ -77,4 +87,29 @@ void returnInt32(VARIANT* result, long value);
 void returnBoolean(VARIANT* result, bool value);
 void returnText(VARIANT* result, const std::wstring& value);
 
-}  // namespace standin
+template <typename T>
+HRESULT DispatchObject::property(const wchar_t* name, T& field, Access access, const InvokeArgs& args,
+                                 VARIANT* result) {
+    HRESULT hr = args.needCount(0, 0);
+    if (FAILED(hr)) return hr;
+    if (access == Access::Put) {
+        T value{};
+        if constexpr (std::is_same_v<T, short>) hr = args.putInt16(value);
+        else if constexpr (std::is_same_v<T, long>) hr = args.putInt32(value);
+        else hr = args.putBoolean(value);
+        if (FAILED(hr)) return hr;
+        JournalValue journaled;
+        if constexpr (std::is_same_v<T, bool>) journaled = value;
+        else journaled = static_cast<long>(value);
+        if (FAILED(hr = recordPut(args, name, journaled)) || FAILED(hr = usable(args))) return hr;
+        field = value;
+        return S_OK;
+    }
+    if (FAILED(hr = recordGet(args, name)) || FAILED(hr = usable(args))) return hr;
+    if constexpr (std::is_same_v<T, short>) returnInt16(result, field);
+    else if constexpr (std::is_same_v<T, long>) returnInt32(result, field);
+    else returnBoolean(result, field);
+    return S_OK;
+}
+
+}  // namespace gesticon::standin

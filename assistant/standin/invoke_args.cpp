@@ -1,6 +1,6 @@
 #include "invoke_args.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 InvokeArgs::InvokeArgs(DISPPARAMS* params, EXCEPINFO* exception, UINT* argError, bool isPut)
     : params_(params), exception_(exception), argError_(argError), isPut_(isPut) {
@@ -92,12 +92,6 @@ HRESULT InvokeArgs::boolean(unsigned i, bool& out) const {
                   [&](VARIANT& h) { out = V_BOOL(&h) != VARIANT_FALSE; });
 }
 
-HRESULT InvokeArgs::putText(std::wstring& out) const {
-    VARIANT v;
-    return readAs(coerce(putValue(), VT_BSTR, v, 0), v,
-                  [&](VARIANT& h) { out.assign(V_BSTR(&h), SysStringLen(V_BSTR(&h))); });
-}
-
 HRESULT InvokeArgs::putInt16(short& out) const {
     VARIANT v;
     return readAs(coerce(putValue(), VT_I2, v, 0), v, [&](VARIANT& h) { out = V_I2(&h); });
@@ -123,4 +117,4 @@ HRESULT InvokeArgs::raise(HRESULT code, const std::wstring& description) const {
     return DISP_E_EXCEPTION;
 }
 
-}  // namespace standin
+}  // namespace gesticon::standin

@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace standin {
+namespace gesticon::standin {
 
 class InvokeArgs {
 public:
@@ -16,7 +16,6 @@ public:
     // Rejects malformed parameter blocks before any member looks at them.
     HRESULT checkShape() const;
 
-    unsigned count() const { return positional_; }
     // True when argument i (0 = first in call order) was passed and is not the
     // "missing" marker (VT_ERROR with DISP_E_PARAMNOTFOUND).
     bool has(unsigned i) const;
@@ -28,7 +27,6 @@ public:
     HRESULT boolean(unsigned i, bool& out) const;
 
     // The value of a property put (the DISPID_PROPERTYPUT argument).
-    HRESULT putText(std::wstring& out) const;
     HRESULT putInt16(short& out) const;
     HRESULT putInt32(long& out) const;
     HRESULT putBoolean(bool& out) const;
@@ -49,4 +47,4 @@ private:
     unsigned positional_ = 0;
 };
 
-}  // namespace standin
+}  // namespace gesticon::standin

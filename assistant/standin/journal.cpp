@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
-namespace standin {
+namespace gesticon::standin {
+
+namespace {
 
 std::string toUtf8(const std::wstring& text) {
     if (text.empty()) return {};
@@ -26,8 +28,6 @@ std::string formatJournalValue(const JournalValue& value) {
     if (auto number = std::get_if<long>(&value)) return std::to_string(*number);
     return std::get<bool>(value) ? "true" : "false";
 }
-
-namespace {
 
 void appendLine(const std::string& line) {
     wchar_t path[MAX_PATH * 2];
@@ -68,4 +68,4 @@ void journalGet(const wchar_t* object, const wchar_t* member) {
     appendLine(head(object, member) + "?");
 }
 
-}  // namespace standin
+}  // namespace gesticon::standin

@@ -12,17 +12,13 @@
 #include <variant>
 #include <vector>
 
-namespace standin {
+namespace gesticon::standin {
 
 using JournalValue = std::variant<std::wstring, long, bool>;
-
-std::string formatJournalValue(const JournalValue& value);
 
 void journalMethod(const wchar_t* object, const wchar_t* member,
                    const std::vector<JournalValue>& args);
 void journalPut(const wchar_t* object, const wchar_t* member, const JournalValue& value);
 void journalGet(const wchar_t* object, const wchar_t* member);
 
-std::string toUtf8(const std::wstring& text);
-
-}  // namespace standin
+}  // namespace gesticon::standin

@@ -2,11 +2,11 @@
 // Live objects and class-factory locks of this server, for DllCanUnloadNow.
 #include <windows.h>
 
-namespace standin {
+namespace gesticon::standin {
 
 void objectCreated();
 void objectDestroyed();
 void lockServer(bool lock);
 bool serverInUse();
 
-}  // namespace standin
+}  // namespace gesticon::standin

@@ -11,7 +11,7 @@
 #include "control.h"
 #include "module_count.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 namespace {
 
@@ -49,7 +49,7 @@ ControlFactory factory;
 
 std::wstring classKeyPath() {
     wchar_t text[64];
-    StringFromGUID2(kAgentControlClsid, text, 64);
+    StringFromGUID2(agent::kClsidAgent, text, 64);
     return std::wstring(L"CLSID\\") + text;
 }
 
@@ -76,9 +76,10 @@ void lockServer(bool lock) {
 }
 bool serverInUse() { return liveObjects != 0 || serverLocks != 0; }
 
-}  // namespace standin
+}  // namespace gesticon::standin
 
-using namespace standin;
+using namespace gesticon;
+using namespace gesticon::standin;
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
@@ -93,7 +94,7 @@ extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() { return serverInUse() ? S_F
 extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
-    if (!IsEqualCLSID(clsid, kAgentControlClsid)) return CLASS_E_CLASSNOTAVAILABLE;
+    if (!IsEqualCLSID(clsid, agent::kClsidAgent)) return CLASS_E_CLASSNOTAVAILABLE;
     return factory.QueryInterface(iid, out);
 }
 

@@ -2,7 +2,7 @@
 
 #include "agent_ids.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 namespace {
 LONG lastRequestId = 0;
@@ -10,22 +10,21 @@ LONG lastRequestId = 0;
 
 Request::Request()
     : DispatchObject(L"Request",
-                     {{L"ID", dispid::kRequestId, Member::kGet},
-                      {L"Status", dispid::kRequestStatus, Member::kGet}},
-                     {kIAgentCtlRequest}),
+                     {{L"ID", agent::kDispidRequestId, Member::Get},
+                      {L"Status", agent::kDispidRequestStatus, Member::Get}},
+                     {agent::kIidAgentCtlRequest}),
       id_(InterlockedIncrement(&lastRequestId)) {}
 
 HRESULT Request::invokeMember(DISPID id, Access, const InvokeArgs& args, VARIANT* result) {
     if (HRESULT hr = args.needCount(0, 0); FAILED(hr)) return hr;
     // Status 0: the request is complete; the stand-in does everything at once.
-    returnInt32(result, id == dispid::kRequestId ? id_ : 0);
+    returnInt32(result, id == agent::kDispidRequestId ? id_ : 0);
     return S_OK;
 }
 
-Command::Command(std::wstring name, std::wstring caption)
-    : DispatchObject(L"Command", {{L"Caption", dispid::kCommandCaption, Member::kGet}},
-                     {kIAgentCtlCommand, kIAgentCtlCommandEx}),
-      name_(std::move(name)),
+Command::Command(std::wstring caption)
+    : DispatchObject(L"Command", {{L"Caption", agent::kDispidCaption, Member::Get}},
+                     {agent::kIidAgentCtlCommand, agent::kIidAgentCtlCommandEx}),
       caption_(std::move(caption)) {}
 
 HRESULT Command::invokeMember(DISPID, Access, const InvokeArgs& args, VARIANT* result) {
@@ -35,8 +34,8 @@ HRESULT Command::invokeMember(DISPID, Access, const InvokeArgs& args, VARIANT* r
 }
 
 UserInput::UserInput(std::wstring name)
-    : DispatchObject(L"UserInput", {{L"Name", dispid::kUserInputName, Member::kGet}},
-                     {kIAgentCtlUserInput}),
+    : DispatchObject(L"UserInput", {{L"Name", agent::kDispidUserInputName, Member::Get}},
+                     {agent::kIidAgentCtlUserInput}),
       name_(std::move(name)) {}
 
 HRESULT UserInput::invokeMember(DISPID, Access, const InvokeArgs& args, VARIANT* result) {
@@ -47,22 +46,12 @@ HRESULT UserInput::invokeMember(DISPID, Access, const InvokeArgs& args, VARIANT*
 
 PropertySheet::PropertySheet()
     : DispatchObject(L"PropertySheet",
-                     {{L"Visible", dispid::kVisible, Member::kGet | Member::kPut}},
-                     {kIAgentCtlPropertySheet}) {}
+                     {{L"Visible", agent::kDispidVisible, Member::Get | Member::Put}},
+                     {agent::kIidAgentCtlPropertySheet}) {}
 
 HRESULT PropertySheet::invokeMember(DISPID, Access access, const InvokeArgs& args,
                                     VARIANT* result) {
-    if (HRESULT hr = args.needCount(0, 0); FAILED(hr)) return hr;
-    if (access == Access::Put) {
-        bool visible = false;
-        if (HRESULT hr = args.putBoolean(visible); FAILED(hr)) return hr;
-        if (HRESULT hr = recordPut(args, L"Visible", visible); FAILED(hr)) return hr;
-        visible_ = visible;
-        return S_OK;
-    }
-    if (HRESULT hr = recordGet(args, L"Visible"); FAILED(hr)) return hr;
-    returnBoolean(result, visible_);
-    return S_OK;
+    return property(L"Visible", visible_, access, args, result);
 }
 
-}  // namespace standin
+}  // namespace gesticon::standin

@@ -3,7 +3,7 @@
 // an event and the property sheet need to be for the control's clients.
 #include "dispatch_object.h"
 
-namespace standin {
+namespace gesticon::standin {
 
 // Returned by Load, Show, Speak, Think, MoveTo and Play; clients release it at once.
 class Request final : public DispatchObject {
@@ -19,13 +19,11 @@ private:
 // Returned by Commands.Add.
 class Command final : public DispatchObject {
 public:
-    Command(std::wstring name, std::wstring caption);
-    const std::wstring& name() const { return name_; }
+    explicit Command(std::wstring caption);
 
 private:
     HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args,
                          VARIANT* result) override;
-    std::wstring name_;
     std::wstring caption_;
 };
 
@@ -50,4 +48,4 @@ private:
     bool visible_ = false;
 };
 
-}  // namespace standin
+}  // namespace gesticon::standin

@@ -24,17 +24,17 @@ inline constexpr GUID kGuidAccion = {0x2C88BDAA, 0x985E, 0x4EF0, {0x99, 0xA8, 0x
 inline constexpr wchar_t kProgId[] = L"Gesticon.asistente";
 
 // Dispatch identifiers of `_asistente`.
-inline constexpr DISPID kDispAutoSpace = 0x68030000;
-inline constexpr DISPID kDispAutoHide = 0x68030001;
-inline constexpr DISPID kDispBalloon = 0x68030002;
-inline constexpr DISPID kDispSound = 0x68030003;
-inline constexpr DISPID kDispShow = 0x60030006;
-inline constexpr DISPID kDispUnload = 0x60030007;
-inline constexpr DISPID kDispSpeak = 0x60030008;
-inline constexpr DISPID kDispThink = 0x60030009;
-inline constexpr DISPID kDispMove = 0x6003000A;
-inline constexpr DISPID kDispAction = 0x6003000B;
-inline constexpr DISPID kDispAnimations = 0x6003000D;
-inline constexpr DISPID kDispStopAsistente = 0x6003000E;
+inline constexpr DISPID kDispidAutoSpace = 0x68030000;
+inline constexpr DISPID kDispidAutoHide = 0x68030001;
+inline constexpr DISPID kDispidBalloon = 0x68030002;
+inline constexpr DISPID kDispidSound = 0x68030003;
+inline constexpr DISPID kDispidShow = 0x60030006;
+inline constexpr DISPID kDispidUnload = 0x60030007;
+inline constexpr DISPID kDispidSpeak = 0x60030008;
+inline constexpr DISPID kDispidThink = 0x60030009;
+inline constexpr DISPID kDispidMove = 0x6003000A;
+inline constexpr DISPID kDispidAction = 0x6003000B;
+inline constexpr DISPID kDispidAnimations = 0x6003000D;
+inline constexpr DISPID kDispidStopAsistente = 0x6003000E;
 
 }  // namespace gesticon::ids

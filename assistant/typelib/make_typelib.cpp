@@ -4,11 +4,13 @@
 // `Muñeco`. Run under Wine at build time, once per target:
 //   make_typelib OUT.tlb win32|win64
 
+#include "animation_names.h"
 #include "gesticon_ids.h"
 
 #include <oaidl.h>
 #include <oleauto.h>
 #include <windows.h>
+#include <wrl/client.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -19,6 +21,7 @@
 namespace {
 
 using namespace gesticon::ids;
+using Microsoft::WRL::ComPtr;
 
 void check(HRESULT hr, const char* step)
 {
@@ -29,22 +32,6 @@ void check(HRESULT hr, const char* step)
         throw std::runtime_error(message);
     }
 }
-
-template <class T>
-struct ComPtr {
-    T* p = nullptr;
-    ComPtr() = default;
-    ComPtr(ComPtr&& other) noexcept : p(other.p) { other.p = nullptr; }
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    ~ComPtr()
-    {
-        if (p)
-            p->Release();
-    }
-    T** put() { return &p; }
-    T* operator->() const { return p; }
-};
 
 TYPEDESC scalar(VARTYPE vt)
 {
@@ -90,8 +77,7 @@ struct Member {
 ComPtr<ITypeInfo> typeInfoOf(ICreateTypeInfo* created)
 {
     ComPtr<ITypeInfo> info;
-    check(created->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(info.put())),
-          "QueryInterface(ITypeInfo)");
+    check(created->QueryInterface(IID_ITypeInfo, &info), "QueryInterface(ITypeInfo)");
     return info;
 }
 
@@ -103,7 +89,7 @@ HREFTYPE referTo(ICreateTypeInfo* from, ITypeInfo* to)
 }
 
 void addEnumMembers(ICreateTypeInfo* info,
-                    const std::vector<std::pair<const wchar_t*, LONG>>& members)
+                    const std::vector<std::pair<std::wstring, LONG>>& members)
 {
     UINT index = 0;
     for (const auto& [name, value] : members) {
@@ -117,7 +103,7 @@ void addEnumMembers(ICreateTypeInfo* info,
         var.elemdescVar.tdesc = scalar(VT_I4);
         var.varkind = VAR_CONST;
         check(info->AddVarDesc(index, &var), "AddVarDesc");
-        check(info->SetVarName(index, const_cast<LPOLESTR>(name)), "SetVarName");
+        check(info->SetVarName(index, const_cast<LPOLESTR>(name.c_str())), "SetVarName");
         ++index;
     }
     check(info->LayOut(), "LayOut(enum)");
@@ -127,7 +113,7 @@ ComPtr<ICreateTypeInfo> createType(ICreateTypeLib2* lib, const wchar_t* name, TY
                                    const GUID& guid)
 {
     ComPtr<ICreateTypeInfo> info;
-    check(lib->CreateTypeInfo(const_cast<LPOLESTR>(name), kind, info.put()), "CreateTypeInfo");
+    check(lib->CreateTypeInfo(const_cast<LPOLESTR>(name), kind, &info), "CreateTypeInfo");
     check(info->SetGuid(guid), "SetGuid");
     return info;
 }
@@ -170,55 +156,42 @@ void writeTypeLibrary(const wchar_t* path, SYSKIND syskind)
     const UINT pointerSize = syskind == SYS_WIN64 ? 8 : 4;
 
     ComPtr<ICreateTypeLib2> lib;
-    check(CreateTypeLib2(syskind, path, lib.put()), "CreateTypeLib2");
+    check(CreateTypeLib2(syskind, path, &lib), "CreateTypeLib2");
     check(lib->SetName(const_cast<LPOLESTR>(L"Gesticon")), "SetName");
     check(lib->SetGuid(kLibId), "SetGuid(library)");
     check(lib->SetVersion(kLibMajor, kLibMinor), "SetVersion");
     check(lib->SetLcid(0), "SetLcid");
 
     ComPtr<ITypeLib> stdole;
-    check(LoadTypeLib(L"stdole2.tlb", stdole.put()), "LoadTypeLib(stdole2)");
+    check(LoadTypeLib(L"stdole2.tlb", &stdole), "LoadTypeLib(stdole2)");
     ComPtr<ITypeInfo> dispatch;
-    check(stdole->GetTypeInfoOfGuid(IID_IDispatch, dispatch.put()), "GetTypeInfoOfGuid(IDispatch)");
+    check(stdole->GetTypeInfoOfGuid(IID_IDispatch, &dispatch), "GetTypeInfoOfGuid(IDispatch)");
 
     // Created first so that their order in the library is the contract's order.
-    auto iface = createType(lib.p, L"_asistente", TKIND_INTERFACE, kIidAsistente);
-    auto coclass = createType(lib.p, L"asistente", TKIND_COCLASS, kClsidAsistente);
-    auto idioma = createType(lib.p, L"Idioma", TKIND_ENUM, kGuidIdioma);
-    auto muneco = createType(lib.p, L"Mu\u00f1eco", TKIND_ENUM, kGuidMuneco);
-    auto accion = createType(lib.p, L"Accion", TKIND_ENUM, kGuidAccion);
+    auto iface = createType(lib.Get(), L"_asistente", TKIND_INTERFACE, kIidAsistente);
+    auto coclass = createType(lib.Get(), L"asistente", TKIND_COCLASS, kClsidAsistente);
+    auto idioma = createType(lib.Get(), L"Idioma", TKIND_ENUM, kGuidIdioma);
+    auto muneco = createType(lib.Get(), L"Mu\u00f1eco", TKIND_ENUM, kGuidMuneco);
+    auto accion = createType(lib.Get(), L"Accion", TKIND_ENUM, kGuidAccion);
 
-    addEnumMembers(idioma.p, {{L"EnglishUS", 1033}, {L"EnglishGB", 2057}, {L"French", 1036},
-                              {L"Italian", 1040}, {L"Portuguese", 2070}, {L"Spanish", 3082}});
-    addEnumMembers(muneco.p, {{L"Genie", 0}, {L"Merlin", 1}, {L"Robby", 2}, {L"Peedy", 3}});
-    static const wchar_t* const kAccion[] = {
-        L"Acknowledge", L"Alert", L"Announce", L"Blink", L"Confused", L"Congratulate",
-        L"Decline", L"DoMagic1", L"DoMagic2", L"DontRecognize", L"Explain", L"GestureDown",
-        L"GestureLeft", L"GestureRight", L"GestureUp", L"GetAttention",
-        L"GetAttentionContinued", L"GetAttentionReturn", L"Greet", L"Hearing_1", L"Hearing_2",
-        L"Hearing_3", L"Hide", L"Idle1_1", L"Idle1_2", L"Idle1_3", L"Idle1_4", L"Idle2_1",
-        L"Idle2_2", L"Idle3_1", L"Idle3_2", L"LookDown", L"LookDownReturn", L"LookLeft",
-        L"LookLeftReturn", L"LookRight", L"LookRightReturn", L"LookUp", L"LookUpReturn",
-        L"MoveDown", L"MoveLeft", L"MoveUp", L"MoveRight", L"Pleased", L"Process",
-        L"Processing", L"Read", L"ReadContinued", L"Reading", L"ReadReturn", L"RestPose",
-        L"Sad", L"ShowA", L"Search", L"Searching", L"StartListening", L"StopListening",
-        L"Suggest", L"Surprised", L"ThinkW", L"Thinking", L"Uncertain", L"Wave", L"WriteA",
-        L"WriteContinued", L"WriteReturn", L"Writing"};
-    std::vector<std::pair<const wchar_t*, LONG>> accionMembers;
-    for (LONG value = 0; value < LONG(std::size(kAccion)); ++value)
-        accionMembers.emplace_back(kAccion[value], value);
-    addEnumMembers(accion.p, accionMembers);
+    addEnumMembers(idioma.Get(), {{L"EnglishUS", 1033}, {L"EnglishGB", 2057}, {L"French", 1036},
+                                  {L"Italian", 1040}, {L"Portuguese", 2070}, {L"Spanish", 3082}});
+    addEnumMembers(muneco.Get(), {{L"Genie", 0}, {L"Merlin", 1}, {L"Robby", 2}, {L"Peedy", 3}});
+    std::vector<std::pair<std::wstring, LONG>> accionMembers;
+    for (LONG value = 0; value < gesticon::kAnimationCount; ++value)
+        accionMembers.emplace_back(gesticon::accionMemberName(value), value);
+    addEnumMembers(accion.Get(), accionMembers);
 
     // _asistente: dual, hidden, non-extensible, automation-compatible.
     check(iface->SetVersion(1, 0), "SetVersion(_asistente)");
     check(iface->SetTypeFlags(TYPEFLAG_FHIDDEN | TYPEFLAG_FDUAL | TYPEFLAG_FNONEXTENSIBLE |
                               TYPEFLAG_FOLEAUTOMATION | TYPEFLAG_FDISPATCHABLE),
           "SetTypeFlags(_asistente)");
-    check(iface->AddImplType(0, referTo(iface.p, dispatch.p)), "AddImplType(IDispatch)");
+    check(iface->AddImplType(0, referTo(iface.Get(), dispatch.Get())), "AddImplType(IDispatch)");
 
-    const HREFTYPE idiomaRef = referTo(iface.p, typeInfoOf(idioma.p).p);
-    const HREFTYPE munecoRef = referTo(iface.p, typeInfoOf(muneco.p).p);
-    const HREFTYPE accionRef = referTo(iface.p, typeInfoOf(accion.p).p);
+    const HREFTYPE idiomaRef = referTo(iface.Get(), typeInfoOf(idioma.Get()).Get());
+    const HREFTYPE munecoRef = referTo(iface.Get(), typeInfoOf(muneco.Get()).Get());
+    const HREFTYPE accionRef = referTo(iface.Get(), typeInfoOf(accion.Get()).Get());
 
     PointerTo boolOut(scalar(VT_BOOL));
     PointerTo bstrOut(scalar(VT_BSTR));
@@ -230,27 +203,27 @@ void writeTypeLibrary(const wchar_t* path, SYSKIND syskind)
 
     std::vector<Member> members;
     const std::pair<const wchar_t*, MEMBERID> settings[] = {
-        {L"Sound", kDispSound}, {L"Balloon", kDispBalloon},
-        {L"AutoHide", kDispAutoHide}, {L"AutoSpace", kDispAutoSpace}};
+        {L"Sound", kDispidSound}, {L"Balloon", kDispidBalloon},
+        {L"AutoHide", kDispidAutoHide}, {L"AutoSpace", kDispidAutoSpace}};
     for (const auto& [name, id] : settings) {
         members.push_back({id, INVOKE_PROPERTYGET, {name}, {param(boolOut.pointer, retval)}});
         // The put parameter carries no name.
         members.push_back({id, INVOKE_PROPERTYPUT, {name}, {param(scalar(VT_BOOL), in)}});
     }
-    members.push_back({kDispShow, INVOKE_FUNC, {L"Show", L"LenguajeID", L"GUIA"},
+    members.push_back({kDispidShow, INVOKE_FUNC, {L"Show", L"LenguajeID", L"GUIA"},
                        {param(userDefined(idiomaRef), in), param(userDefined(munecoRef), in)}});
-    members.push_back({kDispUnload, INVOKE_FUNC, {L"Unload"}, {}});
-    members.push_back({kDispSpeak, INVOKE_FUNC, {L"Speak", L"strOracion"},
+    members.push_back({kDispidUnload, INVOKE_FUNC, {L"Unload"}, {}});
+    members.push_back({kDispidSpeak, INVOKE_FUNC, {L"Speak", L"strOracion"},
                        {param(scalar(VT_BSTR), in)}});
-    members.push_back({kDispThink, INVOKE_FUNC, {L"Think", L"strOracion"},
+    members.push_back({kDispidThink, INVOKE_FUNC, {L"Think", L"strOracion"},
                        {param(scalar(VT_BSTR), in)}});
-    members.push_back({kDispMove, INVOKE_FUNC, {L"Move", L"x", L"y"},
+    members.push_back({kDispidMove, INVOKE_FUNC, {L"Move", L"x", L"y"},
                        {param(shortRef.pointer, inOut), param(shortRef.pointer, inOut)}});
-    members.push_back({kDispAction, INVOKE_FUNC, {L"Action", L"accNombre"},
+    members.push_back({kDispidAction, INVOKE_FUNC, {L"Action", L"accNombre"},
                        {param(accionPtr.pointer, inOut)}});
-    members.push_back({kDispAnimations, INVOKE_FUNC, {L"Animations", L"indice"},
+    members.push_back({kDispidAnimations, INVOKE_FUNC, {L"Animations", L"indice"},
                        {param(scalar(VT_I2), in), param(bstrOut.pointer, retval)}});
-    members.push_back({kDispStopAsistente, INVOKE_FUNC, {L"Stop_Asistente"}, {}});
+    members.push_back({kDispidStopAsistente, INVOKE_FUNC, {L"Stop_Asistente"}, {}});
 
     constexpr UINT kFirstOwnSlot = 7;  // after IUnknown's 3 and IDispatch's 4
     for (UINT index = 0; index < members.size(); ++index) {
@@ -273,7 +246,7 @@ void writeTypeLibrary(const wchar_t* path, SYSKIND syskind)
 
     // asistente: creatable, application object, predeclared; _asistente by default.
     check(coclass->SetVersion(1, 0), "SetVersion(asistente)");
-    check(coclass->AddImplType(0, referTo(coclass.p, typeInfoOf(iface.p).p)),
+    check(coclass->AddImplType(0, referTo(coclass.Get(), typeInfoOf(iface.Get()).Get())),
           "AddImplType(_asistente)");
     check(coclass->SetImplTypeFlags(0, IMPLTYPEFLAG_FDEFAULT), "SetImplTypeFlags");
     // Set after AddImplType, which marks the class dispatchable when the

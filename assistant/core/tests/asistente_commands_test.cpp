@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
-namespace gesticon::testing {
+namespace gesticon::tests {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -38,18 +39,41 @@ TEST_F(ShownAssistant, MovePassesBothCoordinates)
 
 TEST_F(ShownAssistant, ActionPlaysTheMembersAnimation)
 {
-    for (std::int32_t member : {0, 52, 59, 63, 66})
+    const std::pair<std::int32_t, const char*> members[] = {
+        {0, "Acknowledge"}, {41, "MoveUp"}, {42, "MoveRight"}, {51, "Sad"},
+        // ShowA, Search, Searching: each its own name.
+        {52, "Show"}, {53, "Search"}, {54, "Searching"}, {55, "StartListening"},
+        // ThinkW and WriteA drop their final letter.
+        {59, "Think"}, {63, "Write"}, {66, "Writing"}};
+    for (const auto& [member, animation] : members) {
+        clearJournal();
         ASSERT_TRUE(assistant->Action(member).ok()) << member;
-    EXPECT_EQ(journal(), (Lines{"Character.Play(\"Acknowledge\")", "Character.Play(\"Show\")",
-                                "Character.Play(\"Think\")", "Character.Play(\"Write\")",
-                                "Character.Play(\"Writing\")"}));
+        EXPECT_EQ(journal(), Lines{"Character.Play(\"" + std::string(animation) + "\")"}) << member;
+    }
+}
+
+TEST_F(ShownAssistant, EveryMemberPlaysADifferentOneOfTheSixtySevenAnimations)
+{
+    std::set<std::string> listed;
+    for (std::int16_t indice = 1; indice <= 67; ++indice)
+        listed.insert("Character.Play(" + tests::quoted(*assistant->Animations(indice)) + ")");
+    for (std::int32_t member = 0; member <= 66; ++member)
+        ASSERT_TRUE(assistant->Action(member).ok()) << member;
+    const std::set<std::string> played(journal().begin(), journal().end());
+    EXPECT_EQ(played.size(), 67u);
+    EXPECT_EQ(played, listed);
 }
 
 TEST_F(ShownAssistant, ActionOutOfRangeSendsNothing)
 {
-    EXPECT_EQ(assistant->Action(67).failure(), runtimeError(RuntimeError::SubscriptOutOfRange));
-    EXPECT_EQ(assistant->Action(-1).failure(), runtimeError(RuntimeError::SubscriptOutOfRange));
-    EXPECT_EQ(assistant->Action(2147483647).failure(), runtimeError(RuntimeError::Overflow));
+    for (std::int32_t member : {67, -1, 1000, -2147483647 - 1})
+        EXPECT_EQ(assistant->Action(member).failure(), runtimeError(RuntimeError::SubscriptOutOfRange)) << member;
+    // The position after the largest value does not fit 32 bits.
+    const Failure overflow = assistant->Action(2147483647).failure();
+    EXPECT_EQ(overflow, runtimeError(RuntimeError::Overflow));
+    EXPECT_EQ(overflow.code, static_cast<std::int32_t>(0x800A0006));
+    EXPECT_EQ(overflow.description, L"Overflow");
+    EXPECT_EQ(overflow.source, L"Gesticon");
     EXPECT_TRUE(journal().empty());
 }
 
@@ -107,19 +131,27 @@ TEST_F(AssistantTest, ActionChecksTheMemberBeforeTheCharacter)
     EXPECT_EQ(assistant->Action(2147483647).failure().code, static_cast<std::int32_t>(0x800A0006));
 }
 
-TEST_F(AssistantTest, AnimationsAnswersBeforeAnyShowWithoutTheCharacter)
+TEST_F(AssistantTest, AnimationsNamesEachPositionBeforeAnyShowWithoutTheCharacter)
 {
     auto assistant = makeAssistant();
     clearJournal();
-    EXPECT_EQ(*assistant->Animations(1), L"Acknowledge");
-    EXPECT_EQ(*assistant->Animations(53), L"Search");
-    EXPECT_EQ(*assistant->Animations(55), L"Show");
-    EXPECT_EQ(*assistant->Animations(67), L"Writing");
-    EXPECT_EQ(assistant->Animations(0).failure(), runtimeError(RuntimeError::SubscriptOutOfRange));
-    EXPECT_EQ(assistant->Animations(68).failure(), runtimeError(RuntimeError::SubscriptOutOfRange));
-    EXPECT_EQ(assistant->Animations(-32768).failure().code, static_cast<std::int32_t>(0x800A0009));
+    const std::pair<std::int16_t, const wchar_t*> positions[] = {
+        {1, L"Acknowledge"}, {20, L"Hearing_1"}, {42, L"MoveUp"}, {43, L"MoveRight"},
+        {51, L"RestPose"}, {53, L"Search"}, {54, L"Searching"}, {55, L"Show"},
+        {60, L"Think"}, {64, L"Write"}, {67, L"Writing"}};
+    for (const auto& [indice, name] : positions) {
+        auto listed = assistant->Animations(indice);
+        ASSERT_TRUE(listed.ok()) << indice;
+        EXPECT_EQ(*listed, name) << indice;
+    }
+    for (std::int16_t indice : {0, 68, -1, -32768, 32767}) {
+        auto refused = assistant->Animations(indice);
+        ASSERT_FALSE(refused.ok()) << indice;
+        EXPECT_EQ(refused.failure().code, static_cast<std::int32_t>(0x800A0009)) << indice;
+        EXPECT_EQ(refused.failure().description, L"Subscript out of range") << indice;
+    }
     EXPECT_TRUE(journal().empty());
 }
 
 }  // namespace
-}  // namespace gesticon::testing
+}  // namespace gesticon::tests

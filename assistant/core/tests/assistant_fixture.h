@@ -4,6 +4,7 @@
 
 #include "asistente.h"
 #include "fake_agent_control.h"
+#include "show_journal.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace gesticon::testing {
+namespace gesticon::tests {
 
 // Latin-1 widening stands in for the ANSI code page.
 inline std::wstring latin1ToWide(std::string_view bytes)
@@ -61,20 +62,4 @@ protected:
 inline const Failure kControlFailure{static_cast<std::int32_t>(0x80070002),
                                      L"file not found", L"AgentControl"};
 
-// Journal of a complete Show of `file` on a 128 x 128 character, 1024 x 768 screen.
-inline std::vector<std::string> showJournal(const std::string& file, std::int32_t language)
-{
-    return {
-        "Characters.Load(\"CharacterID\"," + file + ")",
-        "Characters.Item(\"CharacterID\")",
-        "Commands.Add(\"Opciones\",\"&Opciones Avanzadas\")",
-        "Character.LanguageID=" + std::to_string(language),
-        "Character.Show()",
-        "Character.Width?",
-        "Character.Left=846",
-        "Character.Height?",
-        "Character.Top=590",
-    };
-}
-
-}  // namespace gesticon::testing
+}  // namespace gesticon::tests

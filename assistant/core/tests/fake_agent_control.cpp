@@ -1,6 +1,6 @@
 #include "fake_agent_control.h"
 
-namespace gesticon::testing {
+namespace gesticon::tests {
 
 namespace {
 
@@ -174,4 +174,4 @@ Status FakeAgentControl::subscribeCommand(CommandHandler handler)
     return state_->record("Control.Advise", "Control.Advise()");
 }
 
-}  // namespace gesticon::testing
+}  // namespace gesticon::tests

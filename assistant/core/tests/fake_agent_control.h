@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace gesticon::testing {
+namespace gesticon::tests {
 
 struct FakeAgentState {
     std::vector<std::string> journal;
@@ -77,4 +77,4 @@ private:
     Result<std::wstring> name_;
 };
 
-}  // namespace gesticon::testing
+}  // namespace gesticon::tests

@@ -5,7 +5,7 @@
 
 #include <limits>
 
-namespace gesticon::testing {
+namespace gesticon::tests {
 namespace {
 
 struct RoundingCase {
@@ -112,4 +112,4 @@ TEST_F(AssistantTest, ScreenBeyond32BitsFailsBeforeTheWidthIsAsked)
 }
 
 }  // namespace
-}  // namespace gesticon::testing
+}  // namespace gesticon::tests

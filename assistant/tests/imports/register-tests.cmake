@@ -1,9 +1,6 @@
 # Adds the import checks of both Gesticon.dll builds to CTest (included by
 # assistant/CMakeLists.txt): what each imports, read by the target's objdump,
 # against the allow-list, and the oldest Windows its PE header names.
-if(NOT GESTICON_WIN64_DIR OR NOT GESTICON_WIN32_DIR)
-  return()
-endif()
 find_program(GESTICON_OBJDUMP_I686 i686-w64-mingw32-objdump REQUIRED)
 find_program(GESTICON_OBJDUMP_X86_64 x86_64-w64-mingw32-objdump REQUIRED)
 set(_imports_dir ${CMAKE_CURRENT_LIST_DIR})

@@ -1,13 +1,13 @@
 #include "file_checks.h"
 
-#include "expected_surface.h"
+#include "contract.h"
 
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <map>
 
-namespace gesticon::typelib_check {
+namespace gesticon::tests {
 
 namespace {
 
@@ -199,4 +199,4 @@ void checkExports(Checks& checks, const std::wstring& dll, WORD machine, const s
                 label + " exports exactly the four entry points with ordinals 1 to 4");
 }
 
-}  // namespace gesticon::typelib_check
+}  // namespace gesticon::tests

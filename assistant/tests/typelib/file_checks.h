@@ -2,7 +2,7 @@
 // Checks on the library files themselves, readable for either target from a
 // 64-bit process: the type library resource, the version block, the exports.
 
-#include "check.h"
+#include "checks.h"
 
 #include <windows.h>
 #include <oaidl.h>
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace gesticon::typelib_check {
+namespace gesticon::tests {
 
 // The bytes of resource "TYPELIB" 1 of the file (empty when missing).
 std::vector<unsigned char> typeLibraryResource(const std::wstring& dll);
@@ -28,4 +28,4 @@ void checkVersionBlock(Checks& checks, const std::wstring& dll, const std::strin
 // machine of the file.
 void checkExports(Checks& checks, const std::wstring& dll, WORD machine, const std::string& label);
 
-}  // namespace gesticon::typelib_check
+}  // namespace gesticon::tests

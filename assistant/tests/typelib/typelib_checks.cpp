@@ -1,47 +1,33 @@
 #include "typelib_checks.h"
 
-#include "com_ptr.h"
-#include "expected_surface.h"
+#include "com_client.h"
+#include "contract.h"
 
 #include <oleauto.h>
+#include <wrl/client.h>
 
 #include <string>
 
-namespace gesticon::typelib_check {
+namespace gesticon::tests {
 
-using com::ComPtr;
-
-std::string narrow(const std::wstring& text)
-{
-    std::string out;
-    for (wchar_t c : text)
-        out += (c >= 0x20 && c < 0x7f) ? static_cast<char>(c) : '?';
-    return out;
-}
+using Microsoft::WRL::ComPtr;
 
 namespace {
-
-std::wstring bstr(BSTR text)
-{
-    std::wstring out = text ? std::wstring(text, SysStringLen(text)) : std::wstring();
-    SysFreeString(text);
-    return out;
-}
 
 std::wstring typeName(ITypeInfo* info)
 {
     BSTR name = nullptr;
     info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr);
-    return bstr(name);
+    return take(name);
 }
 
 // The name of the type a VT_USERDEFINED description refers to.
 std::wstring referencedName(ITypeInfo* owner, const TYPEDESC& desc)
 {
     ComPtr<ITypeInfo> referenced;
-    if (FAILED(owner->GetRefTypeInfo(desc.hreftype, referenced.put())))
+    if (FAILED(owner->GetRefTypeInfo(desc.hreftype, &referenced)))
         return L"<unresolved>";
-    return typeName(referenced.get());
+    return typeName(referenced.Get());
 }
 
 struct Attributes {
@@ -107,7 +93,7 @@ void checkInterfaceMembers(Checks& checks, ITypeInfo* iface, const std::string& 
             iface->GetNames(func->memid, names, 4, &count);
             std::vector<std::wstring> got;
             for (UINT i = 0; i < count; ++i)
-                got.push_back(bstr(names[i]));
+                got.push_back(take(names[i]));
             std::vector<std::wstring> expected{want.name};
             for (const auto& param : want.params)
                 if (param.name)
@@ -138,7 +124,7 @@ void checkEnum(Checks& checks, ITypeInfo* info, const GUID& guid,
         BSTR name = nullptr;
         UINT count = 0;
         info->GetNames(var->memid, &name, 1, &count);
-        checks.that(bstr(name) == members[i].name, member + " name");
+        checks.that(take(name) == members[i].name, member + " name");
         checks.equal(var->varkind, VAR_CONST, member + " is a constant");
         checks.equal(var->elemdescVar.tdesc.vt, VT_I4, member + " is 32-bit");
         checks.that(var->lpvarValue && V_VT(var->lpvarValue) == VT_I4 &&
@@ -153,19 +139,19 @@ void checkImportOfStdOle(Checks& checks, ITypeInfo* iface, const std::string& la
     HREFTYPE base = 0;
     ComPtr<ITypeInfo> dispatch;
     if (!checks.that(SUCCEEDED(iface->GetRefTypeOfImplType(0, &base)) &&
-                         SUCCEEDED(iface->GetRefTypeInfo(base, dispatch.put())),
+                         SUCCEEDED(iface->GetRefTypeInfo(base, &dispatch)),
                      label + " _asistente has a base interface"))
         return;
-    Attributes attributes(dispatch.get());
+    Attributes attributes(dispatch.Get());
     checks.that(attributes.attr && IsEqualGUID(attributes.attr->guid, IID_IDispatch),
                 label + " _asistente derives from IDispatch");
     ComPtr<ITypeLib> container;
     UINT index = 0;
     TLIBATTR* lib = nullptr;
-    if (checks.that(SUCCEEDED(dispatch->GetContainingTypeLib(container.put(), &index)) &&
+    if (checks.that(SUCCEEDED(dispatch->GetContainingTypeLib(&container, &index)) &&
                         SUCCEEDED(container->GetLibAttr(&lib)),
                     label + " IDispatch comes from an imported library")) {
-        checks.that(IsEqualGUID(lib->guid, kStdOle) && lib->wMajorVerNum == 2 && lib->wMinorVerNum == 0,
+        checks.that(IsEqualGUID(lib->guid, guid(kLibIdStdOle)) && lib->wMajorVerNum == 2 && lib->wMinorVerNum == 0,
                     label + " imported library is OLE Automation 2.0 (stdole2)");
         container->ReleaseTLibAttr(lib);
     }
@@ -179,7 +165,7 @@ void checkTypeLibrary(Checks& checks, ITypeLib* library, SYSKIND syskind, const 
     TLIBATTR* lib = nullptr;
     if (!checks.that(SUCCEEDED(library->GetLibAttr(&lib)), label + " library attributes"))
         return;
-    checks.that(IsEqualGUID(lib->guid, kLibId), label + " library identifier");
+    checks.that(IsEqualGUID(lib->guid, guid(kLibId)), label + " library identifier");
     checks.equal(lib->lcid, 0ul, label + " locale 0");
     checks.equal(lib->syskind, syskind, label + " target system");
     checks.that(lib->wMajorVerNum == 1 && lib->wMinorVerNum == 0, label + " version 1.0");
@@ -188,17 +174,17 @@ void checkTypeLibrary(Checks& checks, ITypeLib* library, SYSKIND syskind, const 
     BSTR name = nullptr, doc = nullptr, helpFile = nullptr;
     DWORD helpContext = 1;
     library->GetDocumentation(-1, &name, &doc, &helpContext, &helpFile);
-    checks.that(bstr(name) == L"Gesticon", label + " name Gesticon");
-    checks.that(bstr(doc).empty(), label + " no help string");
-    checks.that(bstr(helpFile).empty() && helpContext == 0, label + " no help file");
+    checks.that(take(name) == L"Gesticon", label + " name Gesticon");
+    checks.that(take(doc).empty(), label + " no help string");
+    checks.that(take(helpFile).empty() && helpContext == 0, label + " no help file");
 
     const wchar_t* const order[] = {L"_asistente", L"asistente", L"Idioma", L"Mu\u00f1eco", L"Accion"};
     if (!checks.equal(library->GetTypeInfoCount(), 5u, label + " five type descriptions"))
         return;
     ComPtr<ITypeInfo> infos[5];
     for (UINT i = 0; i < 5; ++i) {
-        checks.that(SUCCEEDED(library->GetTypeInfo(i, infos[i].put())) &&
-                        typeName(infos[i].get()) == order[i],
+        checks.that(SUCCEEDED(library->GetTypeInfo(i, &infos[i])) &&
+                        typeName(infos[i].Get()) == order[i],
                     label + " type " + std::to_string(i) + " is " + narrow(order[i]));
     }
     if (!infos[0] || !infos[1] || !infos[2] || !infos[3] || !infos[4])
@@ -206,10 +192,10 @@ void checkTypeLibrary(Checks& checks, ITypeLib* library, SYSKIND syskind, const 
 
     // _asistente: the dispatch view first, then the vtable interface behind it.
     {
-        Attributes dispatchView(infos[0].get());
+        Attributes dispatchView(infos[0].Get());
         TYPEATTR* attr = dispatchView.attr;
         checks.that(attr && attr->typekind == TKIND_DISPATCH, label + " _asistente seen as dispinterface");
-        checks.that(attr && IsEqualGUID(attr->guid, kIid), label + " _asistente identifier");
+        checks.that(attr && IsEqualGUID(attr->guid, guid(kIidAsistente)), label + " _asistente identifier");
         checks.that(attr && attr->wMajorVerNum == 1 && attr->wMinorVerNum == 0, label + " _asistente version 1.0");
         const WORD dispatchFlags = TYPEFLAG_FHIDDEN | TYPEFLAG_FDUAL | TYPEFLAG_FNONEXTENSIBLE | TYPEFLAG_FDISPATCHABLE;
         checks.that(attr && (attr->wTypeFlags & dispatchFlags) == dispatchFlags,
@@ -220,9 +206,9 @@ void checkTypeLibrary(Checks& checks, ITypeLib* library, SYSKIND syskind, const 
     HREFTYPE vtableRef = 0;
     ComPtr<ITypeInfo> iface;
     if (checks.that(SUCCEEDED(infos[0]->GetRefTypeOfImplType(static_cast<UINT>(-1), &vtableRef)) &&
-                        SUCCEEDED(infos[0]->GetRefTypeInfo(vtableRef, iface.put())),
+                        SUCCEEDED(infos[0]->GetRefTypeInfo(vtableRef, &iface)),
                     label + " _asistente has its vtable interface")) {
-        Attributes attributes(iface.get());
+        Attributes attributes(iface.Get());
         TYPEATTR* attr = attributes.attr;
         checks.that(attr && attr->typekind == TKIND_INTERFACE, label + " _asistente interface kind");
         checks.equal(attr ? attr->wTypeFlags : 0,
@@ -233,16 +219,16 @@ void checkTypeLibrary(Checks& checks, ITypeLib* library, SYSKIND syskind, const 
         // Slots of the target's pointer size: 7 of IDispatch, 16 of its own.
         const WORD pointer = syskind == SYS_WIN64 ? 8 : 4;
         checks.equal(attr ? attr->cbSizeVft : 0, static_cast<WORD>(23 * pointer), label + " _asistente vtable size");
-        checkInterfaceMembers(checks, iface.get(), label);
-        checkImportOfStdOle(checks, iface.get(), label);
+        checkInterfaceMembers(checks, iface.Get(), label);
+        checkImportOfStdOle(checks, iface.Get(), label);
     }
 
     // asistente: creatable, application object, predeclared; _asistente by default.
     {
-        Attributes attributes(infos[1].get());
+        Attributes attributes(infos[1].Get());
         TYPEATTR* attr = attributes.attr;
         checks.that(attr && attr->typekind == TKIND_COCLASS, label + " asistente is a class");
-        checks.that(attr && IsEqualGUID(attr->guid, kClsid), label + " asistente identifier");
+        checks.that(attr && IsEqualGUID(attr->guid, guid(kClsidAsistente)), label + " asistente identifier");
         checks.that(attr && attr->wMajorVerNum == 1 && attr->wMinorVerNum == 0, label + " asistente version 1.0");
         checks.equal(attr ? attr->wTypeFlags : 0,
                      static_cast<WORD>(TYPEFLAG_FCANCREATE | TYPEFLAG_FAPPOBJECT | TYPEFLAG_FPREDECLID),
@@ -254,15 +240,15 @@ void checkTypeLibrary(Checks& checks, ITypeLib* library, SYSKIND syskind, const 
             infos[1]->GetImplTypeFlags(0, &implFlags);
             checks.equal(implFlags, IMPLTYPEFLAG_FDEFAULT, label + " asistente default interface, not a source");
             checks.that(SUCCEEDED(infos[1]->GetRefTypeOfImplType(0, &ref)) &&
-                            SUCCEEDED(infos[1]->GetRefTypeInfo(ref, implemented.put())) &&
-                            typeName(implemented.get()) == L"_asistente",
+                            SUCCEEDED(infos[1]->GetRefTypeInfo(ref, &implemented)) &&
+                            typeName(implemented.Get()) == L"_asistente",
                         label + " asistente implements _asistente");
         }
     }
 
-    checkEnum(checks, infos[2].get(), kIdioma, idiomaMembers(), label + " Idioma");
-    checkEnum(checks, infos[3].get(), kMuneco, munecoMembers(), label + " Muneco");
-    checkEnum(checks, infos[4].get(), kAccion, accionMembers(), label + " Accion");
+    checkEnum(checks, infos[2].Get(), guid(kGuidIdioma), idiomaMembers(), label + " Idioma");
+    checkEnum(checks, infos[3].Get(), guid(kGuidMuneco), munecoMembers(), label + " Muneco");
+    checkEnum(checks, infos[4].Get(), guid(kGuidAccion), accionMembers(), label + " Accion");
 }
 
-}  // namespace gesticon::typelib_check
+}  // namespace gesticon::tests

@@ -10,20 +10,21 @@
 #include <string>
 #include <vector>
 
-#include "support/asistente_interface.h"
-#include "support/check.h"
-#include "support/com_client.h"
-#include "support/journal_reader.h"
+#include "agent_ids.h"
+#include "asistente_interface.h"
+#include "checks.h"
+#include "com_client.h"
+#include "contract.h"
+#include "journal_reader.h"
+#include "show_journal.h"
 
-using namespace wine_tests;
+using namespace gesticon::tests;
+using gesticon::com::_asistente;
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
-constexpr HRESULT kError6 = HRESULT(0x800A0006);
-constexpr HRESULT kError9 = HRESULT(0x800A0009);
-constexpr HRESULT kError91 = HRESULT(0x800A005B);
 // The stand-in's own codes, which must reach the caller unchanged.
 constexpr HRESULT kNotLoaded = HRESULT(0x80070490);
 constexpr HRESULT kFileNotFound = HRESULT(0x80070002);
@@ -32,20 +33,20 @@ constexpr HRESULT kInjected = HRESULT(0x80070001);
 Checks check;
 JournalReader* journal = nullptr;
 
-std::string characterPath(const std::string& name) {
-    return "C:\\\\windows\\\\msagent\\\\chars\\\\" + name + ".acs";
+// The character file's path as the journal quotes it.
+std::string quotedCharacterPath(const std::string& name) {
+    return "\"C:\\\\windows\\\\msagent\\\\chars\\\\" + name + ".acs\"";
 }
 
 Lines showCalls(const std::string& name, long language) {
-    return {"Characters.Load(\"CharacterID\",\"" + characterPath(name) + "\")",
-            "Characters.Item(\"CharacterID\")",
-            "Commands.Add(\"Opciones\",\"&Opciones Avanzadas\")",
-            "Character.LanguageID=" + std::to_string(language),
-            "Character.Show()",
-            "Character.Width?",
-            "Character.Left=846",
-            "Character.Height?",
-            "Character.Top=590"};
+    return showJournal(quotedCharacterPath(name), language);
+}
+
+// A Show that first unloads the character loaded before.
+Lines unloadThenShowCalls(const std::string& name, long language) {
+    Lines calls{"Characters.Unload(\"CharacterID\")"};
+    for (const auto& line : showCalls(name, language)) calls.push_back(line);
+    return calls;
 }
 
 // Runs one step with a fresh journal and compares what reached the control.
@@ -63,7 +64,7 @@ void expectCode(const CallResult& result, HRESULT code, const std::string& what)
 
 IDispatch* newAssistant() {
     IDispatch* object = nullptr;
-    HRESULT hr = createByProgId(L"Gesticon.asistente", &object);
+    HRESULT hr = createByProgId(kProgId, &object);
     check.that(SUCCEEDED(hr) && object != nullptr, "Gesticon.asistente is created: " + hex(hr));
     return object;
 }
@@ -94,16 +95,12 @@ void showAgainUnloadsFirst() {
     show(a, 3082, 0);
     CallResult again = show(a, 1040, 1);
     expectCode(again, S_OK, "a second Show");
-    Lines expected{"Characters.Unload(\"CharacterID\")"};
-    for (const auto& line : showCalls("merlin", 1040)) expected.push_back(line);
-    expectCalls(expected, "a second Show unloads before it loads");
+    expectCalls(unloadThenShowCalls("merlin", 1040), "a second Show unloads before it loads");
 
     // A number that names no character keeps the previous one.
     CallResult other = show(a, 3082, 9);
     expectCode(other, S_OK, "Show with character 9");
-    expected = {"Characters.Unload(\"CharacterID\")"};
-    for (const auto& line : showCalls("merlin", 3082)) expected.push_back(line);
-    expectCalls(expected, "Show with character 9 loads the previous character again");
+    expectCalls(unloadThenShowCalls("merlin", 3082), "Show with character 9 loads the previous character again");
 
     journal->clear();
     expectCode(callMethod(a, L"Unload"), S_OK, "Unload");
@@ -126,7 +123,7 @@ void showAgainUnloadsFirst() {
     if (!fresh) return;
     CallResult negative = show(fresh, 3082, -1);
     expectCode(negative, kFileNotFound, "a first Show with character -1");
-    expectCalls({"Characters.Load(\"CharacterID\",\"" + characterPath("") + "\")"},
+    expectCalls({"Characters.Load(\"CharacterID\"," + quotedCharacterPath("") + ")"},
                 "a first Show with character -1 asks for a file without a name");
     journal->clear();
     expectCode(callMethod(fresh, L"Unload"), kNotLoaded, "Unload with nothing loaded");
@@ -180,7 +177,7 @@ void namedArguments() {
     const wchar_t* showNames[] = {L"Show", L"GUIA", L"LenguajeID"};
     DISPID ids[3] = {};
     check.that(a->GetIDsOfNames(IID_NULL, const_cast<LPOLESTR*>(showNames), 3, 0, ids) == S_OK &&
-                   ids[0] == 0x60030006 && ids[1] == 1 && ids[2] == 0,
+                   ids[0] == dispidOf(L"Show") && ids[1] == 1 && ids[2] == 0,
                "GetIDsOfNames gives Show's parameters their positions");
     const wchar_t* wrongNames[] = {L"Show", L"Personaje"};
     check.that(a->GetIDsOfNames(IID_NULL, const_cast<LPOLESTR*>(wrongNames), 2, 0, ids) == DISP_E_UNKNOWNNAME &&
@@ -190,42 +187,42 @@ void namedArguments() {
     check.that(platform != nullptr, "the vtable type information of _asistente");
     a->Release();
 
-    const DISPID kShow = 0x60030006, kSpeak = 0x60030008, kMove = 0x6003000A, kAnimations = 0x6003000D,
-                 kBalloon = 0x68030002, kSound = 0x68030003;
-    Lines showMerlin{"Characters.Unload(\"CharacterID\")"};
-    for (const auto& line : showCalls("merlin", 3082)) showMerlin.push_back(line);
+    const DISPID showId = dispidOf(L"Show"), speakId = dispidOf(L"Speak"), moveId = dispidOf(L"Move"),
+                 animationsId = dispidOf(L"Animations"), balloonId = dispidOf(L"Balloon"),
+                 soundId = dispidOf(L"Sound");
+    const Lines showMerlin = unloadThenShowCalls("merlin", 3082);
     const Lines nothing;
     const NamedCase cases[] = {
-        {"Show 3082, 1", kShow, DISPATCH_METHOD, {Var::int32(3082), Var::int32(1)}, {}, S_OK, showMerlin, ~0u, true},
-        {"Show LenguajeID:=3082, GUIA:=1", kShow, DISPATCH_METHOD, {},
+        {"Show 3082, 1", showId, DISPATCH_METHOD, {Var::int32(3082), Var::int32(1)}, {}, S_OK, showMerlin, ~0u, true},
+        {"Show LenguajeID:=3082, GUIA:=1", showId, DISPATCH_METHOD, {},
          {{0, Var::int32(3082)}, {1, Var::int32(1)}}, S_OK, showMerlin, ~0u, true},
-        {"Show GUIA:=1, LenguajeID:=3082", kShow, DISPATCH_METHOD, {},
+        {"Show GUIA:=1, LenguajeID:=3082", showId, DISPATCH_METHOD, {},
          {{1, Var::int32(1)}, {0, Var::int32(3082)}}, S_OK, showMerlin, ~0u, true},
-        {"Show 3082, GUIA:=1", kShow, DISPATCH_METHOD, {Var::int32(3082)}, {{1, Var::int32(1)}}, S_OK,
+        {"Show 3082, GUIA:=1", showId, DISPATCH_METHOD, {Var::int32(3082)}, {{1, Var::int32(1)}}, S_OK,
          showMerlin, ~0u, true},
-        {"Move y:=-7, x:=5", kMove, DISPATCH_METHOD, {}, {{1, Var::int16(-7)}, {0, Var::int16(5)}}, S_OK,
+        {"Move y:=-7, x:=5", moveId, DISPATCH_METHOD, {}, {{1, Var::int16(-7)}, {0, Var::int16(5)}}, S_OK,
          {"Character.MoveTo(5,-7)"}, ~0u, true},
-        {"Speak strOracion:=\"Hola\"", kSpeak, DISPATCH_METHOD, {}, {{0, Var::text(L"Hola")}}, S_OK,
+        {"Speak strOracion:=\"Hola\"", speakId, DISPATCH_METHOD, {}, {{0, Var::text(L"Hola")}}, S_OK,
          {"Character.Speak(\"Hola\")"}, ~0u, true},
-        {"Animations indice:=64", kAnimations, DISPATCH_METHOD | DISPATCH_PROPERTYGET, {},
+        {"Animations indice:=64", animationsId, DISPATCH_METHOD | DISPATCH_PROPERTYGET, {},
          {{0, Var::int16(64)}}, S_OK, nothing, ~0u, true},
-        {"Balloon = False", kBalloon, DISPATCH_PROPERTYPUT, {}, {{DISPID_PROPERTYPUT, Var::boolean(false)}}, S_OK,
+        {"Balloon = False", balloonId, DISPATCH_PROPERTYPUT, {}, {{DISPID_PROPERTYPUT, Var::boolean(false)}}, S_OK,
          {"Balloon.Style?", "Balloon.Style=12"}, ~0u, true},
-        {"Sound = False as put or put by reference", kSound, DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF, {},
+        {"Sound = False as put or put by reference", soundId, DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF, {},
          {{DISPID_PROPERTYPUT, Var::boolean(false)}}, S_OK, {"Character.SoundEffectsOn=false"}, ~0u, true},
-        {"a put whose value is not named DISPID_PROPERTYPUT", kBalloon, DISPATCH_PROPERTYPUT,
+        {"a put whose value is not named DISPID_PROPERTYPUT", balloonId, DISPATCH_PROPERTYPUT,
          {Var::boolean(false)}, {}, DISP_E_PARAMNOTFOUND, nothing, ~0u, true},
-        {"a put by reference only", kBalloon, DISPATCH_PROPERTYPUTREF, {},
+        {"a put by reference only", balloonId, DISPATCH_PROPERTYPUTREF, {},
          {{DISPID_PROPERTYPUT, Var::boolean(false)}}, DISP_E_MEMBERNOTFOUND, nothing, ~0u, true},
         // Where Wine's dispatcher ignores the stray name and miscounts, the
         // documented DISP_E_PARAMNOTFOUND names the argument at fault.
-        {"Show 3082, a name that is no parameter", kShow, DISPATCH_METHOD, {Var::int32(3082)},
+        {"Show 3082, a name that is no parameter", showId, DISPATCH_METHOD, {Var::int32(3082)},
          {{2, Var::int32(1)}}, DISP_E_PARAMNOTFOUND, nothing, 0, false},
-        {"Show LenguajeID named twice", kShow, DISPATCH_METHOD, {},
+        {"Show LenguajeID named twice", showId, DISPATCH_METHOD, {},
          {{0, Var::int32(3082)}, {0, Var::int32(1)}}, DISP_E_PARAMNOTFOUND, nothing, 1, false},
-        {"Show 3082, LenguajeID:=3082", kShow, DISPATCH_METHOD, {Var::int32(3082)}, {{0, Var::int32(3082)}},
+        {"Show 3082, LenguajeID:=3082", showId, DISPATCH_METHOD, {Var::int32(3082)}, {{0, Var::int32(3082)}},
          DISP_E_PARAMNOTFOUND, nothing, 0, false},
-        {"Show GUIA:=1 alone", kShow, DISPATCH_METHOD, {}, {{1, Var::int32(1)}}, DISP_E_BADPARAMCOUNT, nothing,
+        {"Show GUIA:=1 alone", showId, DISPATCH_METHOD, {}, {{1, Var::int32(1)}}, DISP_E_BADPARAMCOUNT, nothing,
          ~0u, true},
     };
     for (const NamedCase& c : cases) {
@@ -237,7 +234,7 @@ void namedArguments() {
         if (c.argError != ~0u)
             check.that(got.argError == c.argError, std::string(c.what) + ": argument in error " +
                                                        std::to_string(got.argError));
-        if (c.member == kAnimations)
+        if (c.member == animationsId)
             check.that(V_VT(got.value.get()) == VT_BSTR && std::wstring(V_BSTR(got.value.get())) == L"Write",
                        std::string(c.what) + " returns \"Write\"");
         if (c.platformAgrees && platform) {
@@ -310,8 +307,8 @@ void speechAndMovement(IDispatch* a) {
     expectCalls({"Character.MoveTo(100,200)", "Character.MoveTo(10,20)", "Character.MoveTo(-5,300)"},
                 "Move sends the values to MoveTo without a speed");
 
-    IAsistente* early = nullptr;
-    a->QueryInterface(kIID_asistente, reinterpret_cast<void**>(&early));
+    _asistente* early = nullptr;
+    a->QueryInterface(guid(kIidAsistente), reinterpret_cast<void**>(&early));
     check.that(early != nullptr, "the object answers for _asistente");
     if (early) {
         journal->clear();
@@ -398,7 +395,7 @@ void commandEvent() {
     check.section("the Command event");
     IDispatch* a = newAssistant();
     IDispatch* hook = nullptr;
-    CoCreateInstance(kCLSID_AgentControl, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+    CoCreateInstance(gesticon::agent::kClsidAgent, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
                      reinterpret_cast<void**>(&hook));
     check.that(hook != nullptr, "a control of the test's own to raise events from");
     if (!a || !hook) return;
@@ -432,24 +429,17 @@ void missingCharacterFile() {
         expectCode(late, kFileNotFound, "late-bound Show of a missing character");
         check.that(late.description.find(L"merlin.acs") != std::wstring::npos,
                    "the control's description names the file: " + narrow(late.description));
-        IAsistente* early = nullptr;
-        a->QueryInterface(kIID_asistente, reinterpret_cast<void**>(&early));
+        _asistente* early = nullptr;
+        a->QueryInterface(guid(kIidAsistente), reinterpret_cast<void**>(&early));
         if (early) {
             SetErrorInfo(0, nullptr);
             HRESULT hr = early->Show(3082, 1);
             check.that(hr == kFileNotFound, "Show through the vtable returns the control's code: " + hex(hr));
-            IErrorInfo* info = nullptr;
-            BSTR description = nullptr;
-            if (GetErrorInfo(0, &info) == S_OK && info) {
-                info->GetDescription(&description);
-                info->Release();
-            }
-            check.that(description && std::wcsstr(description, L"merlin.acs") != nullptr,
+            check.that(threadErrorInfo().description.find(L"merlin.acs") != std::wstring::npos,
                        "IErrorInfo carries the control's description");
-            SysFreeString(description);
             ISupportErrorInfo* support = nullptr;
             a->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support));
-            check.that(support && support->InterfaceSupportsErrorInfo(kIID_asistente) == S_OK,
+            check.that(support && support->InterfaceSupportsErrorInfo(guid(kIidAsistente)) == S_OK,
                        "ISupportErrorInfo answers for _asistente");
             if (support) support->Release();
             early->Release();
@@ -462,7 +452,7 @@ void missingCharacterFile() {
 int controlMissing() {
     check.section("the control is not registered");
     IDispatch* a = nullptr;
-    HRESULT hr = createByProgId(L"Gesticon.asistente", &a);
+    HRESULT hr = createByProgId(kProgId, &a);
     check.that(hr == REGDB_E_CLASSNOTREG && a == nullptr,
                "creating the assistant fails with the control's creation error: " + hex(hr));
     if (a) a->Release();

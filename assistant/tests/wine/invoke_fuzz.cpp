@@ -11,19 +11,24 @@
 #include <random>
 #include <vector>
 
-#include "support/check.h"
-#include "support/com_client.h"
+#include "checks.h"
+#include "com_client.h"
+#include "contract.h"
 
-using namespace wine_tests;
+using namespace gesticon::tests;
 
 namespace {
 
 constexpr unsigned kSeed = 20240607;
 constexpr int kIterations = 4000;
 
-const DISPID kRealIds[] = {0x68030003, 0x68030002, 0x68030001, 0x68030000, 0x60030006,
-                           0x60030007, 0x60030008, 0x60030009, 0x6003000A, 0x6003000B,
-                           0x6003000D, 0x6003000E};
+// The members' own identifiers, each once (a get and its put share one).
+std::vector<DISPID> realIds() {
+    std::vector<DISPID> ids;
+    for (const ExpectedMember& member : expectedMembers())
+        if (ids.empty() || ids.back() != member.id) ids.push_back(member.id);
+    return ids;
+}
 const DISPID kOtherIds[] = {0, -1, -2, -3, -4, -5, 1, 0x60030000, 0x6003000C, 0x6003000F,
                             0x68030004, 0x7FFFFFFF, static_cast<DISPID>(0x80000000)};
 const WORD kFlags[] = {DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT,
@@ -49,7 +54,7 @@ public:
     void once() {
         DISPID id = pick(4) == 0 ? kOtherIds[pick(std::size(kOtherIds))]
                   : pick(8) == 0 ? static_cast<DISPID>(random_())
-                                 : kRealIds[pick(std::size(kRealIds))];
+                                 : realIds_[pick(realIds_.size())];
         WORD flags = kFlags[pick(std::size(kFlags))];
         unsigned count = pick(5);
         std::vector<VARIANT> args(count);
@@ -145,6 +150,7 @@ private:
 
     IDispatch* target_;
     IDispatch* object_;
+    const std::vector<DISPID> realIds_ = realIds();
     std::mt19937 random_{kSeed};
     Targets targets_;
     int calls_ = 0;
@@ -159,8 +165,8 @@ int main() {
     SetEnvironmentVariableW(L"AGENT_STANDIN_JOURNAL", nullptr);
     IDispatch* fresh = nullptr;
     IDispatch* shown = nullptr;
-    check.that(SUCCEEDED(createByProgId(L"Gesticon.asistente", &fresh)) &&
-                   SUCCEEDED(createByProgId(L"Gesticon.asistente", &shown)),
+    check.that(SUCCEEDED(createByProgId(kProgId, &fresh)) &&
+                   SUCCEEDED(createByProgId(kProgId, &shown)),
                "two assistants are created");
     if (!fresh || !shown) return check.finish();
     check.that(callMethod(shown, L"Show", {Var::int32(3082), Var::int32(0)}).ok(), "one of them is shown");
@@ -184,8 +190,7 @@ int main() {
     }
     fresh->Release();
     shown->Release();
-    auto canUnload = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
-        GetProcAddress(GetModuleHandleW(L"Gesticon.dll"), "DllCanUnloadNow"));
+    auto canUnload = exported<EntryPoint>(GetModuleHandleW(L"Gesticon.dll"), "DllCanUnloadNow");
     check.that(canUnload && canUnload() == S_OK, "no object is left alive after the fuzz");
     int failures = check.finish();
     CoUninitialize();

@@ -8,10 +8,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "support/check.h"
-#include "support/com_client.h"
+#include "checks.h"
+#include "com_client.h"
+#include "contract.h"
 
-using namespace wine_tests;
+using namespace gesticon::tests;
 
 namespace {
 
@@ -22,10 +23,8 @@ constexpr DWORD kHandleTolerance = 8;
 // above this; allocator slack stays below it.
 constexpr SIZE_T kMemoryTolerance = 1024 * 1024;
 
-using CanUnload = HRESULT(STDAPICALLTYPE*)();
-
-CanUnload canUnload(const wchar_t* module) {
-    return reinterpret_cast<CanUnload>(GetProcAddress(GetModuleHandleW(module), "DllCanUnloadNow"));
+EntryPoint canUnload(const wchar_t* module) {
+    return exported<EntryPoint>(GetModuleHandleW(module), "DllCanUnloadNow");
 }
 
 // Objects come from the class factory, looked up once, so that the run
@@ -83,7 +82,7 @@ int main() {
 
     CLSID clsid;
     IClassFactory* factory = nullptr;
-    if (SUCCEEDED(CLSIDFromProgID(L"Gesticon.asistente", &clsid)))
+    if (SUCCEEDED(CLSIDFromProgID(kProgId, &clsid)))
         CoGetClassObject(clsid, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
                          reinterpret_cast<void**>(&factory));
     check.that(factory != nullptr, "the class factory of Gesticon.asistente is found");
@@ -91,8 +90,8 @@ int main() {
 
     // Loads both servers and lets every one-time allocation happen first.
     if (!cycle(factory, kWarmUp, check)) return check.finish();
-    CanUnload gesticon = canUnload(L"Gesticon.dll");
-    CanUnload standIn = canUnload(L"AgentStandIn.dll");
+    EntryPoint gesticon = canUnload(L"Gesticon.dll");
+    EntryPoint standIn = canUnload(L"AgentStandIn.dll");
     check.that(gesticon != nullptr && standIn != nullptr, "both servers are loaded in the process");
     if (!gesticon || !standIn) return check.finish();
 

@@ -1,10 +1,6 @@
 # The Wine tests of Gesticon, added to CTest by the assistant's native build.
 # All of them run in one prefix under the build folder, prepared once per run
 # by a fixture test, and hold the "wineprefix" lock so they never overlap.
-if(NOT GESTICON_WIN64_DIR)
-  return()
-endif()
-
 set(_wine_tests_dir ${CMAKE_CURRENT_LIST_DIR})
 set(GESTICON_WINE_PREFIX ${CMAKE_BINARY_DIR}/assistant/wine-prefix
     CACHE INTERNAL "Wine prefix shared by Gesticon's Wine tests")

@@ -7,20 +7,18 @@
 
 #include <string>
 
-#include "support/check.h"
-#include "support/com_client.h"
-#include "support/journal_reader.h"
+#include "agent_ids.h"
+#include "checks.h"
+#include "com_client.h"
+#include "journal_reader.h"
 
-using namespace wine_tests;
+using namespace gesticon::tests;
+using namespace gesticon::agent;
 
 namespace {
 
 VARTYPE typeOf(CallResult& r) { return V_VT(r.value.get()); }
 
-const CLSID kAgentControl = {0xD45FD31B, 0x5C6E, 0x11D1, {0x9E, 0xC1, 0x00, 0xC0, 0x4F, 0xD7, 0x08, 0x1F}};
-const IID kIAgentCtlEx = {0x8563FF20, 0x8ECC, 0x11D1, {0xB9, 0xB4, 0x00, 0xC0, 0x4F, 0xD9, 0x75, 0x75}};
-const IID kAgentEvents = {0xF5BE8BD4, 0x7DE6, 0x11D0, {0x91, 0xFE, 0x00, 0xC0, 0x4F, 0xD7, 0x01, 0xA5}};
-constexpr DISPID kCommandEvent = 17;
 const wchar_t kGenie[] = L"C:\\windows\\msagent\\chars\\genie.acs";
 
 // An event sink that records the Name of each Command event's user input.
@@ -32,7 +30,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
         if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-            (answersEvents_ && IsEqualIID(iid, kAgentEvents))) {
+            (answersEvents_ && IsEqualIID(iid, kDiidAgentEvents))) {
             *out = this;
             AddRef();
             return S_OK;
@@ -49,7 +47,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
                                      EXCEPINFO*, UINT*) override {
-        if (id != kCommandEvent || params->cArgs != 1 || V_VT(&params->rgvarg[0]) != VT_DISPATCH)
+        if (id != kDispidCommandEvent || params->cArgs != 1 || V_VT(&params->rgvarg[0]) != VT_DISPATCH)
             return S_OK;
         ++commands;
         CallResult name = getProperty(V_DISPATCH(&params->rgvarg[0]), L"Name");
@@ -72,7 +70,7 @@ int main() {
     JournalReader journal;
 
     IDispatch* control = nullptr;
-    HRESULT created = CoCreateInstance(kAgentControl, nullptr, CLSCTX_INPROC_SERVER, kIAgentCtlEx,
+    HRESULT created = CoCreateInstance(kClsidAgent, nullptr, CLSCTX_INPROC_SERVER, kIidAgentCtlEx,
                                        reinterpret_cast<void**>(&control));
     check.that(SUCCEEDED(created) && control != nullptr,
                "the stand-in is created by the control's class through IAgentCtlEx: " + hex(created));
@@ -194,7 +192,7 @@ int main() {
         IConnectionPoint* wrong = nullptr;
         check.that(container->FindConnectionPoint(IID_IDispatch, &wrong) == CONNECT_E_NOCONNECTION,
                    "there is no connection point but _AgentEvents");
-        container->FindConnectionPoint(kAgentEvents, &point);
+        container->FindConnectionPoint(kDiidAgentEvents, &point);
     }
     check.that(point != nullptr, "the _AgentEvents connection point is found");
     if (point) {
@@ -206,7 +204,7 @@ int main() {
 
         // The hook on another control reaches this control's sinks too.
         IDispatch* second = nullptr;
-        CoCreateInstance(kAgentControl, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+        CoCreateInstance(kClsidAgent, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
                          reinterpret_cast<void**>(&second));
         CallResult raised = second ? callMethod(second, L"RaiseCommand", {Var::text(L"Opciones")}) : CallResult{};
         check.that(raised.ok() && typeOf(raised) == VT_I4 && V_I4(raised.value.get()) == 1,
@@ -255,8 +253,7 @@ int main() {
                              &balloonGet, &commandsGet, &added, &loaded, &play, &duplicate})
         *held = CallResult{};
     control->Release();
-    auto canUnload = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
-        GetProcAddress(GetModuleHandleW(L"AgentStandIn.dll"), "DllCanUnloadNow"));
+    auto canUnload = exported<EntryPoint>(GetModuleHandleW(L"AgentStandIn.dll"), "DllCanUnloadNow");
     check.that(canUnload != nullptr && canUnload() == S_OK, "no object of the stand-in is left alive");
 
     int failures = check.finish();

@@ -1,70 +1,65 @@
 #include "com_client.h"
 
-#include <cstdio>
+#include "contract.h"
+#include "variant.h"
 
-#include "asistente_interface.h"
-#include "check.h"
+#include <cwchar>
 
-namespace wine_tests {
+namespace gesticon::tests {
 
-std::string hex(long value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(value));
-    return text;
+using com::variantOf;
+
+GUID guid(const wchar_t* text) {
+    GUID value{};
+    CLSIDFromString(const_cast<LPOLESTR>(text), &value);
+    return value;
 }
 
-std::string narrow(const std::wstring& text) {
-    if (text.empty()) return {};
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr,
-                                   0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                        nullptr, nullptr);
+std::wstring view(BSTR text) { return text ? std::wstring(text, SysStringLen(text)) : std::wstring(); }
+
+std::wstring take(BSTR text) {
+    std::wstring out = view(text);
+    SysFreeString(text);
     return out;
 }
 
+ErrorInfo threadErrorInfo() {
+    IErrorInfo* info = nullptr;
+    if (GetErrorInfo(0, &info) != S_OK || info == nullptr) return {L"<none>", L"<none>"};
+    BSTR description = nullptr, source = nullptr;
+    info->GetDescription(&description);
+    info->GetSource(&source);
+    info->Release();
+    return {take(description), take(source)};
+}
+
+DISPID dispidOf(const wchar_t* name) {
+    for (const ExpectedMember& member : expectedMembers())
+        if (std::wcscmp(member.name, name) == 0) return member.id;
+    return DISPID_UNKNOWN;
+}
+
+namespace {
+template <class T>
+Var byReference(VARTYPE type, T* target) {
+    Var v;
+    V_VT(v.get()) = VT_BYREF | type;
+    V_BYREF(v.get()) = target;
+    return v;
+}
+}  // namespace
+
 Var Var::text(const std::wstring& value) {
-    Var v;
-    V_VT(v.get()) = VT_BSTR;
-    V_BSTR(v.get()) = SysAllocStringLen(value.data(), static_cast<UINT>(value.size()));
-    return v;
+    VARIANT v;
+    com::Variant::setString(v, value);
+    return Var(v);
 }
-Var Var::int16(short value) {
-    Var v;
-    V_VT(v.get()) = VT_I2;
-    V_I2(v.get()) = value;
-    return v;
-}
-Var Var::int32(long value) {
-    Var v;
-    V_VT(v.get()) = VT_I4;
-    V_I4(v.get()) = value;
-    return v;
-}
-Var Var::boolean(bool value) {
-    Var v;
-    V_VT(v.get()) = VT_BOOL;
-    V_BOOL(v.get()) = value ? VARIANT_TRUE : VARIANT_FALSE;
-    return v;
-}
-Var Var::refInt16(short* target) {
-    Var v;
-    V_VT(v.get()) = VT_I2 | VT_BYREF;
-    V_I2REF(v.get()) = target;
-    return v;
-}
-Var Var::refInt32(long* target) {
-    Var v;
-    V_VT(v.get()) = VT_I4 | VT_BYREF;
-    V_I4REF(v.get()) = target;
-    return v;
-}
-Var Var::refVariant(VARIANT* target) {
-    Var v;
-    V_VT(v.get()) = VT_VARIANT | VT_BYREF;
-    V_VARIANTREF(v.get()) = target;
-    return v;
-}
+Var Var::int16(short value) { return Var(variantOf<VT_I2>(value)); }
+Var Var::int32(long value) { return Var(variantOf<VT_I4>(value)); }
+Var Var::boolean(bool value) { return Var(variantOf<VT_BOOL>(value ? VARIANT_TRUE : VARIANT_FALSE)); }
+Var Var::refInt16(short* target) { return byReference(VT_I2, target); }
+Var Var::refInt32(long* target) { return byReference(VT_I4, target); }
+Var Var::refVariant(VARIANT* target) { return byReference(VT_VARIANT, target); }
 
 DISPID dispatchId(IDispatch* object, const wchar_t* name) {
     DISPID id = DISPID_UNKNOWN;
@@ -90,7 +85,7 @@ CallResult invokeNamed(IDispatch* object, DISPID id, WORD flags, const std::vect
     SetErrorInfo(0, nullptr);
     if (platform) {
         IUnknown* vtable = nullptr;
-        object->QueryInterface(kIID_asistente, reinterpret_cast<void**>(&vtable));
+        object->QueryInterface(guid(kIidAsistente), reinterpret_cast<void**>(&vtable));
         result.invokeResult = vtable ? platform->Invoke(vtable, id, flags, &params, result.value.get(),
                                                         &exception, &result.argError)
                                      : E_NOINTERFACE;
@@ -104,22 +99,15 @@ CallResult invokeNamed(IDispatch* object, DISPID id, WORD flags, const std::vect
         if (exception.pfnDeferredFillIn != nullptr) exception.pfnDeferredFillIn(&exception);
         result.code = exception.scode != 0 ? exception.scode
                                            : HRESULT(0x800A0000 | exception.wCode);
-        if (exception.bstrDescription) result.description = exception.bstrDescription;
-        if (exception.bstrSource) result.source = exception.bstrSource;
-    }
-    SysFreeString(exception.bstrDescription);
-    SysFreeString(exception.bstrSource);
-    SysFreeString(exception.bstrHelpFile);
-    if (FAILED(result.code) && result.description.empty()) {
-        IErrorInfo* info = nullptr;
-        if (GetErrorInfo(0, &info) == S_OK && info != nullptr) {
-            BSTR text = nullptr;
-            if (SUCCEEDED(info->GetDescription(&text)) && text) result.description = text;
-            SysFreeString(text);
-            text = nullptr;
-            if (SUCCEEDED(info->GetSource(&text)) && text) result.source = text;
-            SysFreeString(text);
-            info->Release();
+        result.description = take(exception.bstrDescription);
+        result.source = take(exception.bstrSource);
+        SysFreeString(exception.bstrHelpFile);
+    } else if (FAILED(result.code)) {
+        // Without an exception, what the thread's error information says.
+        ErrorInfo info = threadErrorInfo();
+        if (info.description != L"<none>") {
+            result.description = info.description;
+            result.source = info.source;
         }
     }
     return result;
@@ -173,4 +161,4 @@ HRESULT createByProgId(const wchar_t* progId, IDispatch** out) {
                             reinterpret_cast<void**>(out));
 }
 
-}  // namespace wine_tests
+}  // namespace gesticon::tests

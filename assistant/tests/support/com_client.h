@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
-namespace wine_tests {
+namespace gesticon::tests {
 
 // A VARIANT that frees what it holds.
 class Var {
 public:
     Var() { VariantInit(&v_); }
+    // Takes over what `value` holds.
+    explicit Var(const VARIANT& value) : v_(value) {}
     Var(const Var& other) { VariantInit(&v_); VariantCopy(&v_, const_cast<VARIANT*>(&other.v_)); }
     Var& operator=(const Var& other) {
         if (this != &other) { VariantClear(&v_); VariantCopy(&v_, const_cast<VARIANT*>(&other.v_)); }
@@ -36,7 +38,8 @@ private:
 };
 
 // What a failed call reported: the effective code (EXCEPINFO's scode for
-// DISP_E_EXCEPTION) and the description/source from EXCEPINFO or IErrorInfo.
+// DISP_E_EXCEPTION) and the description and source from EXCEPINFO, or from
+// the thread's error information when there was no exception.
 struct CallResult {
     HRESULT invokeResult = S_OK;
     HRESULT code = S_OK;
@@ -72,6 +75,22 @@ DISPID dispatchId(IDispatch* object, const wchar_t* name);
 // Creates an object by programmatic identifier; returns the HRESULT.
 HRESULT createByProgId(const wchar_t* progId, IDispatch** out);
 
-std::string narrow(const std::wstring& text);
+// The text of a BSTR; take() also frees it.
+std::wstring view(BSTR text);
+std::wstring take(BSTR text);
+// The description and source of the thread's error information, or "<none>".
+struct ErrorInfo {
+    std::wstring description;
+    std::wstring source;
+};
+ErrorInfo threadErrorInfo();
 
-}  // namespace wine_tests
+// A function that `module` exports, as a pointer of type Function.
+template <class Function>
+Function exported(HMODULE module, const char* name)
+{
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+using EntryPoint = HRESULT(STDAPICALLTYPE*)();
+
+}  // namespace gesticon::tests

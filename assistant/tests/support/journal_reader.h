@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace wine_tests {
+namespace gesticon::tests {
 
 class JournalReader {
 public:
@@ -29,4 +29,4 @@ private:
     std::wstring path_;
 };
 
-}  // namespace wine_tests
+}  // namespace gesticon::tests

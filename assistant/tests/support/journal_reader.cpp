@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-namespace wine_tests {
+namespace gesticon::tests {
 
 JournalReader::JournalReader() {
     wchar_t folder[MAX_PATH];
@@ -64,4 +64,4 @@ std::string JournalReader::describe(const std::vector<std::string>& expected,
     return text;
 }
 
-}  // namespace wine_tests
+}  // namespace gesticon::tests

@@ -1,22 +1,37 @@
 #pragma once
-// The library surface that automation clients bind to, row by row, written
-// out independently of the generator that produces it.
+// Gesticon's contract as its clients see it, row by row, written out here
+// independently of the code that implements it, so that the tests compare
+// the two.
 
 #include <windows.h>
 #include <oaidl.h>
 
 #include <vector>
 
-namespace gesticon::typelib_check {
+namespace gesticon::tests {
 
-inline constexpr GUID kLibId = {0x94A69FCC, 0x9297, 0x43AC, {0xA4, 0x57, 0x5F, 0xAA, 0xFF, 0x20, 0x08, 0xCE}};
-inline constexpr GUID kIid = {0x896479E5, 0x91F0, 0x4506, {0xBF, 0x32, 0x6E, 0x0E, 0xC1, 0x9E, 0xA9, 0xB1}};
-inline constexpr GUID kClsid = {0x2E4ACAA1, 0x1380, 0x433D, {0x8C, 0xF7, 0x11, 0x79, 0x0F, 0xED, 0xE7, 0xF1}};
-inline constexpr GUID kIdioma = {0xD0F1DE15, 0x74C4, 0x4C24, {0x91, 0xFD, 0x51, 0xBD, 0x4B, 0xEB, 0xAF, 0xF4}};
-inline constexpr GUID kMuneco = {0x25F300D7, 0x35D1, 0x449F, {0x9C, 0xFD, 0x13, 0xBB, 0x14, 0xC5, 0x01, 0xA2}};
-inline constexpr GUID kAccion = {0x2C88BDAA, 0x985E, 0x4EF0, {0x99, 0xA8, 0xF1, 0xD0, 0x82, 0x0A, 0xF1, 0x4B}};
-inline constexpr GUID kStdOle = {0x00020430, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-inline constexpr GUID kAgentClsid = {0xD45FD31B, 0x5C6E, 0x11D1, {0x9E, 0xC1, 0x00, 0xC0, 0x4F, 0xD7, 0x08, 0x1F}};
+inline constexpr wchar_t kProgId[] = L"Gesticon.asistente";
+// Identifiers, as the registry writes them; guid() reads one.
+inline constexpr wchar_t kClsidAsistente[] = L"{2E4ACAA1-1380-433D-8CF7-11790FEDE7F1}";
+inline constexpr wchar_t kIidAsistente[] = L"{896479E5-91F0-4506-BF32-6E0EC19EA9B1}";
+inline constexpr wchar_t kLibId[] = L"{94A69FCC-9297-43AC-A457-5FAAFF2008CE}";
+inline constexpr wchar_t kGuidIdioma[] = L"{D0F1DE15-74C4-4C24-91FD-51BD4BEBAFF4}";
+inline constexpr wchar_t kGuidMuneco[] = L"{25F300D7-35D1-449F-9CFD-13BB14C501A2}";
+inline constexpr wchar_t kGuidAccion[] = L"{2C88BDAA-985E-4EF0-99A8-F1D0820AF14B}";
+// OLE Automation (stdole2), which the type library imports IDispatch from.
+inline constexpr wchar_t kLibIdStdOle[] = L"{00020430-0000-0000-C000-000000000046}";
+// The type-library marshaller (PSOAInterface) the interface is registered with.
+inline constexpr wchar_t kTypeLibMarshaller[] = L"{00020424-0000-0000-C000-000000000046}";
+
+GUID guid(const wchar_t* text);
+
+// The class's own errors: runtime errors 6, 9 and 91 in the control facility.
+inline constexpr HRESULT kError6 = static_cast<HRESULT>(0x800A0006);
+inline constexpr HRESULT kError9 = static_cast<HRESULT>(0x800A0009);
+inline constexpr HRESULT kError91 = static_cast<HRESULT>(0x800A005B);
+inline constexpr wchar_t kError6Text[] = L"Overflow";
+inline constexpr wchar_t kError9Text[] = L"Subscript out of range";
+inline constexpr wchar_t kError91Text[] = L"Object variable or With block variable not set";
 
 // One parameter: its type (VT_PTR for pointers, with the pointee in `target`;
 // VT_USERDEFINED with the referenced type's name) and its flags.
@@ -28,6 +43,8 @@ struct ExpectedParam {
     const wchar_t* name;     // nullptr when unnamed
 };
 
+// One member of `_asistente`: its vtable slot, name, kind, dispatch
+// identifier and parameters.
 struct ExpectedMember {
     int slot;
     const wchar_t* name;
@@ -111,4 +128,7 @@ inline const std::vector<ExpectedConstant>& accionMembers()
     return members;
 }
 
-}  // namespace gesticon::typelib_check
+// The dispatch identifier of member `name`.
+DISPID dispidOf(const wchar_t* name);
+
+}  // namespace gesticon::tests
