@@ -5,7 +5,7 @@
 #include "JetHeader.h"
 #include "JetTableReader.h"
 #include "PelisColumns.h"
-#include "StoreError.h"
+#include "CatalogueError.h"
 
 #include <QDir>
 #include <QFile>
@@ -164,7 +164,7 @@ private:
             if (!created.database)
                 return failed(QStringLiteral("no se puede crear el catálogo nuevo en la carpeta"));
             created.database->insertAllKeepingText(rows);
-        } catch (const StoreError&) {
+        } catch (const CatalogueError&) {
             return failed(QStringLiteral("no se ha podido escribir el catálogo nuevo (puede que el disco esté lleno)"));
         }
         // Closed cleanly, the catalogue is whole in its one file.

@@ -1,7 +1,7 @@
 #include "WindowReportSource.h"
 
 #include "Form1.h"
-#include "StoreError.h"
+#include "CatalogueError.h"
 
 namespace catalogue {
 namespace {
@@ -19,7 +19,7 @@ StepFailure storeStep(Step&& step)
 {
     try {
         step();
-    } catch (const StoreError& error) {
+    } catch (const CatalogueError& error) {
         return error.message();
     }
     return std::nullopt;
