@@ -113,8 +113,9 @@ TEST_P(EveryListing, WritesItsFileByteForByteAndLeavesTheWindowInItsOrder)
     const QString first = everyFilm ? listed.first() : browseOrder().first();
     EXPECT_EQ(window.text(Field::Idzefo), first);
     EXPECT_EQ(shownDuringMessage, QStringList{first});
-    if (everyFilm)
+    if (everyFilm) {
         EXPECT_EQ(browseOrder(), listed);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(ReportCommands, EveryListing, ::testing::ValuesIn(listingDefinitions()),
