@@ -27,6 +27,6 @@ struct SummaryCaptions {
 // separator of `locale`. A failing step throws CatalogueError and no later
 // step runs.
 void writeStatisticsReport(ReportSource& source, const SummaryCaptions& captions, Dialogs& dialogs,
-                           ReportOpener& opener, const QLocale& locale = QLocale::system());
+                           ReportOpener& opener, const QLocale& locale);
 
 } // namespace catalogue

@@ -19,13 +19,13 @@ struct SortKey {
 
 SortKey sortKeyFor(const QString& column)
 {
-    static const std::pair<QString, SortKey> columns[] = {
+    static const std::pair<QString, SortKey> kColumns[] = {
         {QStringLiteral("idzefo"), {Field::Idzefo, true}},     {QStringLiteral("titulo"), {Field::Titulo, false}},
         {QStringLiteral("duración"), {Field::Duracion, false}}, {QStringLiteral("tipopeli"), {Field::Tipopeli, false}},
         {QStringLiteral("director"), {Field::Director, false}}, {QStringLiteral("totalcds"), {Field::Totalcds, true}},
         {QStringLiteral("codec"), {Field::Codec, false}},
     };
-    for (const auto& [name, key] : columns) {
+    for (const auto& [name, key] : kColumns) {
         if (name == column)
             return key;
     }
@@ -64,8 +64,8 @@ void FakeCatalogue::requery(QStringView recordSource)
         throw CatalogueError(*requeryFailure);
 
     recordSource_ = recordSource.toString();
-    static const QRegularExpression orderBy(QStringLiteral("ORDER BY (.*) (ASC|DESC)$"));
-    const auto match = orderBy.match(recordSource_);
+    static const QRegularExpression kOrderBy(QStringLiteral("ORDER BY (.*) (ASC|DESC)$"));
+    const auto match = kOrderBy.match(recordSource_);
     std::vector<SortKey> keys;
     bool descending = false;
     if (match.hasMatch()) {

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -185,16 +186,21 @@ private slots:
             commands << listing.menuItem.toString();
             files << listing.fileName.toString();
         }
-        for (const QString& file : files)
+        QList<QDateTime> modified;
+        for (const QString& file : files) {
             writeBytes(file, "informe anterior\r\n");
+            modified << QFileInfo(file).lastModified();
+        }
 
         for (const QString& command : commands)
             w.choose(command);
 
         QCOMPARE(w.window.dialogs.messages, QStringList(commands.size(), u"No Hay Datos..."_s));
         QVERIFY(w.events.isEmpty());
-        for (const QString& file : files)
-            QCOMPARE(readBytes(file), QByteArray("informe anterior\r\n"));
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            QCOMPARE(readBytes(files[i]), QByteArray("informe anterior\r\n"));
+            QCOMPARE(QFileInfo(files[i]).lastModified(), modified[i]);
+        }
         files.sort();
         QCOMPARE(w.folder.fileNames(), files);
         QCOMPARE(w.window.form.Data1().RecordSource(), kSource);

@@ -22,7 +22,7 @@ protected:
     StatisticsReportTest() { logMessages(dialogs, events); }
 
     // Runs as the window runs a command: a failure ends it and is shown.
-    void run(ReportSource& source, const QLocale& locale = spanish)
+    void run(ReportSource& source, const QLocale& locale = kSpanish)
     {
         runCommand(dialogs, [&] { writeStatisticsReport(source, kCaptions, dialogs, opener, locale); });
     }
@@ -45,7 +45,7 @@ protected:
         return films;
     }
 
-    inline static const QLocale spanish{QLocale::Spanish, QLocale::Spain};
+    inline static const QLocale kSpanish{QLocale::Spanish, QLocale::Spain};
     ScopedWorkingFolder folder;
     QStringList events;
     ScriptedDialogs dialogs;
@@ -99,16 +99,6 @@ TEST_F(StatisticsReportTest, WritesTheDecimalSeparatorOfTheGivenLocale)
     FakeCatalogue catalogue(sampleFilms(), events);
     run(catalogue, QLocale::c());
     EXPECT_EQ(reportLines().value(7), u"Media De Cd's Por Peli O Serie 1.2 Cd's");
-}
-
-TEST_F(StatisticsReportTest, AnEmptyCatalogueOnlySaysSo)
-{
-    writeBytes(kFile, "anterior\r\n");
-    FakeCatalogue empty({}, events);
-    run(empty);
-    EXPECT_EQ(events, QStringList{u"message No Hay Datos..."_s});
-    EXPECT_EQ(readBytes(kFile), QByteArray("anterior\r\n"));
-    EXPECT_EQ(empty.recordSource(), u"Pelis");
 }
 
 TEST_F(StatisticsReportTest, RunningTwiceLeavesOnlyTheSecondRun)
