@@ -8,101 +8,82 @@
 namespace catalogue {
 namespace {
 
-// One run of a listing, stopping at the first step that fails.
+// One run of a listing's file; the first step that fails throws.
 class ListingRun {
 public:
-    ListingRun(const ListingDefinition& listing, ReportSource& source)
-        : m_listing(listing), m_source(source)
-    {
-    }
+    ListingRun(const ListingDefinition& listing, ReportSource& source) : listing_(listing), source_(source) {}
 
-    StepFailure run()
+    // Returns the number of films written.
+    qint64 run()
     {
-        const QString fileName = m_listing.fileName.toString();
-        if (m_listing.requeryBeforeFile) {
-            if (auto failure = requery())
-                return failure;
-            if (auto failure = m_writer.createReport(fileName))
-                return failure;
+        const QString fileName = listing_.fileName.toString();
+        if (listing_.requeryBeforeFile) {
+            requery();
+            writer_.createReport(fileName);
         } else {
-            if (auto failure = m_writer.createReport(fileName))
-                return failure;
-            if (auto failure = requery())
-                return failure;
+            writer_.createReport(fileName);
+            requery();
         }
-        if (auto failure = writeEntries())
-            return failure;
-        if (auto failure = m_source.moveFirst())
-            return failure;
-        if (m_listing.layout == ListingDefinition::Layout::TitleLine) {
-            if (auto failure = m_writer.writeLine(separatorLine()))
-                return failure;
-        }
-        if (auto failure = m_writer.writeLine(totalLine(m_listing.totalLabel, m_count)))
-            return failure;
-        if (auto failure = m_writer.writeLine(kFooterLine))
-            return failure;
-        return m_writer.closeReport();
+        writeEntries();
+        source_.MoveFirst();
+        if (listing_.layout == ListingDefinition::Layout::TitleLine)
+            writer_.writeLine(separatorLine());
+        writer_.writeLine(totalLine(listing_.totalLabel, count_));
+        writer_.writeLine(kFooterLine);
+        writer_.closeReport();
+        return count_;
     }
-
-    qint64 count() const { return m_count; }
 
 private:
-    StepFailure requery()
+    void requery()
     {
-        if (auto failure = m_source.requery(m_listing.recordSource))
-            return failure;
-        return m_source.moveFirst();
+        source_.requery(listing_.recordSource);
+        source_.MoveFirst();
     }
 
     bool selected()
     {
-        return m_listing.selection == ListingDefinition::Selection::EveryFilm
-                || numericValue(m_source.boxText(Box::f)) > 1;
+        return listing_.selection == ListingDefinition::Selection::EveryFilm
+                || numericValue(source_.text(Field::Totalcds)) > 1;
     }
 
-    StepFailure writeEntries()
+    void writeEntries()
     {
-        while (!m_source.eof()) {
+        while (!source_.Eof()) {
             if (selected()) {
-                ++m_count;
-                if (auto failure = writeEntry())
-                    return failure;
+                ++count_;
+                writeEntry();
             }
-            if (auto failure = m_source.moveNext())
-                return failure;
+            source_.MoveNext();
         }
-        return std::nullopt;
     }
 
-    StepFailure writeEntry()
+    void writeEntry()
     {
-        if (m_listing.layout == ListingDefinition::Layout::TitleLine)
-            return m_writer.writeLine(titleLine(m_source.boxText(Box::a), m_source.boxText(Box::b)));
-        for (Box box : kAllBoxes) {
-            if (auto failure = m_writer.writeLine(fieldLine(box, m_source.boxText(box))))
-                return failure;
+        if (listing_.layout == ListingDefinition::Layout::TitleLine) {
+            writer_.writeLine(titleLine(source_.text(Field::Idzefo), source_.text(Field::Titulo)));
+            return;
         }
-        return m_writer.writeLine(m_separator);
+        for (Field field : allFields)
+            writer_.writeLine(fieldLine(field, source_.text(field)));
+        writer_.writeLine(separator_);
     }
 
-    const ListingDefinition& m_listing;
-    ReportSource& m_source;
-    ReportWriter m_writer;
-    const QString m_separator = separatorLine();
-    qint64 m_count = 0;
+    const ListingDefinition& listing_;
+    ReportSource& source_;
+    ReportWriter writer_;
+    const QString separator_ = separatorLine();
+    qint64 count_ = 0;
 };
 
 } // namespace
 
-ReportOutcome writeListingReport(const ListingDefinition& listing, ReportSource& source,
-                                 ReportDialogs& dialogs, ReportOpener& opener)
+void writeListingReport(const ListingDefinition& listing, ReportSource& source, Dialogs& dialogs,
+                        ReportOpener& opener)
 {
-    const QString fileName = listing.fileName.toString();
-    return runReport(source, dialogs, opener, fileName, [&] {
-        ListingRun run(listing, source);
-        StepFailure failure = run.run();
-        return FileResult{failure, run.count(), listingDoneMessage(run.count(), listing.messageTail)};
+    runReport(source, dialogs, opener, listing.fileName.toString(), [&] {
+        const qint64 count = ListingRun(listing, source).run();
+        return listingDoneMessage(count, listing.messageTail);
     });
 }
 

@@ -1,16 +1,19 @@
 #pragma once
 
 #include "ListingDefinition.h"
-#include "ReportPorts.h"
+#include "ReportSource.h"
 
 namespace catalogue {
+
+class Dialogs;
+class ReportOpener;
 
 // Runs one listing: writes its file in the current folder from a walk over
 // the data control in the listing's order, confirms with a message and opens
 // the file. The data control is left on the listing's first film, in the
 // listing's order. An empty catalogue shows "No Hay Datos..." and touches
-// nothing; a failing step shows its message and no later step runs.
-ReportOutcome writeListingReport(const ListingDefinition& listing, ReportSource& source,
-                                 ReportDialogs& dialogs, ReportOpener& opener);
+// nothing; a failing step throws CatalogueError and no later step runs.
+void writeListingReport(const ListingDefinition& listing, ReportSource& source, Dialogs& dialogs,
+                        ReportOpener& opener);
 
 } // namespace catalogue

@@ -11,30 +11,30 @@ namespace {
 // Walks the text while skipping the three characters that never count.
 class SkippingReader {
 public:
-    explicit SkippingReader(QStringView text) : m_text(text) {}
+    explicit SkippingReader(QStringView text) : text_(text) {}
 
     // The next significant character, or a null character at the end.
     char16_t peek()
     {
         skipIgnored();
-        return m_pos < m_text.size() ? m_text[m_pos].unicode() : u'\0';
+        return pos_ < text_.size() ? text_[pos_].unicode() : u'\0';
     }
 
-    void advance() { ++m_pos; }
+    void advance() { ++pos_; }
 
 private:
     void skipIgnored()
     {
-        while (m_pos < m_text.size()) {
-            const char16_t c = m_text[m_pos].unicode();
+        while (pos_ < text_.size()) {
+            const char16_t c = text_[pos_].unicode();
             if (c != u' ' && c != u'\t' && c != u'\n')
                 return;
-            ++m_pos;
+            ++pos_;
         }
     }
 
-    QStringView m_text;
-    qsizetype m_pos = 0;
+    QStringView text_;
+    qsizetype pos_ = 0;
 };
 
 bool isDecimalDigit(char16_t c) { return c >= u'0' && c <= u'9'; }

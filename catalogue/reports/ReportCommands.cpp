@@ -49,8 +49,7 @@ void ReportCommands::writeListing(QStringView menuItem)
     Q_ASSERT(listing);
     m_form1.run([&] {
         WindowReportSource data1(m_form1);
-        WindowReportDialogs dialogs(m_form1.dialogs());
-        writeListingReport(*listing, data1, dialogs, m_opener);
+        writeListingReport(*listing, data1, m_form1.dialogs(), m_opener);
     });
 }
 
@@ -64,8 +63,7 @@ void ReportCommands::estadis_Click()
                                    caption("Label13")};
     m_form1.run([&] {
         WindowReportSource data1(m_form1);
-        WindowReportDialogs dialogs(m_form1.dialogs());
-        writeStatisticsReport(data1, captions, dialogs, m_opener, m_form1.locale());
+        writeStatisticsReport(data1, captions, m_form1.dialogs(), m_opener, m_form1.locale());
     });
 }
 

@@ -3,37 +3,32 @@
 #include "JoinedText.h"
 
 namespace catalogue {
+namespace {
+
+QStringView fieldLabel(Field field)
+{
+    switch (field) {
+    case Field::Idzefo: return u"Número Película    ---> ";
+    case Field::Titulo: return u"Título De Película ---> ";
+    case Field::Duracion: return u"Duracion Película  ---> ";
+    case Field::Tipopeli: return u"Tipo De Película   ---> ";
+    case Field::Director: return u"Director Película  ---> ";
+    case Field::Totalcds: return u"Número De Cd's     ---> ";
+    case Field::Codec: return u"Codec Utilizado    ---> ";
+    }
+    return {};
+}
+
+} // namespace
 
 QString separatorLine()
 {
     return QString(80, u'-');
 }
 
-QStringView fieldLabel(Box box)
+QString fieldLine(Field field, QStringView boxText)
 {
-    switch (box) {
-    case Box::a: return u"Número Película    ---> ";
-    case Box::b: return u"Título De Película ---> ";
-    case Box::c: return u"Duracion Película  ---> ";
-    case Box::d: return u"Tipo De Película   ---> ";
-    case Box::e: return u"Director Película  ---> ";
-    case Box::f: return u"Número De Cd's     ---> ";
-    case Box::g: return u"Codec Utilizado    ---> ";
-    }
-    return {};
-}
-
-QString fieldLine(Box box, QStringView boxText)
-{
-    return joinedText(fieldLabel(box), boxText);
-}
-
-std::array<QString, 7> entryLines(const std::array<QString, 7>& boxTexts)
-{
-    std::array<QString, 7> lines;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        lines[i] = fieldLine(kAllBoxes[i], boxTexts[i]);
-    return lines;
+    return joinedText(fieldLabel(field), boxText);
 }
 
 QString titleLine(QStringView number, QStringView title)

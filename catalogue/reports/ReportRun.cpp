@@ -1,29 +1,22 @@
 #include "ReportRun.h"
 
+#include "Dialogs.h"
 #include "ReportLines.h"
+#include "ReportViewer.h"
 
 namespace catalogue {
 
-ReportOutcome runReport(ReportSource& source, ReportDialogs& dialogs, ReportOpener& opener,
-                        const QString& fileName, const std::function<FileResult()>& writeFile)
+void runReport(ReportSource& source, Dialogs& dialogs, ReportOpener& opener, const QString& fileName,
+               const std::function<QString()>& writeFile)
 {
-    if (source.recordCount() < 1) {
-        dialogs.showMessage(kNoDataMessage, kMessageTitle);
-        return {ReportOutcome::Kind::NoData, 0, {}};
+    if (source.RecordCount() < 1) {
+        dialogs.message(kNoDataMessage.toString());
+        return;
     }
-
-    const FileResult file = writeFile();
+    const QString doneMessage = writeFile();
     source.walkFinished();
-    StepFailure failure = file.failure;
-    if (!failure) {
-        dialogs.showMessage(file.doneMessage, kMessageTitle);
-        failure = opener.openReport(fileName);
-    }
-    if (failure) {
-        dialogs.showMessage(*failure, kMessageTitle);
-        return {ReportOutcome::Kind::Failed, file.count, *failure};
-    }
-    return {ReportOutcome::Kind::Written, file.count, {}};
+    dialogs.message(doneMessage);
+    opener.openReport(fileName);
 }
 
 } // namespace catalogue

@@ -1,23 +1,20 @@
 #pragma once
 
-#include "ReportPorts.h"
+#include "ReportSource.h"
 
 #include <functional>
 
 namespace catalogue {
 
-// What writing one report's file came to.
-struct FileResult {
-    StepFailure failure;
-    qint64 count = 0;
-    QString doneMessage; // shown when the file was written
-};
+class Dialogs;
+class ReportOpener;
 
 // The frame every report shares: "No Hay Datos..." on an empty catalogue
-// (nothing else happens), otherwise the file is written, then either the
-// failure or the confirmation is shown, and only after that is the file
-// opened, so a viewer that cannot start still leaves a complete report.
-ReportOutcome runReport(ReportSource& source, ReportDialogs& dialogs, ReportOpener& opener,
-                        const QString& fileName, const std::function<FileResult()>& writeFile);
+// (nothing else happens); otherwise `writeFile` writes the file whole and
+// returns the confirmation, which is shown, and only after that is the file
+// opened, so a viewer that cannot start still leaves a complete report. A
+// failing step throws and ends the run there.
+void runReport(ReportSource& source, Dialogs& dialogs, ReportOpener& opener, const QString& fileName,
+               const std::function<QString()>& writeFile);
 
 } // namespace catalogue

@@ -1,27 +1,27 @@
 #pragma once
 
-#include "StepFailure.h"
-
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
 
 #include <memory>
 
-class QIODevice;
 class QSaveFile;
 
 namespace catalogue {
 
+class CatalogueError;
+
 // Writes one report, line by line: Windows-1252 text, CR LF after every line
 // (the last included), no byte-order mark. Only the line being written is
-// held, beside the device's own buffering.
+// held, beside the file's own buffering.
 //
-// Given a file name, the report goes through a QSaveFile: the new report is
-// written beside the old one, flushed to the disk, and only then takes its
-// place, so a report that cannot be written (a full disk, a folder where no
-// file can be made) leaves the older file as it was and no stray file behind.
-// A report is never written in place nor appended to.
+// The report goes through a QSaveFile: the new report is written beside the
+// old one, flushed to the disk, and only then takes its place, so a report
+// that cannot be written (a full disk, a folder where no file can be made)
+// leaves the older file as it was and no stray file behind. A report is never
+// written in place nor appended to. Every step that fails throws
+// CatalogueError, naming the file and its folder.
 class ReportWriter {
 public:
     ReportWriter();
@@ -29,21 +29,16 @@ public:
     ReportWriter(const ReportWriter&) = delete;
     ReportWriter& operator=(const ReportWriter&) = delete;
 
-    StepFailure createReport(const QString& fileName);
-    // Writes into a device that the caller owns and has opened for writing.
-    StepFailure createReport(QIODevice& device);
-
-    StepFailure writeLine(QStringView text);
-    StepFailure closeReport();
+    void createReport(const QString& fileName);
+    void writeLine(QStringView text);
+    void closeReport();
 
 private:
-    StepFailure failure(const QString& what, const QString& reason) const;
-    QString reason(bool creating) const;
+    CatalogueError failure(const QString& what, const QString& reason) const;
 
-    std::unique_ptr<QSaveFile> m_file;
-    QIODevice* m_device = nullptr;
-    QString m_name;
-    QByteArray m_line;
+    std::unique_ptr<QSaveFile> file_;
+    QString name_;
+    QByteArray line_;
 };
 
 } // namespace catalogue

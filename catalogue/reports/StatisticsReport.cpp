@@ -1,5 +1,6 @@
 #include "StatisticsReport.h"
 
+#include "CatalogueError.h"
 #include "GeneralNumber.h"
 #include "JoinedText.h"
 #include "NumericValue.h"
@@ -15,139 +16,105 @@ namespace {
 constexpr QStringView kByRunningTime = u"select * FROM [Pelis] ORDER BY [duración] ASC";
 constexpr QStringView kByCdsDescending = u"select * FROM [Pelis] ORDER BY [totalcds] DESC";
 
+// One run of the statistics file; the first step that fails throws.
 class StatisticsRun {
 public:
     StatisticsRun(ReportSource& source, const SummaryCaptions& captions, const QLocale& locale)
-        : m_source(source), m_captions(captions), m_locale(locale)
+        : source_(source), captions_(captions), locale_(locale)
     {
     }
 
-    StepFailure run()
+    void run()
     {
-        if (auto failure = m_writer.createReport(kStatisticsFileName.toString()))
-            return failure;
-        if (auto failure = countFilmsOfMoreThanOneCd())
-            return failure;
-        if (auto failure = m_source.moveFirst())
-            return failure;
-        if (auto failure = writeSummaryLines())
-            return failure;
-        double totalCds = 0;
-        if (auto failure = sumCds(totalCds))
-            return failure;
-        const double averageCds = totalCds / double(m_source.recordCount());
+        writer_.createReport(kStatisticsFileName.toString());
+        countFilmsOfMoreThanOneCd();
+        source_.MoveFirst();
+        writeSummaryLines();
+        const double totalCds = sumCds();
+        const double averageCds = totalCds / double(source_.RecordCount());
         if (!std::isfinite(totalCds) || !std::isfinite(averageCds))
-            return joinedText(u"Desbordamiento Al Sumar Los Cd's... El Informe ",
-                              kStatisticsFileName, u" No Se Ha Escrito...");
-        if (auto failure = write(joinedText(u"Número Total De Cd's Grabados ", number(totalCds), u" Cd's")))
-            return failure;
-        if (auto failure = write(joinedText(u"Media De Cd's Por Peli O Serie ", number(averageCds), u" Cd's")))
-            return failure;
-        if (auto failure = writeRunningTimeExtremes())
-            return failure;
-        if (auto failure = writeFilmWithMostCds())
-            return failure;
-        if (auto failure = write(separatorLine()))
-            return failure;
-        if (auto failure = write(kFooterLine.toString()))
-            return failure;
-        return m_writer.closeReport();
+            throw CatalogueError(joinedText(u"Desbordamiento Al Sumar Los Cd's... El Informe ", kStatisticsFileName,
+                                            u" No Se Ha Escrito..."));
+        write(joinedText(u"Número Total De Cd's Grabados ", number(totalCds), u" Cd's"));
+        write(joinedText(u"Media De Cd's Por Peli O Serie ", number(averageCds), u" Cd's"));
+        writeRunningTimeExtremes();
+        writeFilmWithMostCds();
+        write(separatorLine());
+        write(kFooterLine.toString());
+        writer_.closeReport();
     }
-
-    qint64 filmsOfMoreThanOneCd() const { return m_moreThanOneCd; }
 
 private:
-    StepFailure write(const QString& line) { return m_writer.writeLine(line); }
+    void write(const QString& line) { writer_.writeLine(line); }
 
-    QString number(double value) const { return generalNumber(value, m_locale); }
+    QString number(double value) const { return generalNumber(value, locale_); }
 
-    StepFailure countFilmsOfMoreThanOneCd()
+    void countFilmsOfMoreThanOneCd()
     {
-        if (auto failure = m_source.moveFirst())
-            return failure;
-        while (!m_source.eof()) {
-            if (numericValue(m_source.boxText(Box::f)) > 1)
-                ++m_moreThanOneCd;
-            if (auto failure = m_source.moveNext())
-                return failure;
+        source_.MoveFirst();
+        while (!source_.Eof()) {
+            if (numericValue(source_.text(Field::Totalcds)) > 1)
+                ++moreThanOneCd_;
+            source_.MoveNext();
         }
-        return std::nullopt;
     }
 
-    StepFailure writeSummaryLines()
+    void writeSummaryLines()
     {
-        const QString lines[] = {
-            separatorLine(),
-            joinedText(u"Total Películas ", m_captions.films),
-            joinedText(u"Total Películas De Más De 1CD ", QString::number(m_moreThanOneCd),
-                       u" Películas"),
-            joinedText(u"Duración Media Por Peli O Serie ", m_captions.averageRunningTime),
-            joinedText(u"Duración Total De Pelis Y Series ", m_captions.totalRunningTime),
-            joinedText(u"Días De Visionado Para Ver Todas Las Pelis Seguidas ",
-                       m_captions.viewingDays, u" Días"),
-        };
-        for (const QString& line : lines) {
-            if (auto failure = write(line))
-                return failure;
-        }
-        return std::nullopt;
+        write(separatorLine());
+        write(joinedText(u"Total Películas ", captions_.films));
+        write(joinedText(u"Total Películas De Más De 1CD ", QString::number(moreThanOneCd_), u" Películas"));
+        write(joinedText(u"Duración Media Por Peli O Serie ", captions_.averageRunningTime));
+        write(joinedText(u"Duración Total De Pelis Y Series ", captions_.totalRunningTime));
+        write(joinedText(u"Días De Visionado Para Ver Todas Las Pelis Seguidas ", captions_.viewingDays, u" Días"));
     }
 
-    StepFailure sumCds(double& total)
+    double sumCds()
     {
-        while (!m_source.eof()) {
-            total += numericValue(m_source.boxText(Box::f));
-            if (auto failure = m_source.moveNext())
-                return failure;
+        double total = 0;
+        while (!source_.Eof()) {
+            total += numericValue(source_.text(Field::Totalcds));
+            source_.MoveNext();
         }
-        return std::nullopt;
+        return total;
     }
 
     QString titleWithRunningTime()
     {
-        return joinedText(m_source.boxText(Box::b), u" Con ", m_source.boxText(Box::c));
+        return joinedText(source_.text(Field::Titulo), u" Con ", source_.text(Field::Duracion));
     }
 
-    StepFailure writeRunningTimeExtremes()
+    void writeRunningTimeExtremes()
     {
-        if (auto failure = m_source.requery(kByRunningTime))
-            return failure;
-        if (auto failure = m_source.moveFirst())
-            return failure;
-        if (auto failure = write(joinedText(u"Película O Serie Que Menos Dura ", titleWithRunningTime())))
-            return failure;
-        if (auto failure = m_source.moveLast())
-            return failure;
-        return write(joinedText(u"Película O Serie Que Más Dura ", titleWithRunningTime()));
+        source_.requery(kByRunningTime);
+        source_.MoveFirst();
+        write(joinedText(u"Película O Serie Que Menos Dura ", titleWithRunningTime()));
+        source_.MoveLast();
+        write(joinedText(u"Película O Serie Que Más Dura ", titleWithRunningTime()));
     }
 
-    StepFailure writeFilmWithMostCds()
+    void writeFilmWithMostCds()
     {
-        if (auto failure = m_source.requery(kByCdsDescending))
-            return failure;
-        if (auto failure = m_source.moveFirst())
-            return failure;
-        return write(joinedText(u"Película O Serie Con Más Número De Cd's ", m_source.boxText(Box::b)));
+        source_.requery(kByCdsDescending);
+        source_.MoveFirst();
+        write(joinedText(u"Película O Serie Con Más Número De Cd's ", source_.text(Field::Titulo)));
     }
 
-    ReportSource& m_source;
-    const SummaryCaptions& m_captions;
-    const QLocale& m_locale;
-    ReportWriter m_writer;
-    qint64 m_moreThanOneCd = 0;
+    ReportSource& source_;
+    const SummaryCaptions& captions_;
+    const QLocale& locale_;
+    ReportWriter writer_;
+    qint64 moreThanOneCd_ = 0;
 };
 
 } // namespace
 
-ReportOutcome writeStatisticsReport(ReportSource& source, const SummaryCaptions& captions,
-                                    ReportDialogs& dialogs, ReportOpener& opener,
-                                    const QLocale& locale)
+void writeStatisticsReport(ReportSource& source, const SummaryCaptions& captions, Dialogs& dialogs,
+                           ReportOpener& opener, const QLocale& locale)
 {
-    const QString fileName = kStatisticsFileName.toString();
-    return runReport(source, dialogs, opener, fileName, [&] {
-        StatisticsRun run(source, captions, locale);
-        StepFailure failure = run.run();
-        return FileResult{failure, run.filmsOfMoreThanOneCd(), QStringLiteral("Trabajo Realizado...")};
+    runReport(source, dialogs, opener, kStatisticsFileName.toString(), [&] {
+        StatisticsRun(source, captions, locale).run();
+        return QStringLiteral("Trabajo Realizado...");
     });
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
-#include "ReportPorts.h"
+#include "ReportSource.h"
 
 #include <QLocale>
 #include <QString>
 
 namespace catalogue {
+
+class Dialogs;
+class ReportOpener;
 
 inline constexpr QStringView kStatisticsFileName = u"Estadisticas_Pelis.TxT";
 
@@ -21,9 +24,9 @@ struct SummaryCaptions {
 // and opens it. Counts and sums CDs over the record set in the order in
 // force, then re-orders the data control by running time and by CDs; it is
 // left on the film with the most CDs. Numbers are written with the decimal
-// separator of `locale`.
-ReportOutcome writeStatisticsReport(ReportSource& source, const SummaryCaptions& captions,
-                                    ReportDialogs& dialogs, ReportOpener& opener,
-                                    const QLocale& locale = QLocale::system());
+// separator of `locale`. A failing step throws CatalogueError and no later
+// step runs.
+void writeStatisticsReport(ReportSource& source, const SummaryCaptions& captions, Dialogs& dialogs,
+                           ReportOpener& opener, const QLocale& locale);
 
 } // namespace catalogue

@@ -1,84 +1,50 @@
 #include "WindowReportSource.h"
 
 #include "Form1.h"
-#include "StoreError.h"
 
 namespace catalogue {
-namespace {
 
-static_assert(int(Box::a) == int(Field::Idzefo) && int(Box::g) == int(Field::Codec),
-              "boxes a to g show the fields in the order of a film's record");
+WindowReportSource::WindowReportSource(Form1& form1) : form1_(form1), pause_(form1.binding().pause()) {}
 
-Field fieldShownIn(Box box)
+qint64 WindowReportSource::RecordCount()
 {
-    return static_cast<Field>(int(box));
+    return form1_.records().RecordCount();
 }
 
-template <typename Step>
-StepFailure storeStep(Step&& step)
+void WindowReportSource::requery(QStringView recordSource)
 {
-    try {
-        step();
-    } catch (const StoreError& error) {
-        return error.message();
-    }
-    return std::nullopt;
+    form1_.Data1().setRecordSource(recordSource.toString());
+    form1_.Data1().Refresh();
 }
 
-} // namespace
-
-WindowReportSource::WindowReportSource(Form1& form1)
-    : m_form1(form1), m_pause(form1.binding().pause())
+void WindowReportSource::MoveFirst()
 {
+    form1_.records().MoveFirst();
 }
 
-qint64 WindowReportSource::recordCount()
+void WindowReportSource::MoveNext()
 {
-    return m_form1.records().RecordCount();
+    form1_.records().MoveNext();
 }
 
-StepFailure WindowReportSource::requery(QStringView recordSource)
+void WindowReportSource::MoveLast()
 {
-    return storeStep([&] {
-        m_form1.Data1().setRecordSource(recordSource.toString());
-        m_form1.Data1().Refresh();
-    });
+    form1_.records().MoveLast();
 }
 
-StepFailure WindowReportSource::moveFirst()
+bool WindowReportSource::Eof()
 {
-    return storeStep([&] { m_form1.records().MoveFirst(); });
+    return form1_.records().Eof();
 }
 
-StepFailure WindowReportSource::moveNext()
+QString WindowReportSource::text(Field field)
 {
-    return storeStep([&] { m_form1.records().MoveNext(); });
-}
-
-StepFailure WindowReportSource::moveLast()
-{
-    return storeStep([&] { m_form1.records().MoveLast(); });
-}
-
-bool WindowReportSource::eof()
-{
-    return m_form1.records().Eof();
-}
-
-QString WindowReportSource::boxText(Box box)
-{
-    return m_form1.records().text(fieldShownIn(box));
+    return form1_.records().text(field);
 }
 
 void WindowReportSource::walkFinished()
 {
-    m_pause.reset();
-}
-
-void WindowReportDialogs::showMessage(QStringView text, QStringView title)
-{
-    Q_ASSERT(title == Dialogs::programTitle);
-    m_dialogs.message(text.toString());
+    pause_.reset();
 }
 
 } // namespace catalogue

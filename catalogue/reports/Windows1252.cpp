@@ -42,12 +42,4 @@ void appendWindows1252(QStringView text, QByteArray& out)
     out.resize(byte - out.constData());
 }
 
-QByteArray toWindows1252(QStringView text)
-{
-    QByteArray out;
-    out.reserve(text.size());
-    appendWindows1252(text, out);
-    return out;
-}
-
 } // namespace catalogue

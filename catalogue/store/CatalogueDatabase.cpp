@@ -1,7 +1,7 @@
 #include "CatalogueDatabase.h"
 #include "LeftoverFiles.h"
 #include "LeftoverJournal.h"
-#include "StoreError.h"
+#include "CatalogueError.h"
 #include "StoreMessages.h"
 
 #include <QDir>
@@ -166,7 +166,7 @@ CatalogueDatabase::OpenResult CatalogueDatabase::create(std::unique_ptr<Catalogu
         cat->beginWrite();
         cat->db_.exec(schema);
         cat->commitWrite();
-    } catch (const StoreError& e) {
+    } catch (const CatalogueError& e) {
         cat->undoWrite();
         return refuse(e.message());
     }
@@ -219,7 +219,7 @@ CatalogueDatabase::OpenResult CatalogueDatabase::openExisting(std::unique_ptr<Ca
             QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' AND name='Pelis' COLLATE NOCASE"));
         if (!tables.step())
             return refuse(QStringLiteral("no es un catálogo de películas: no tiene la tabla Pelis"));
-    } catch (const StoreError& e) {
+    } catch (const CatalogueError& e) {
         if ((e.code() & 0xFF) == SQLITE_NOTADB)
             return refuse(QStringLiteral("no es un catálogo de películas: no es una base de datos que este "
                                          "programa sepa leer"));
@@ -239,7 +239,7 @@ CatalogueDatabase::OpenResult CatalogueDatabase::openExisting(std::unique_ptr<Ca
         if (!missing.isEmpty())
             return refuse(QStringLiteral("la tabla Pelis no tiene las columnas %1").arg(missing.join(QStringLiteral(", "))));
         cat->db_.prepare(QStringLiteral("SELECT rowid FROM Pelis LIMIT 0"));
-    } catch (const StoreError& e) {
+    } catch (const CatalogueError& e) {
         return refuse(QStringLiteral("la tabla Pelis no se puede usar: %1").arg(e.message()));
     }
 
@@ -252,7 +252,7 @@ CatalogueDatabase::OpenResult CatalogueDatabase::openExisting(std::unique_ptr<Ca
         // A journal set aside may have left a change half made.
         if (cat->leftovers_->journalSetAside() && cat->db_.firstText("PRAGMA quick_check") != QLatin1String("ok"))
             return refuse(sqliteProblem(SQLITE_CORRUPT));
-    } catch (const StoreError& e) {
+    } catch (const CatalogueError& e) {
         return refuse(e.message());
     }
     cat->identity_ = identityOf(cat->hold_->head(kHeaderSize));
@@ -274,9 +274,9 @@ QStringList CatalogueDatabase::finishOpening()
         return {};
     try {
         configure();
-    } catch (const StoreError& e) {
+    } catch (const CatalogueError& e) {
         // The whole message: nothing to add to it.
-        throw StoreError(QStringLiteral("No se puede preparar el catálogo %1 para guardar cambios: %2.\n\nNo se ha "
+        throw CatalogueError(QStringLiteral("No se puede preparar el catálogo %1 para guardar cambios: %2.\n\nNo se ha "
                                         "modificado nada.")
                              .arg(fileAndFolder(fileName_), e.message()));
     }
@@ -292,7 +292,7 @@ QStringList CatalogueDatabase::finishOpening()
 void CatalogueDatabase::configure()
 {
     if (db_.firstText("PRAGMA journal_mode=DELETE").compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
-        throw StoreError(QStringLiteral("no se puede dejar de usar el diario de escritura de una versión anterior"));
+        throw CatalogueError(QStringLiteral("no se puede dejar de usar el diario de escritura de una versión anterior"));
     db_.exec("PRAGMA synchronous=FULL");
     db_.exec("PRAGMA cache_size=-32768");
 }
@@ -324,8 +324,8 @@ bool CatalogueDatabase::changedElsewhere()
 {
     try {
         return !loadedVersion_ || *loadedVersion_ != dataVersion();
-    } catch (const StoreError& e) {
-        throw StoreError(QStringLiteral("No se puede leer el catálogo %1: %2.\n\nNo se ha modificado nada.")
+    } catch (const CatalogueError& e) {
+        throw CatalogueError(QStringLiteral("No se puede leer el catálogo %1: %2.\n\nNo se ha modificado nada.")
                              .arg(fileAndFolder(fileName_), e.message()),
                          e.code());
     }
@@ -354,11 +354,11 @@ std::vector<StoredRow> CatalogueDatabase::loadAll()
         // long as the file is still this catalogue.
         if (identityOf(header) == identity_ && hold_->stillAtPath())
             committedHeader_ = header;
-    } catch (const StoreError& e) {
+    } catch (const CatalogueError& e) {
         loadedVersion_.reset();
         if (!sqlite3_get_autocommit(db_.handle()))
             sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
-        throw StoreError(QStringLiteral("No se puede leer el catálogo %1: %2.\n\nNo se ha modificado nada.")
+        throw CatalogueError(QStringLiteral("No se puede leer el catálogo %1: %2.\n\nNo se ha modificado nada.")
                              .arg(fileAndFolder(fileName_), e.message()),
                          e.code());
     }
@@ -372,17 +372,17 @@ void CatalogueDatabase::ensureStillOurs()
                                                  "programa y vuelva a abrirlo para seguir con el catálogo que haya "
                                                  "ahora en la carpeta.");
     if (!hold_->stillAtPath())
-        throw StoreError(QStringLiteral("El archivo del catálogo %1 se ha borrado, movido o sustituido por otro "
+        throw CatalogueError(QStringLiteral("El archivo del catálogo %1 se ha borrado, movido o sustituido por otro "
                                         "mientras el programa estaba abierto.\n\n%2")
                              .arg(where, nothingStored));
     const QByteArray header = hold_->head(kHeaderSize);
     if (header == committedHeader_)
         return;
     if (identityOf(header) != identity_ || !header.startsWith(sqliteMagic))
-        throw StoreError(QStringLiteral("El archivo del catálogo %1 se ha sustituido por otro mientras el programa "
+        throw CatalogueError(QStringLiteral("El archivo del catálogo %1 se ha sustituido por otro mientras el programa "
                                         "estaba abierto.\n\n%2")
                              .arg(where, nothingStored));
-    throw StoreError(QStringLiteral("Otro programa ha cambiado el catálogo %1 (o se ha copiado encima una copia de "
+    throw CatalogueError(QStringLiteral("Otro programa ha cambiado el catálogo %1 (o se ha copiado encima una copia de "
                                     "seguridad) mientras el programa estaba abierto, y la ventana ya no muestra lo "
                                     "que hay en él.\n\n%2")
                          .arg(where, nothingStored));
@@ -434,7 +434,7 @@ void CatalogueDatabase::undoWrite()
     batchRows_ = 0;
 }
 
-QString CatalogueDatabase::failureOf(Write kind, const StoreError& error) const
+QString CatalogueDatabase::failureOf(Write kind, const CatalogueError& error) const
 {
     // Messages of the catalogue's own (a number that cannot be stored, a file
     // that is no longer ours) already say everything.
@@ -478,9 +478,9 @@ auto CatalogueDatabase::write(Write kind, Body&& body)
                 commitWrite();
             return result;
         }
-    } catch (const StoreError& e) {
+    } catch (const CatalogueError& e) {
         undoWrite();
-        throw StoreError(failureOf(kind, e), e.code());
+        throw CatalogueError(failureOf(kind, e), e.code());
     } catch (...) {
         undoWrite();
         throw;
@@ -503,7 +503,7 @@ void CatalogueDatabase::bindValue(SqliteStatement& stmt, int index, Field field,
         return;
     }
     if (!number)
-        throw StoreError(QStringLiteral("El valor \"%1\" de la columna %2 %3. No se ha guardado nada.")
+        throw CatalogueError(QStringLiteral("El valor \"%1\" de la columna %2 %3. No se ha guardado nada.")
                              .arg(text, columnName(field),
                                   isTooBigWholeNumber(text) ? QStringLiteral("es un número demasiado grande para guardarlo")
                                                             : QStringLiteral("no es un número entero")));
@@ -545,8 +545,8 @@ void CatalogueDatabase::BulkWrites::commit()
 {
     try {
         db_.commitWrite();
-    } catch (const StoreError& e) {
-        throw StoreError(db_.failureOf(db_.lastWrite_, e), e.code());
+    } catch (const CatalogueError& e) {
+        throw CatalogueError(db_.failureOf(db_.lastWrite_, e), e.code());
     }
 }
 

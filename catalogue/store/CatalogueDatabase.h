@@ -48,7 +48,7 @@ public:
     // Once the catalogue has been read whole: leaves the write-ahead log of
     // older versions for the rollback journal and deals with what was set
     // aside beside the file. Returns what the user must be told; throws
-    // StoreError when the file cannot be made ready for writing. The first
+    // CatalogueError when the file cannot be made ready for writing. The first
     // write does it too, for callers that never ask.
     QStringList finishOpening();
     // A catalogue that was never finished opening was refused: what was set
@@ -62,7 +62,7 @@ public:
     // this one was undone. This connection's own writes do not count.
     bool changedElsewhere();
     // Each write is one committed transaction: durable when it returns. A
-    // write that fails changes nothing and throws StoreError with the whole
+    // write that fails changes nothing and throws CatalogueError with the whole
     // Spanish message.
     std::int64_t insert(const MovieRecord& values);
     // Many rows in one transaction, for generated catalogues.
@@ -111,7 +111,7 @@ private:
     void commitWrite();
     void undoWrite();
     void ensureStillOurs();
-    QString failureOf(Write kind, const StoreError& error) const;
+    QString failureOf(Write kind, const CatalogueError& error) const;
 
     // Declared first, so that it is let go only after SQLite has closed the file.
     std::unique_ptr<FileHold> hold_;

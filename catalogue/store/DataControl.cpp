@@ -18,7 +18,7 @@ DataControl::OpenResult DataControl::open(const QString& databaseName)
         // Only a catalogue that could be read whole is made ready for writing.
         control->Refresh();
         notices << control->database_->finishOpening();
-    } catch (const StoreError& e) {
+    } catch (const CatalogueError& e) {
         return {nullptr, e.message(), {}};
     }
     return {std::move(control), {}, notices};

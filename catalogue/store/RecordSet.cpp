@@ -1,6 +1,6 @@
 #include "RecordSet.h"
 #include "SortKey.h"
-#include "StoreError.h"
+#include "CatalogueError.h"
 
 #include <algorithm>
 #include <numeric>
@@ -197,7 +197,7 @@ std::size_t RecordSet::insertionPoint(const PackedRow& values) const
 void RecordSet::Update()
 {
     if (state_ != State::Adding)
-        throw StoreError(QStringLiteral("No hay ninguna película nueva que guardar."));
+        throw CatalogueError(QStringLiteral("No hay ninguna película nueva que guardar."));
     commitEdits();
     MovieRecord values;
     for (Field f : allFields)
@@ -222,7 +222,7 @@ void RecordSet::CancelUpdate()
 void RecordSet::Delete()
 {
     if (state_ != State::OnRow)
-        throw StoreError(QStringLiteral("No hay ninguna película en pantalla que borrar."));
+        throw CatalogueError(QStringLiteral("No hay ninguna película en pantalla que borrar."));
     Row& row = rows_[pos_];
     db_.remove(row.stored.rowid);
     // The values stay: they keep the sequence sorted for rows added later.

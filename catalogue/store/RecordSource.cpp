@@ -1,5 +1,5 @@
 #include "RecordSource.h"
-#include "StoreError.h"
+#include "CatalogueError.h"
 
 #include <QRegularExpression>
 
@@ -9,7 +9,7 @@ namespace {
 
 [[noreturn]] void refuse(const QString& source, const QString& why)
 {
-    throw StoreError(QStringLiteral("El origen de datos \"%1\" no es válido: %2.").arg(source, why));
+    throw CatalogueError(QStringLiteral("El origen de datos \"%1\" no es válido: %2.").arg(source, why));
 }
 
 bool isTableName(QString name)

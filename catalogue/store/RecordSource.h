@@ -22,7 +22,7 @@ struct RecordSourceOrder {
     std::vector<SortTerm> terms; // empty: order of addition
 };
 
-// Throws StoreError, naming the text, when the record source is not one the
+// Throws CatalogueError, naming the text, when the record source is not one the
 // catalogue understands.
 RecordSourceOrder parseRecordSource(const QString& source);
 

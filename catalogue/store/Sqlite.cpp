@@ -12,7 +12,7 @@ namespace {
 [[noreturn]] void fail(sqlite3* db)
 {
     const int code = db ? sqlite3_extended_errcode(db) : SQLITE_ERROR;
-    throw StoreError(sqliteProblem(code), code);
+    throw CatalogueError(sqliteProblem(code), code);
 }
 } // namespace
 

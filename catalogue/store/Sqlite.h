@@ -1,9 +1,9 @@
 #pragma once
 // A thin RAII layer over SQLite's C API: a connection and a prepared statement.
-// Every failing call throws StoreError with SQLite's result code and its
+// Every failing call throws CatalogueError with SQLite's result code and its
 // Spanish words, so callers cannot forget to check a result.
 
-#include "StoreError.h"
+#include "CatalogueError.h"
 
 #include <QByteArray>
 #include <QString>

@@ -59,7 +59,7 @@ WalRecovery recoverFromWal(const QString& catalogueFile, const QString& wal, Sql
             return failed;
         if (contentDigest(recovered) == contentDigest(catalogue))
             return {WalRecovery::Kind::NothingNew, {}};
-    } catch (const StoreError&) {
+    } catch (const CatalogueError&) {
         return failed;
     }
     const QString kept = recoveredName(catalogueFile);

@@ -4,14 +4,14 @@
 
 namespace catalogue {
 
-RuleLine::RuleLine(const QColor& colour, QWidget* parent) : QWidget(parent), m_colour(colour)
+RuleLine::RuleLine(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void RuleLine::paintEvent(QPaintEvent*)
 {
-    QPainter(this).fillRect(rect(), m_colour);
+    QPainter(this).fillRect(rect(), colour_);
 }
 
 } // namespace catalogue

@@ -10,13 +10,13 @@ class RuleLine final : public QWidget {
     Q_OBJECT
 public:
     RuleLine(const QColor& colour, QWidget* parent);
-    QColor colour() const { return m_colour; }
+    QColor colour() const { return colour_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QColor m_colour;
+    QColor colour_;
 };
 
 } // namespace catalogue

@@ -9,13 +9,13 @@ using ShellExecuteAFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, L
 
 ShellExecuteAFunction shellExecuteA()
 {
-    static const ShellExecuteAFunction function = [] {
+    static const ShellExecuteAFunction kShellExecuteA = [] {
         HMODULE shell32 = LoadLibraryA("shell32.dll");
         return shell32 ? reinterpret_cast<ShellExecuteAFunction>(
                                  reinterpret_cast<void*>(GetProcAddress(shell32, "ShellExecuteA")))
                        : nullptr;
     }();
-    return function;
+    return kShellExecuteA;
 }
 
 } // namespace

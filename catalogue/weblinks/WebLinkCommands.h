@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AboutWindow.h"
+#include "AboutWindowOpener.h"
 
 #include <QObject>
 

@@ -2,7 +2,7 @@
 // Runs one command of the window: an unexpected failure of the store ends the
 // command at the failing step and is told to the user; the window stays usable.
 #include "Dialogs.h"
-#include "StoreError.h"
+#include "CatalogueError.h"
 
 namespace catalogue {
 
@@ -11,7 +11,7 @@ void runCommand(Dialogs& dialogs, F&& command)
 {
     try {
         command();
-    } catch (const StoreError& e) {
+    } catch (const CatalogueError& e) {
         dialogs.message(e.message());
     }
 }

@@ -10,6 +10,8 @@ class QWidget;
 
 namespace catalogue {
 
+inline const QString kProgramTitle = QStringLiteral("^Brisvel^ Catálogo Divx");
+
 class Dialogs {
 public:
     static inline const QString programTitle = QStringLiteral("^Brisvel^ Catálogo Divx");

@@ -2,7 +2,7 @@
 #include "CatalogueDatabase.h"
 #include "CommandProgress.h"
 #include "Form1.h"
-#include "StoreError.h"
+#include "CatalogueError.h"
 
 #include <QAction>
 #include <QMenu>
@@ -109,7 +109,7 @@ void EditingCommands::Command2_Click()
     }
     try {
         clearAll();
-    } catch (const StoreError&) {
+    } catch (const CatalogueError&) {
         // The removals not yet committed are back in the file: show what it holds now.
         form_.Data1().Refresh();
         form_.Form_Initialize();

@@ -49,8 +49,9 @@ void expectOriginalSurvived(const JetTestFolder& folder, const QByteArray& jet, 
 {
     const bool stillJet = folder.read() == jet;
     EXPECT_TRUE(stillJet || folder.read(original) == jet);
-    if (!stillJet)
+    if (!stillJet) {
         EXPECT_EQ(storedFilms(folder.path()).size(), films);
+    }
 }
 
 // The next start finishes the work: one converted catalogue, one original, nothing else.

@@ -11,7 +11,7 @@
 #include "Form1.h"
 #include "ListingDefinition.h"
 #include "ReportCommands.h"
-#include "ReportPorts.h"
+#include "ReportViewer.h"
 #include "ScriptedDialogs.h"
 #include "StatisticsReport.h"
 
@@ -30,7 +30,7 @@ namespace {
 
 class NoViewer final : public ReportOpener {
 public:
-    StepFailure openReport(const QString&) override { return std::nullopt; }
+    void openReport(const QString&) override {}
 };
 
 struct Figures {

@@ -1,5 +1,6 @@
 #include "FakeCatalogue.h"
 
+#include "CatalogueError.h"
 #include "JoinedText.h"
 #include "NumericValue.h"
 
@@ -12,28 +13,28 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 struct SortKey {
-    Box box;
+    Field field;
     bool numeric;
 };
 
 SortKey sortKeyFor(const QString& column)
 {
-    static const std::pair<QString, SortKey> columns[] = {
-        {QStringLiteral("idzefo"), {Box::a, true}},   {QStringLiteral("titulo"), {Box::b, false}},
-        {QStringLiteral("duración"), {Box::c, false}}, {QStringLiteral("tipopeli"), {Box::d, false}},
-        {QStringLiteral("director"), {Box::e, false}}, {QStringLiteral("totalcds"), {Box::f, true}},
-        {QStringLiteral("codec"), {Box::g, false}},
+    static const std::pair<QString, SortKey> kColumns[] = {
+        {QStringLiteral("idzefo"), {Field::Idzefo, true}},     {QStringLiteral("titulo"), {Field::Titulo, false}},
+        {QStringLiteral("duración"), {Field::Duracion, false}}, {QStringLiteral("tipopeli"), {Field::Tipopeli, false}},
+        {QStringLiteral("director"), {Field::Director, false}}, {QStringLiteral("totalcds"), {Field::Totalcds, true}},
+        {QStringLiteral("codec"), {Field::Codec, false}},
     };
-    for (const auto& [name, key] : columns) {
+    for (const auto& [name, key] : kColumns) {
         if (name == column)
             return key;
     }
     qFatal("the fake catalogue has no column %s", qPrintable(column));
 }
 
-int compareBy(const SortKey& key, const FilmTexts& left, const FilmTexts& right)
+int compareBy(const SortKey& key, const MovieRecord& left, const MovieRecord& right)
 {
-    const auto i = std::size_t(key.box);
+    const std::size_t i = indexOf(key.field);
     if (key.numeric) {
         const double l = numericValue(left[i]);
         const double r = numericValue(right[i]);
@@ -44,27 +45,27 @@ int compareBy(const SortKey& key, const FilmTexts& left, const FilmTexts& right)
 
 } // namespace
 
-FakeCatalogue::FakeCatalogue(std::vector<FilmTexts> films, QStringList& events)
-    : m_films(std::move(films)), m_events(events)
+FakeCatalogue::FakeCatalogue(std::vector<MovieRecord> films, QStringList& events)
+    : films_(std::move(films)), events_(events)
 {
-    for (std::size_t i = 0; i < m_films.size(); ++i)
-        m_order.push_back(i);
+    for (std::size_t i = 0; i < films_.size(); ++i)
+        order_.push_back(i);
 }
 
-qint64 FakeCatalogue::recordCount()
+qint64 FakeCatalogue::RecordCount()
 {
-    return qint64(m_order.size());
+    return qint64(order_.size());
 }
 
-StepFailure FakeCatalogue::requery(QStringView recordSource)
+void FakeCatalogue::requery(QStringView recordSource)
 {
-    m_events << joinedText(u"requery ", recordSource);
+    events_ << joinedText(u"requery ", recordSource);
     if (requeryFailure)
-        return requeryFailure;
+        throw CatalogueError(*requeryFailure);
 
-    m_recordSource = recordSource.toString();
-    static const QRegularExpression orderBy(QStringLiteral("ORDER BY (.*) (ASC|DESC)$"));
-    const auto match = orderBy.match(m_recordSource);
+    recordSource_ = recordSource.toString();
+    static const QRegularExpression kOrderBy(QStringLiteral("ORDER BY (.*) (ASC|DESC)$"));
+    const auto match = kOrderBy.match(recordSource_);
     std::vector<SortKey> keys;
     bool descending = false;
     if (match.hasMatch()) {
@@ -72,68 +73,64 @@ StepFailure FakeCatalogue::requery(QStringView recordSource)
             keys.push_back(sortKeyFor(column.remove(u'[').remove(u']')));
         descending = match.captured(2) == u"DESC";
     }
-    std::stable_sort(m_order.begin(), m_order.end(), [&](std::size_t l, std::size_t r) {
+    std::stable_sort(order_.begin(), order_.end(), [&](std::size_t l, std::size_t r) {
         for (const SortKey& key : keys) {
-            if (const int c = compareBy(key, m_films[l], m_films[r]))
+            if (const int c = compareBy(key, films_[l], films_[r]))
                 return descending ? c > 0 : c < 0;
         }
         return false;
     });
-    m_position = 0;
-    return std::nullopt;
+    position_ = 0;
 }
 
-StepFailure FakeCatalogue::moveFirst()
+void FakeCatalogue::MoveFirst()
 {
-    m_position = 0;
-    return std::nullopt;
+    position_ = 0;
 }
 
-StepFailure FakeCatalogue::moveNext()
+void FakeCatalogue::MoveNext()
 {
-    if (eof())
-        return QStringLiteral("No Hay Registro Actual");
-    ++m_position;
-    return std::nullopt;
+    if (Eof())
+        throw CatalogueError(QStringLiteral("No Hay Registro Actual"));
+    ++position_;
 }
 
-StepFailure FakeCatalogue::moveLast()
+void FakeCatalogue::MoveLast()
 {
-    m_position = m_order.empty() ? 0 : m_order.size() - 1;
-    return std::nullopt;
+    position_ = order_.empty() ? 0 : order_.size() - 1;
 }
 
-bool FakeCatalogue::eof()
+bool FakeCatalogue::Eof()
 {
-    return m_position >= m_order.size();
+    return position_ >= order_.size();
 }
 
-QString FakeCatalogue::boxText(Box box)
+QString FakeCatalogue::text(Field field)
 {
-    return eof() ? QString() : m_films[m_order[m_position]][std::size_t(box)];
+    return Eof() ? QString() : films_[order_[position_]][indexOf(field)];
 }
 
 QString FakeCatalogue::shownTitle() const
 {
-    return m_position < m_order.size() ? m_films[m_order[m_position]][1] : QString();
+    return position_ < order_.size() ? films_[order_[position_]][1] : QString();
 }
 
-QString GeneratedCatalogue::boxText(Box box)
+QString GeneratedCatalogue::text(Field field)
 {
-    const qint64 film = m_position + 1;
-    switch (box) {
-    case Box::a: return QString::number(film);
-    case Box::b: return QStringLiteral("Película ") + QString::number(film);
-    case Box::c: return QStringLiteral("01:30:00");
-    case Box::d: return QStringLiteral("DVD-Rip");
-    case Box::e: return QStringLiteral("Director ") + QString::number(film % 97);
-    case Box::f: return QString::number(film % 4);
-    case Box::g: return QStringLiteral("XviD");
+    const qint64 film = position_ + 1;
+    switch (field) {
+    case Field::Idzefo: return QString::number(film);
+    case Field::Titulo: return QStringLiteral("Película ") + QString::number(film);
+    case Field::Duracion: return QStringLiteral("01:30:00");
+    case Field::Tipopeli: return QStringLiteral("DVD-Rip");
+    case Field::Director: return QStringLiteral("Director ") + QString::number(film % 97);
+    case Field::Totalcds: return QString::number(film % 4);
+    case Field::Codec: return QStringLiteral("XviD");
     }
     return {};
 }
 
-std::vector<FilmTexts> sampleFilms()
+std::vector<MovieRecord> sampleFilms()
 {
     return {
         {u"12"_s, u"Alien"_s, u"01:57:00"_s, u"DVD-Rip"_s, u"Ridley Scott"_s, u"1"_s,

@@ -1,46 +1,43 @@
 #pragma once
 
-#include "ReportPorts.h"
+#include "ReportSource.h"
 
 #include <QStringList>
 
-#include <array>
 #include <optional>
 #include <vector>
 
 namespace catalogue::testing {
 
-using FilmTexts = std::array<QString, 7>; // boxes a to g
-
 // An in-memory stand-in for the data control: a table in database order and
 // a record set that each re-query rebuilds by the query's ORDER BY
 // (film number and CDs as numbers, the rest as text regardless of case;
-// ties keep the database order). Every step is logged in `events`.
+// ties keep the database order). Every re-query is logged in `events`.
 class FakeCatalogue final : public ReportSource {
 public:
-    FakeCatalogue(std::vector<FilmTexts> films, QStringList& events);
+    FakeCatalogue(std::vector<MovieRecord> films, QStringList& events);
 
-    qint64 recordCount() override;
-    StepFailure requery(QStringView recordSource) override;
-    StepFailure moveFirst() override;
-    StepFailure moveNext() override;
-    StepFailure moveLast() override;
-    bool eof() override;
-    QString boxText(Box box) override;
+    qint64 RecordCount() override;
+    void requery(QStringView recordSource) override;
+    void MoveFirst() override;
+    void MoveNext() override;
+    void MoveLast() override;
+    bool Eof() override;
+    QString text(Field field) override;
 
-    QString recordSource() const { return m_recordSource; }
+    QString recordSource() const { return recordSource_; }
     // The film the window shows, as its title; empty past the end.
     QString shownTitle() const;
 
-    // Makes the re-query fail with this text.
+    // Makes the re-query fail with this text, as the store fails.
     std::optional<QString> requeryFailure;
 
 private:
-    std::vector<FilmTexts> m_films;
-    QStringList& m_events;
-    QString m_recordSource = QStringLiteral("Pelis");
-    std::vector<std::size_t> m_order;
-    std::size_t m_position = 0;
+    std::vector<MovieRecord> films_;
+    QStringList& events_;
+    QString recordSource_ = QStringLiteral("Pelis");
+    std::vector<std::size_t> order_;
+    std::size_t position_ = 0;
 };
 
 // A catalogue of `count` generated films that costs no memory per film,
@@ -48,23 +45,23 @@ private:
 // i, title "Película i", and i % 4 CDs.
 class GeneratedCatalogue final : public ReportSource {
 public:
-    explicit GeneratedCatalogue(qint64 count) : m_count(count) {}
+    explicit GeneratedCatalogue(qint64 count) : count_(count) {}
 
-    qint64 recordCount() override { return m_count; }
-    StepFailure requery(QStringView) override { m_position = 0; return std::nullopt; }
-    StepFailure moveFirst() override { m_position = 0; return std::nullopt; }
-    StepFailure moveNext() override { ++m_position; return std::nullopt; }
-    StepFailure moveLast() override { m_position = m_count - 1; return std::nullopt; }
-    bool eof() override { return m_position >= m_count; }
-    QString boxText(Box box) override;
+    qint64 RecordCount() override { return count_; }
+    void requery(QStringView) override { position_ = 0; }
+    void MoveFirst() override { position_ = 0; }
+    void MoveNext() override { ++position_; }
+    void MoveLast() override { position_ = count_ - 1; }
+    bool Eof() override { return position_ >= count_; }
+    QString text(Field field) override;
 
 private:
-    qint64 m_count;
-    qint64 m_position = 0;
+    qint64 count_;
+    qint64 position_ = 0;
 };
 
 // The small catalogue of the byte-exact report files: accents, an empty
 // field, CD counts 1, 0, 2, 3 and empty, and a title outside Windows-1252.
-std::vector<FilmTexts> sampleFilms();
+std::vector<MovieRecord> sampleFilms();
 
 } // namespace catalogue::testing

@@ -1,7 +1,6 @@
 // The report commands run from their menu items on the real main window over
 // a real catalogue file: the files they write, what the window shows
 // afterwards and what the user is told.
-#include "QtPrinting.h"
 #include "FakeCatalogue.h"
 #include "ListingDefinition.h"
 #include "ReportCommands.h"
@@ -12,31 +11,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
-#include <gtest/gtest.h>
-
-namespace catalogue {
-
-void PrintTo(const ListingDefinition& listing, std::ostream* out)
-{
-    *out << listing.menuItem.toString().toStdString();
-}
+using namespace catalogue;
+using namespace catalogue::testing;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-using namespace testing;
-using namespace Qt::Literals::StringLiterals;
-
 const QString kStatistics = kStatisticsFileName.toString();
 const QString kSource = u"Pelis"_s;
-
-std::vector<MovieRecord> sampleCatalogue()
-{
-    const std::vector<FilmTexts> films = sampleFilms();
-    return {films.begin(), films.end()};
-}
 
 // The film numbers of a report, in the order it lists them: the first line
 // of each seven-line block, or the "P<number> -> " of each title line.
@@ -55,15 +42,12 @@ QStringList numbersListed(const QByteArray& report)
 
 // A real window over a catalogue, its report commands attached with a
 // recording viewer, and a fresh current folder for the reports.
-class ReportCommandsTest : public ::testing::Test {
-protected:
-    explicit ReportCommandsTest(const std::vector<MovieRecord>& films = sampleCatalogue()) : window(films)
+struct ReportWindow {
+    explicit ReportWindow(const std::vector<MovieRecord>& films = sampleFilms()) : window(films)
     {
         attachReportCommands(window.form, opener);
         // What the window shows at the moment each message is on screen.
-        window.dialogs.onMessage = [this](const QString&) {
-            shownDuringMessage << window.text(Field::Idzefo);
-        };
+        window.dialogs.onMessage = [this](const QString&) { shownDuringMessage << window.text(Field::Idzefo); };
     }
 
     void choose(QStringView menuItem) { window.form.menuItem(menuItem.toString())->trigger(); }
@@ -88,196 +72,196 @@ protected:
     QStringList shownDuringMessage;
 };
 
-class EveryListing : public ReportCommandsTest, public ::testing::WithParamInterface<ListingDefinition> {};
+} // namespace
 
-TEST_P(EveryListing, WritesItsFileByteForByteAndLeavesTheWindowInItsOrder)
-{
-    const ListingDefinition& listing = GetParam();
-    const QString fileName = listing.fileName.toString();
-    window.form.records().MoveLast(); // whatever film is shown, the listing starts from the first
+class ReportCommandsTest : public QObject {
+    Q_OBJECT
 
-    choose(listing.menuItem);
-
-    const QByteArray expected = expectedReport(fileName);
-    EXPECT_EQ(readBytes(fileName), expected);
-    const QStringList listed = numbersListed(expected);
-    const bool everyFilm = listing.selection == ListingDefinition::Selection::EveryFilm;
-    EXPECT_EQ(window.dialogs.messages,
-              QStringList{u"Trabajo Realizado... Hay "_s + QString::number(listed.size()) + listing.messageTail.toString()});
-    EXPECT_EQ(events, QStringList{u"open %1 (%2 bytes)"_s.arg(fileName).arg(expected.size())});
-    EXPECT_EQ(folder.fileNames(), QStringList{fileName});
-
-    // The window browses in the listing's order from its first film, and
-    // already showed that film while the message was on screen.
-    EXPECT_EQ(window.form.Data1().RecordSource(), listing.recordSource);
-    const QString first = everyFilm ? listed.first() : browseOrder().first();
-    EXPECT_EQ(window.text(Field::Idzefo), first);
-    EXPECT_EQ(shownDuringMessage, QStringList{first});
-    if (everyFilm)
-        EXPECT_EQ(browseOrder(), listed);
-}
-
-INSTANTIATE_TEST_SUITE_P(ReportCommands, EveryListing, ::testing::ValuesIn(listingDefinitions()),
-                         [](const auto& info) { return info.param.menuItem.toString().toStdString(); });
-
-TEST_F(ReportCommandsTest, StatisticsCopyTheCaptionsAsShownAndEndOnTheFilmWithMostCds)
-{
-    // Captions the panel might show after films were added since it last computed them.
-    setCaption("Label11", u"5P."_s);
-    setCaption("Label7", u"01:23:36"_s);
-    setCaption("Label8", u"06:58:00"_s);
-    setCaption("Label13", u"0,29"_s);
-    window.form.records().MoveNext();
-
-    choose(u"estadis");
-
-    const QByteArray expected = expectedReport(kStatistics);
-    EXPECT_EQ(readBytes(kStatistics), expected);
-    EXPECT_EQ(window.dialogs.messages, QStringList{u"Trabajo Realizado..."_s});
-    EXPECT_EQ(events, QStringList{u"open %1 (%2 bytes)"_s.arg(kStatistics).arg(expected.size())});
-    EXPECT_EQ(window.form.Data1().RecordSource(), u"select * FROM [Pelis] ORDER BY [totalcds] DESC");
-    EXPECT_EQ(window.text(Field::Titulo), u"Abre Los Ojos");
-    EXPECT_EQ(shownDuringMessage, QStringList{u"25"_s});
-    EXPECT_EQ(browseOrder(), (QStringList{u"25"_s, u"7"_s, u"12"_s, u"3"_s, u"9"_s}));
-}
-
-TEST_F(ReportCommandsTest, StatisticsTakeTheSummaryPanelOfTheWindow)
-{
-    choose(u"estadis");
-
-    const QByteArray written = readBytes(kStatistics);
-    const QList<QByteArray> lines = written.split('\n');
-    ASSERT_EQ(lines.size(), 14); // 13 lines, each ending in CR LF
-    // 7:18:0 over five films, one of them without a running time; 0.304 days.
-    EXPECT_EQ(lines[1], QByteArray("Total Pel\xED" "culas 5P.\r"));
-    EXPECT_EQ(lines[3], QByteArray("Duraci\xF3n Media Por Peli O Serie 1:27:36\r"));
-    EXPECT_EQ(lines[4], QByteArray("Duraci\xF3n Total De Pelis Y Series 7:18:0\r"));
-    EXPECT_EQ(lines[5], QByteArray("D\xED" "as De Visionado Para Ver Todas Las Pelis Seguidas ,3 D\xED" "as\r"));
-}
-
-TEST_F(ReportCommandsTest, RunningTwiceReplacesTheFile)
-{
-    writeBytes(u"Peliculas_Ordenadas_Por_Titulo.TxT"_s, QByteArray(20000, 'x'));
-    choose(u"listadotitu");
-    choose(u"listadotitu");
-    choose(u"estadis");
-    choose(u"estadis");
-
-    EXPECT_EQ(readBytes(u"Peliculas_Ordenadas_Por_Titulo.TxT"_s), expectedReport(u"Peliculas_Ordenadas_Por_Titulo.TxT"_s));
-    EXPECT_EQ(readBytes(kStatistics).count('\n'), 13);
-    EXPECT_EQ(events.size(), 4);
-}
-
-class SpanishTitles : public ReportCommandsTest {
-protected:
-    SpanishTitles()
-        : ReportCommandsTest({film(u"100"_s, u"oso"_s), film(u"9"_s, u"Ñandú"_s), film(u"10"_s, u"Nube"_s),
-                              film(u"2"_s, u"nadie"_s), film(u"20"_s, u"Nube"_s)})
+private slots:
+    void everyListingWritesItsFileByteForByteAndLeavesTheWindowInItsOrder_data()
     {
+        QTest::addColumn<QString>("menuItem");
+        for (const ListingDefinition& listing : listingDefinitions())
+            QTest::newRow(qPrintable(listing.menuItem.toString())) << listing.menuItem.toString();
     }
-};
-
-TEST_F(SpanishTitles, ListInTheCataloguesOrderCaseIgnoredEnyeAfterNNumbersAsNumbers)
-{
-    choose(u"alfasoloti");
-    EXPECT_EQ(readBytes(u"Peliculas_Ordenadas_Solo_Titulo_Y_Numero.TxT"_s),
-              QByteArray("P2 -> nadie\r\nP10 -> Nube\r\nP20 -> Nube\r\nP9 -> \xD1" "and\xFA\r\nP100 -> oso\r\n")
-                      + QByteArray(80, '-') + "\r\nTotal Pel\xED" "culas 5\r\n^Brisvel^ Corp.\r\n");
-    choose(u"porelnumero");
-    EXPECT_EQ(numbersListed(readBytes(u"Peliculas_Ordenadas_Por_Numero.TxT"_s)),
-              (QStringList{u"2"_s, u"9"_s, u"10"_s, u"20"_s, u"100"_s}));
-}
-
-class EmptyCatalogue : public ReportCommandsTest {
-protected:
-    EmptyCatalogue() : ReportCommandsTest({}) {}
-};
-
-TEST_F(EmptyCatalogue, EveryReportOnlySaysSoAndLeavesAnOlderFileAlone)
-{
-    QStringList commands{u"estadis"_s};
-    QStringList files{kStatistics};
-    for (const ListingDefinition& listing : listingDefinitions()) {
-        commands << listing.menuItem.toString();
-        files << listing.fileName.toString();
-    }
-    for (const QString& file : files)
-        writeBytes(file, "informe anterior\r\n");
-
-    for (const QString& command : commands)
-        choose(command);
-
-    EXPECT_EQ(window.dialogs.messages, QStringList(commands.size(), u"No Hay Datos..."_s));
-    EXPECT_TRUE(events.isEmpty());
-    for (const QString& file : files)
-        EXPECT_EQ(readBytes(file), QByteArray("informe anterior\r\n")) << file.toStdString();
-    files.sort();
-    EXPECT_EQ(folder.fileNames(), files);
-    EXPECT_EQ(window.form.Data1().RecordSource(), kSource);
-}
-
-TEST_F(EmptyCatalogue, APastedTitleIsStoredWholeAndListedOnOneLine)
-{
-    // Pasted from elsewhere: line breaks, a tab, a NUL and other control
-    // characters, and far more than a text box keeps by default.
-    const QString pasted = u"Alien\nEl Octavo\tPasajero\r\n"_s + QChar(0) + QString(100000, u'x') + QChar(0x7f) +
-                           QChar(0x2028) + u"Fin"_s;
-    window.form.command(1)->click();
-    window.form.box(Field::Idzefo)->setText(u"1"_s);
-    QApplication::clipboard()->setText(pasted);
-    window.form.box(Field::Titulo)->paste();
-    window.form.command(3)->click();
-    choose(u"alfasoloti");
-
-    const QByteArray title = "Alien El Octavo Pasajero   " + QByteArray(100000, 'x') + "  Fin";
-    EXPECT_EQ(readBytes(u"Peliculas_Ordenadas_Solo_Titulo_Y_Numero.TxT"_s),
-              "P1 -> " + title + "\r\n" + QByteArray(80, '-') + "\r\nTotal Pel\xED" "culas 1\r\n^Brisvel^ Corp.\r\n");
-}
-
-TEST_F(ReportCommandsTest, AFolderThatCannotBeWrittenGivesAMessageAndLeavesTheWindowUsable)
-{
-    SKIP_WITHOUT_PERMISSIONS();
-    const QString olderFile = u"Peliculas_Ordenadas_Por_Numero.TxT"_s;
-    writeBytes(olderFile, "informe anterior\r\n");
-    folder.makeReadOnly();
-
-    for (const ListingDefinition& listing : listingDefinitions()) {
+    void everyListingWritesItsFileByteForByteAndLeavesTheWindowInItsOrder()
+    {
+        QFETCH(QString, menuItem);
+        const ListingDefinition& listing = *findListing(menuItem);
         const QString fileName = listing.fileName.toString();
-        SCOPED_TRACE(fileName.toStdString());
-        browseInOrderOfAddition();
-        window.dialogs.messages.clear();
+        ReportWindow w;
+        w.window.form.records().MoveLast(); // whatever film is shown, the listing starts from the first
+
+        w.choose(listing.menuItem);
+
+        const QByteArray expected = expectedReport(fileName);
+        QCOMPARE(readBytes(fileName), expected);
+        const QStringList listed = numbersListed(expected);
+        const bool everyFilm = listing.selection == ListingDefinition::Selection::EveryFilm;
+        QCOMPARE(w.window.dialogs.messages,
+                 QStringList{u"Trabajo Realizado... Hay "_s + QString::number(listed.size()) + listing.messageTail.toString()});
+        QCOMPARE(w.events, QStringList{u"open %1 (%2 bytes)"_s.arg(fileName).arg(expected.size())});
+        QCOMPARE(w.folder.fileNames(), QStringList{fileName});
+
+        // The window browses in the listing's order from its first film, and
+        // already showed that film while the message was on screen.
+        QCOMPARE(w.window.form.Data1().RecordSource(), listing.recordSource);
+        const QString first = everyFilm ? listed.first() : w.browseOrder().first();
+        QCOMPARE(w.window.text(Field::Idzefo), first);
+        QCOMPARE(w.shownDuringMessage, QStringList{first});
+        if (everyFilm)
+            QCOMPARE(w.browseOrder(), listed);
+    }
+
+    void statisticsCopyTheCaptionsAsShownAndEndOnTheFilmWithMostCds()
+    {
+        ReportWindow w;
+        // Captions the panel might show after films were added since it last computed them.
+        w.setCaption("Label11", u"5P."_s);
+        w.setCaption("Label7", u"01:23:36"_s);
+        w.setCaption("Label8", u"06:58:00"_s);
+        w.setCaption("Label13", u"0,29"_s);
+        w.window.form.records().MoveNext();
+
+        w.choose(u"estadis");
+
+        const QByteArray expected = expectedReport(kStatistics);
+        QCOMPARE(readBytes(kStatistics), expected);
+        QCOMPARE(w.window.dialogs.messages, QStringList{u"Trabajo Realizado..."_s});
+        QCOMPARE(w.events, QStringList{u"open %1 (%2 bytes)"_s.arg(kStatistics).arg(expected.size())});
+        QCOMPARE(w.window.form.Data1().RecordSource(), u"select * FROM [Pelis] ORDER BY [totalcds] DESC"_s);
+        QCOMPARE(w.window.text(Field::Titulo), u"Abre Los Ojos"_s);
+        QCOMPARE(w.shownDuringMessage, QStringList{u"25"_s});
+        QCOMPARE(w.browseOrder(), (QStringList{u"25"_s, u"7"_s, u"12"_s, u"3"_s, u"9"_s}));
+    }
+
+    void statisticsTakeTheSummaryPanelOfTheWindow()
+    {
+        ReportWindow w;
+        w.choose(u"estadis");
+
+        const QList<QByteArray> lines = readBytes(kStatistics).split('\n');
+        QCOMPARE(lines.size(), 14); // 13 lines, each ending in CR LF
+        // 7:18:0 over five films, one of them without a running time; 0.304 days.
+        QCOMPARE(lines[1], QByteArray("Total Pel\xED" "culas 5P.\r"));
+        QCOMPARE(lines[3], QByteArray("Duraci\xF3n Media Por Peli O Serie 1:27:36\r"));
+        QCOMPARE(lines[4], QByteArray("Duraci\xF3n Total De Pelis Y Series 7:18:0\r"));
+        QCOMPARE(lines[5], QByteArray("D\xED" "as De Visionado Para Ver Todas Las Pelis Seguidas ,3 D\xED" "as\r"));
+    }
+
+    void runningTwiceReplacesTheFile()
+    {
+        ReportWindow w;
+        writeBytes(u"Peliculas_Ordenadas_Por_Titulo.TxT"_s, QByteArray(20000, 'x'));
+        w.choose(u"listadotitu");
+        w.choose(u"listadotitu");
+        w.choose(u"estadis");
+        w.choose(u"estadis");
+
+        QCOMPARE(readBytes(u"Peliculas_Ordenadas_Por_Titulo.TxT"_s),
+                 expectedReport(u"Peliculas_Ordenadas_Por_Titulo.TxT"_s));
+        QCOMPARE(readBytes(kStatistics).count('\n'), 13);
+        QCOMPARE(w.events.size(), 4);
+    }
+
+    void spanishTitlesListInTheCataloguesOrderCaseIgnoredEnyeAfterNNumbersAsNumbers()
+    {
+        ReportWindow w({film(u"100"_s, u"oso"_s), film(u"9"_s, u"Ñandú"_s), film(u"10"_s, u"Nube"_s),
+                        film(u"2"_s, u"nadie"_s), film(u"20"_s, u"Nube"_s)});
+        w.choose(u"alfasoloti");
+        QCOMPARE(readBytes(u"Peliculas_Ordenadas_Solo_Titulo_Y_Numero.TxT"_s),
+                 QByteArray("P2 -> nadie\r\nP10 -> Nube\r\nP20 -> Nube\r\nP9 -> \xD1" "and\xFA\r\nP100 -> oso\r\n")
+                         + QByteArray(80, '-') + "\r\nTotal Pel\xED" "culas 5\r\n^Brisvel^ Corp.\r\n");
+        w.choose(u"porelnumero");
+        QCOMPARE(numbersListed(readBytes(u"Peliculas_Ordenadas_Por_Numero.TxT"_s)),
+                 (QStringList{u"2"_s, u"9"_s, u"10"_s, u"20"_s, u"100"_s}));
+    }
+
+    void onAnEmptyCatalogueEveryReportOnlySaysSoAndLeavesAnOlderFileAlone()
+    {
+        ReportWindow w(std::vector<MovieRecord>{});
+        QStringList commands{u"estadis"_s};
+        QStringList files{kStatistics};
+        for (const ListingDefinition& listing : listingDefinitions()) {
+            commands << listing.menuItem.toString();
+            files << listing.fileName.toString();
+        }
+        QList<QDateTime> modified;
+        for (const QString& file : files) {
+            writeBytes(file, "informe anterior\r\n");
+            modified << QFileInfo(file).lastModified();
+        }
+
+        for (const QString& command : commands)
+            w.choose(command);
+
+        QCOMPARE(w.window.dialogs.messages, QStringList(commands.size(), u"No Hay Datos..."_s));
+        QVERIFY(w.events.isEmpty());
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            QCOMPARE(readBytes(files[i]), QByteArray("informe anterior\r\n"));
+            QCOMPARE(QFileInfo(files[i]).lastModified(), modified[i]);
+        }
+        files.sort();
+        QCOMPARE(w.folder.fileNames(), files);
+        QCOMPARE(w.window.form.Data1().RecordSource(), kSource);
+    }
+
+    void aPastedTitleIsStoredWholeAndListedOnOneLine()
+    {
+        ReportWindow w(std::vector<MovieRecord>{});
+        // Pasted from elsewhere: line breaks, a tab, a NUL and other control
+        // characters, and far more than a text box keeps by default.
+        const QString pasted = u"Alien\nEl Octavo\tPasajero\r\n"_s + QChar(0) + QString(100000, u'x') + QChar(0x7f) +
+                               QChar(0x2028) + u"Fin"_s;
+        w.window.form.command(1)->click();
+        w.window.form.box(Field::Idzefo)->setText(u"1"_s);
+        QApplication::clipboard()->setText(pasted);
+        w.window.form.box(Field::Titulo)->paste();
+        w.window.form.command(3)->click();
+        w.choose(u"alfasoloti");
+
+        const QByteArray title = "Alien El Octavo Pasajero   " + QByteArray(100000, 'x') + "  Fin";
+        QCOMPARE(readBytes(u"Peliculas_Ordenadas_Solo_Titulo_Y_Numero.TxT"_s),
+                 "P1 -> " + title + "\r\n" + QByteArray(80, '-') + "\r\nTotal Pel\xED" "culas 1\r\n^Brisvel^ Corp.\r\n");
+    }
+
+    void aFolderThatCannotBeWrittenGivesAMessageAndLeavesTheWindowUsable()
+    {
+        ReportWindow w;
+        const QString olderFile = u"Peliculas_Ordenadas_Por_Numero.TxT"_s;
+        writeBytes(olderFile, "informe anterior\r\n");
+        w.folder.makeReadOnly();
+
+        for (const ListingDefinition& listing : listingDefinitions()) {
+            const QString fileName = listing.fileName.toString();
+            w.browseInOrderOfAddition();
+            w.window.dialogs.messages.clear();
+            {
+                ScopedUnprivilegedUser nobody;
+                w.choose(listing.menuItem);
+            }
+            QCOMPARE(w.window.dialogs.messages, QStringList{w.folder.cannotCreateMessage(fileName)});
+            // Re-queried only by the listing whose re-query comes before its file.
+            QCOMPARE(w.window.form.Data1().RecordSource(),
+                     listing.requeryBeforeFile ? listing.recordSource.toString() : kSource);
+        }
+        w.browseInOrderOfAddition();
+        w.window.dialogs.messages.clear();
         {
             ScopedUnprivilegedUser nobody;
-            choose(listing.menuItem);
+            w.choose(u"estadis");
         }
-        EXPECT_EQ(window.dialogs.messages, QStringList{folder.cannotCreateMessage(fileName)});
-        // Re-queried only by the listing whose re-query comes before its file.
-        EXPECT_EQ(window.form.Data1().RecordSource(), listing.requeryBeforeFile ? listing.recordSource : kSource);
+        QCOMPARE(w.window.dialogs.messages, QStringList{w.folder.cannotCreateMessage(kStatistics)});
+        QCOMPARE(w.window.form.Data1().RecordSource(), kSource);
+
+        QVERIFY(w.events.isEmpty());
+        QCOMPARE(readBytes(olderFile), QByteArray("informe anterior\r\n"));
+        QCOMPARE(w.folder.fileNames(), QStringList{olderFile});
+        // The boxes follow the record set again.
+        w.window.form.records().MoveLast();
+        QCOMPARE(w.window.text(Field::Idzefo), u"9"_s);
     }
-    browseInOrderOfAddition();
-    window.dialogs.messages.clear();
-    {
-        ScopedUnprivilegedUser nobody;
-        choose(u"estadis");
-    }
-    EXPECT_EQ(window.dialogs.messages.size(), 1);
-    EXPECT_EQ(window.dialogs.messages.value(0), folder.cannotCreateMessage(kStatistics));
-    EXPECT_EQ(window.form.Data1().RecordSource(), kSource);
+};
 
-    EXPECT_TRUE(events.isEmpty());
-    EXPECT_EQ(readBytes(olderFile), QByteArray("informe anterior\r\n"));
-    EXPECT_EQ(folder.fileNames(), QStringList{olderFile});
-    // The boxes follow the record set again.
-    window.form.records().MoveLast();
-    EXPECT_EQ(window.text(Field::Idzefo), u"9"_s);
-}
-
-} // namespace
-} // namespace catalogue
-
-int main(int argc, char** argv)
-{
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+QTEST_MAIN(ReportCommandsTest)
+#include "ReportCommandsTest.moc"

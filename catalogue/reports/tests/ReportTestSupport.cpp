@@ -1,66 +1,59 @@
 #include "ReportTestSupport.h"
 
-#include "JoinedText.h"
-
 #include <QDir>
 #include <QFile>
 
-#include <gtest/gtest.h>
-
+#include <stdexcept>
 
 namespace catalogue::testing {
 
-void RecordingDialogs::showMessage(QStringView text, QStringView title)
+void logMessages(ScriptedDialogs& dialogs, QStringList& events)
 {
-    m_events << joinedText(u"message ", title, u"|", text);
+    dialogs.onMessage = [&events](const QString& text) { events << QStringLiteral("message ") + text; };
 }
 
-StepFailure RecordingOpener::openReport(const QString& fileName)
+void RecordingOpener::openReport(const QString& fileName)
 {
-    m_events << QStringLiteral("open %1 (%2 bytes)").arg(fileName).arg(QFile(fileName).size());
-    return std::nullopt;
+    events_ << QStringLiteral("open %1 (%2 bytes)").arg(fileName).arg(QFile(fileName).size());
 }
 
-ScopedWorkingFolder::ScopedWorkingFolder() : m_previous(QDir::currentPath())
+ScopedWorkingFolder::ScopedWorkingFolder() : previous_(QDir::currentPath())
 {
-    if (!m_folder.isValid() || !QDir::setCurrent(m_folder.path()))
-        ADD_FAILURE() << "cannot work in a temporary folder";
+    if (!folder_.isValid() || !QDir::setCurrent(folder_.path()))
+        throw std::runtime_error("cannot work in a temporary folder");
 }
 
 ScopedWorkingFolder::~ScopedWorkingFolder()
 {
-    QDir::setCurrent(m_previous);
-    QFile::setPermissions(m_folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir::setCurrent(previous_);
+    QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QStringList ScopedWorkingFolder::fileNames() const
 {
-    return QDir(m_folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    return QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
 void ScopedWorkingFolder::makeReadOnly(bool filesToo) const
 {
     const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
     for (const QString& name : filesToo ? fileNames() : QStringList())
-        QFile::setPermissions(QDir(m_folder.path()).filePath(name), readOnly);
-    QFile::setPermissions(m_folder.path(),
-                          readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
+        QFile::setPermissions(QDir(folder_.path()).filePath(name), readOnly);
+    QFile::setPermissions(folder_.path(), readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
 }
 
 QString ScopedWorkingFolder::cannotCreateMessage(const QString& fileName) const
 {
     return QStringLiteral("No Se Puede Crear El Informe %1 En La Carpeta %2... Compruebe Que Se Puede Escribir En "
                           "Esta Carpeta Y En El Fichero... No Se Ha Cambiado Ningún Fichero...")
-        .arg(fileName, QDir::toNativeSeparators(m_folder.path()));
+        .arg(fileName, QDir::toNativeSeparators(folder_.path()));
 }
 
 QByteArray readBytes(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "cannot read " << path.toStdString();
-        return {};
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read " + path.toStdString());
     return file.readAll();
 }
 
@@ -68,7 +61,7 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        ADD_FAILURE() << "cannot write " << path.toStdString();
+        throw std::runtime_error("cannot write " + path.toStdString());
 }
 
 QByteArray expectedReport(const QString& name)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "QtPrinting.h"
-#include "ReportPorts.h"
+#include "ReportViewer.h"
+#include "ScriptedDialogs.h"
 #include "UnprivilegedUser.h"
 
 #include <QByteArray>
@@ -9,27 +9,19 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-
 namespace catalogue::testing {
 
-// Message boxes, logged as "message <title>|<text>" into `events`.
-class RecordingDialogs final : public ReportDialogs {
-public:
-    explicit RecordingDialogs(QStringList& events) : m_events(events) {}
-    void showMessage(QStringView text, QStringView title) override;
-
-private:
-    QStringList& m_events;
-};
+// Logs each message of `dialogs` as "message <text>" into `events`.
+void logMessages(ScriptedDialogs& dialogs, QStringList& events);
 
 // The viewer, logged as "open <file> (<size on disk> bytes)" into `events`.
 class RecordingOpener final : public ReportOpener {
 public:
-    explicit RecordingOpener(QStringList& events) : m_events(events) {}
-    StepFailure openReport(const QString& fileName) override;
+    explicit RecordingOpener(QStringList& events) : events_(events) {}
+    void openReport(const QString& fileName) override;
 
 private:
-    QStringList& m_events;
+    QStringList& events_;
 };
 
 // Makes a fresh temporary folder the current one, as the program's folder.
@@ -37,7 +29,7 @@ class ScopedWorkingFolder {
 public:
     ScopedWorkingFolder();
     ~ScopedWorkingFolder();
-    QString path() const { return m_folder.path(); }
+    QString path() const { return folder_.path(); }
     // The names of the files in the folder, sorted.
     QStringList fileNames() const;
     // Takes write permission away from the folder, and from its files too.
@@ -46,10 +38,11 @@ public:
     QString cannotCreateMessage(const QString& fileName) const;
 
 private:
-    QTemporaryDir m_folder;
-    QString m_previous;
+    QTemporaryDir folder_;
+    QString previous_;
 };
 
+// A file's bytes, and a file made of bytes; both throw when they cannot.
 QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
 // An expected report file of the test data folder.

@@ -1,7 +1,7 @@
 // Writes the demo catalogue into a new file; an existing file is never touched.
 #include "CatalogueDatabase.h"
 #include "DemoCatalogue.h"
-#include "StoreError.h"
+#include "CatalogueError.h"
 
 #include <QFileInfo>
 
@@ -26,7 +26,7 @@ int main(int argc, char** argv)
     }
     try {
         opened.database->insertAll(demoFilms());
-    } catch (const StoreError& e) {
+    } catch (const CatalogueError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.message()));
         return 1;
     }

@@ -145,8 +145,9 @@ TEST(CatalogueFile, FilesThatAreNotCataloguesAreRefusedAndLeftAsTheyWere)
         EXPECT_TRUE(opened.error.contains(QStringLiteral("\"Peliculas.mdb\" de la carpeta"))) << opened.error.toStdString();
         EXPECT_TRUE(opened.error.contains(QString::fromUtf8(c.problem))) << c.name << ": " << opened.error.toStdString();
         EXPECT_TRUE(opened.error.endsWith(QStringLiteral("No se ha modificado nada."))) << opened.error.toStdString();
-        if (c.regularFile)
+        if (c.regularFile) {
             EXPECT_EQ(digest(path), before) << c.name;
+        }
         EXPECT_EQ(folderListing(QFileInfo(path).path()), QStringList{"Peliculas.mdb"}) << c.name;
     }
 }

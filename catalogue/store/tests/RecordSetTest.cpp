@@ -1,4 +1,4 @@
-#include "StoreError.h"
+#include "CatalogueError.h"
 #include "TempCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +34,7 @@ TEST(RecordSet, AnEmptyTableHasNoCurrentRow)
     EXPECT_TRUE(rs.Eof());
     EXPECT_FALSE(rs.hasCurrentRow());
     EXPECT_EQ(rs.text(Field::Titulo), QString());
-    EXPECT_THROW(rs.Delete(), StoreError);
+    EXPECT_THROW(rs.Delete(), CatalogueError);
 }
 
 TEST(RecordSet, TheBareTableComesInTheOrderOfAddition)
@@ -160,7 +160,7 @@ TEST(RecordSet, AnUnreadableRecordSourceLeavesTheSetAsItWas)
     auto control = cat.open();
     control->Recordset().MoveLast();
     control->setRecordSource(QStringLiteral("select * FROM [Pelis] ORDER BY [año]"));
-    EXPECT_THROW(control->Refresh(), StoreError);
+    EXPECT_THROW(control->Refresh(), CatalogueError);
     EXPECT_EQ(control->Recordset().text(Field::Titulo), QStringLiteral("A"));
 }
 
@@ -192,7 +192,7 @@ TEST(RecordSet, ANumberThatIsNotWholeIsRefusedAndNothingIsStored)
         rs.AddNew();
         rs.setText(Field::Idzefo, QString::fromUtf8(bad));
         rs.setText(Field::Titulo, QStringLiteral("Memento"));
-        EXPECT_THROW(rs.Update(), StoreError) << bad;
+        EXPECT_THROW(rs.Update(), CatalogueError) << bad;
         EXPECT_TRUE(rs.isAdding());
         EXPECT_EQ(rs.text(Field::Titulo), QStringLiteral("Memento"));
         rs.CancelUpdate();

@@ -1,5 +1,5 @@
 #include "RecordSource.h"
-#include "StoreError.h"
+#include "CatalogueError.h"
 
 #include <gtest/gtest.h>
 
@@ -33,5 +33,5 @@ TEST(RecordSource, RefusesWhatItCannotRead)
                                "select * FROM [Pelis] ORDER BY [año] ASC",
                                "select * FROM [Pelis] WHERE 1 ORDER BY [titulo]",
                                "select * FROM [Pelis] ORDER BY [titulo] ASC; DELETE FROM Pelis"})
-        EXPECT_THROW(parseRecordSource(QString::fromUtf8(source)), StoreError) << source;
+        EXPECT_THROW(parseRecordSource(QString::fromUtf8(source)), CatalogueError) << source;
 }

@@ -1,4 +1,4 @@
-#include "AboutWindow.h"
+#include "AboutWindowOpener.h"
 #include "ContactLinks.h"
 #include "LinkOpener.h"
 #include "RuleLine.h"
@@ -9,18 +9,10 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUrl>
 
 using namespace catalogue;
 using namespace catalogue::testing;
-
-namespace {
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
-} // namespace
 
 class AboutWindowTest : public QObject {
     Q_OBJECT
@@ -48,40 +40,6 @@ private slots:
         QVERIFY(iconSizes.contains(QSize(16, 16)));
     }
 
-    void controlsStandWhereTheLayoutPutsThem_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<QColor>("colour");
-        QTest::addColumn<QString>("toolTip");
-        const QColor yellow(255, 255, 0), magenta(255, 0, 255), red(255, 0, 0);
-        QTest::newRow("Label1") << "Label1" << twipsRect(120, 120, 2775, 855) << yellow << QString();
-        QTest::newRow("Label2") << "Label2" << twipsRect(120, 1080, 1815, 255) << magenta
-                                << "Visita Mi Web ---> ^Brisvel^ WEB SERVER";
-        QTest::newRow("Label3") << "Label3" << twipsRect(120, 1320, 2055, 255) << magenta
-                                << "VISITA LA WEB DE MI PUEBLO: ALCALÁ DEL JÚCAR (ALBACETE)";
-        QTest::newRow("Label4") << "Label4" << twipsRect(2400, 1200, 495, 255) << red
-                                << "Pinchame Para Mandarme Un Email";
-        QTest::newRow("Image1") << "Image1" << twipsRect(3120, 120, 1455, 1455) << QColor()
-                                << "^Brisvel^ Logo";
-    }
-
-    void controlsStandWhereTheLayoutPutsThem()
-    {
-        QFETCH(QString, name);
-        QFETCH(QRect, geometry);
-        QFETCH(QColor, colour);
-        QFETCH(QString, toolTip);
-        RecordingLinkOpener links;
-        Form2 window(links);
-        auto* label = window.findChild<QLabel*>(name);
-        QVERIFY(label);
-        QCOMPARE(label->geometry(), geometry);
-        QCOMPARE(label->toolTip(), toolTip);
-        if (colour.isValid())
-            QCOMPARE(label->palette().color(QPalette::WindowText), colour);
-    }
-
     void dedicationWrapsAndLogoIsStretched()
     {
         RecordingLinkOpener links;
@@ -101,12 +59,34 @@ private slots:
         QVERIFY(logo->hasScaledContents());
     }
 
-    void rulesAreGreenOnBlack()
+    void controlsStandInTheirColoursWhereTheLayoutPutsThem()
     {
         RecordingLinkOpener links;
         Form2 window(links);
+        // Pixels of 15 twips each.
+        const QColor yellow(255, 255, 0), magenta(255, 0, 255), red(255, 0, 0), green(0, 255, 0);
+        const struct {
+            const char* name;
+            QRect geometry;
+            QColor colour;
+            QString toolTip;
+        } labels[] = {
+            {"Label1", {8, 8, 185, 57}, yellow, {}},
+            {"Label2", {8, 72, 121, 17}, magenta, "Visita Mi Web ---> ^Brisvel^ WEB SERVER"},
+            {"Label3", {8, 88, 137, 17}, magenta, "VISITA LA WEB DE MI PUEBLO: ALCALÁ DEL JÚCAR (ALBACETE)"},
+            {"Label4", {160, 80, 33, 17}, red, "Pinchame Para Mandarme Un Email"},
+            {"Image1", {208, 8, 97, 97}, {}, "^Brisvel^ Logo"},
+        };
+        for (const auto& expected : labels) {
+            auto* label = window.findChild<QLabel*>(expected.name);
+            QVERIFY2(label, expected.name);
+            QCOMPARE(label->geometry(), expected.geometry);
+            QCOMPARE(label->toolTip(), expected.toolTip);
+            if (expected.colour.isValid())
+                QCOMPARE(label->palette().color(QPalette::WindowText), expected.colour);
+        }
+
         const QImage image = window.grab().toImage();
-        const QColor green(0, 255, 0);
         for (const char* name : {"Line1", "Line2", "Line3"})
             QCOMPARE(window.findChild<RuleLine*>(name)->colour(), green);
         QCOMPARE(window.findChild<RuleLine*>("Line2")->geometry(), QRect(0, 64, 201, 1));
@@ -141,6 +121,10 @@ private slots:
             }
         }
         QCOMPARE(links.opened.size(), 3);
+        // The second address is a web site on port 4003.
+        const QUrl second(kSecondWebSite.toString());
+        QVERIFY(second.scheme() == "https" || second.scheme() == "http");
+        QCOMPARE(second.port(), 4003);
         QTest::mouseClick(window.findChild<QLabel*>("Label1"), Qt::LeftButton);
         QTest::mouseClick(window.findChild<QLabel*>("Image1"), Qt::LeftButton);
         QTest::mouseClick(window.findChild<QLabel*>("Label4"), Qt::RightButton);

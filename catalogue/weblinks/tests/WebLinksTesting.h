@@ -1,7 +1,7 @@
 #pragma once
 // For the web-link tests: an opener that keeps what it is handed, and the
 // about windows on screen.
-#include "AboutWindow.h"
+#include "Form2.h"
 #include "LinkOpener.h"
 
 #include <QApplication>

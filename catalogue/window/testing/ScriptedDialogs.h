@@ -22,9 +22,11 @@ public:
         prompts << title + QStringLiteral(" | ") + text;
         if (answers.empty())
             return std::nullopt;
-        auto answer = answers.front();
+        const std::optional<QString> answer = answers.front();
         answers.pop_front();
-        return answer;
+        if (!answer)
+            return std::nullopt;
+        return *answer;
     }
     // Queue the next answer; std::nullopt stands for Cancel.
     void answerNext(std::optional<QString> answer) { answers.push_back(std::move(answer)); }

@@ -1,17 +1,16 @@
-#include "AboutWindow.h"
+#include "Form2.h"
 
 #include "Artwork.h"
 #include "ClickableLabel.h"
 #include "ContactLinks.h"
+#include "Dialogs.h"
 #include "FittedText.h"
 #include "LinkOpener.h"
 #include "RuleLine.h"
 #include "Twips.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
-#include <QScreen>
 #include <QShortcut>
 
 namespace catalogue {
@@ -44,11 +43,11 @@ void addRule(QWidget* window, const QString& name, const QRect& geometry)
 
 } // namespace
 
-Form2::Form2(LinkOpener& links) : QWidget(nullptr, Qt::Window), m_links(links)
+Form2::Form2(LinkOpener& links) : QWidget(nullptr, Qt::Window), links_(links)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Acerca De ^Brisvel^ Catálogo Divx"));
+    setWindowTitle(QStringLiteral("Acerca De ") + kProgramTitle);
     setWindowIcon(aboutIcon());
     setFixedSize(px(4680), px(1665));
     QPalette background = palette();
@@ -105,23 +104,7 @@ void Form2::addLinkLabel(const QString& name, const QString& text, const QRect& 
     label->setCursor(Qt::PointingHandCursor);
     setTextColour(label, colour);
     shrinkFontToFit(label);
-    connect(label, &ClickableLabel::clicked, this, [this, link] { m_links.openLink(link, this); });
-}
-
-Form2* AboutWindowOpener::show()
-{
-    if (!m_window) {
-        m_window = new Form2(m_links);
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = m_window->frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            m_window->move(frame.topLeft());
-        }
-    }
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
-    return m_window;
+    connect(label, &ClickableLabel::clicked, this, [this, link] { links_.openLink(link, this); });
 }
 
 } // namespace catalogue
