@@ -1,0 +1,22 @@
+/* iconv for MinGW, which has none: the three calls mdbtools' libmdb makes,
+ * over Windows' own code page tables (iconv.c). */
+#ifndef CINTARIO_ICONV_H
+#define CINTARIO_ICONV_H
+
+#include <stddef.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef void* iconv_t;
+
+iconv_t iconv_open(const char* tocode, const char* fromcode);
+size_t iconv(iconv_t cd, char** inbuf, size_t* inbytesleft, char** outbuf, size_t* outbytesleft);
+int iconv_close(iconv_t cd);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
