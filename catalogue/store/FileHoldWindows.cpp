@@ -50,14 +50,18 @@ bool sameFile(HANDLE file, const FileHold::Native& held)
            info.nFileIndexLow == held.indexLow;
 }
 
-FileHold::Result resultOfOpenError(DWORD error)
+FileHold::Result resultOfOpenError(const QString& path, DWORD error)
 {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
         return FileHold::Result::Missing;
-    case ERROR_ACCESS_DENIED:
-        return FileHold::Result::NotReadable;
+    case ERROR_ACCESS_DENIED: {
+        // CreateFileW refuses a folder as it refuses a file the user may not read.
+        const DWORD attributes = GetFileAttributesW(nativePath(path).c_str());
+        const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+        return folder ? FileHold::Result::Folder : FileHold::Result::NotReadable;
+    }
     case ERROR_SHARING_VIOLATION:
         return FileHold::Result::HeldElsewhere;
     default:
@@ -119,7 +123,7 @@ FileHold::Taken FileHold::holdExisting(const QString& path)
         return {std::unique_ptr<FileHold>(new FileHold(path, std::move(shared))), Result::Held};
     const HANDLE file = openForHolding(path, OPEN_EXISTING);
     if (file == INVALID_HANDLE_VALUE)
-        return {nullptr, resultOfOpenError(GetLastError())};
+        return {nullptr, resultOfOpenError(path, GetLastError())};
     std::shared_ptr<Native> held;
     const Result result = hold(file, held);
     if (result != Result::Held)
@@ -132,7 +136,8 @@ FileHold::Taken FileHold::createAndHold(const QString& path)
 {
     const HANDLE file = openForHolding(path, CREATE_NEW);
     if (file == INVALID_HANDLE_VALUE)
-        return GetLastError() == ERROR_FILE_EXISTS ? holdExisting(path) : Taken{nullptr, resultOfOpenError(GetLastError())};
+        return GetLastError() == ERROR_FILE_EXISTS ? holdExisting(path)
+                                                   : Taken{nullptr, resultOfOpenError(path, GetLastError())};
     CloseHandle(file);
     Taken taken = holdExisting(path);
     taken.created = taken.hold != nullptr;
