@@ -90,8 +90,6 @@ public:
                                .arg(what, read.tables.isEmpty()
                                               ? QStringLiteral("no tiene ninguna tabla")
                                               : QStringLiteral("sus tablas son: %1").arg(read.tables.join(u", "))));
-        if (read.status == JetTableRead::Status::NoReader)
-            return refused(QStringLiteral("es una base de datos de %1, y %2").arg(what, read.problem));
         if (read.status == JetTableRead::Status::Unreadable)
             return refused(QStringLiteral("es una base de datos de %1, pero está dañada: %2.").arg(what, read.problem));
         if (const QString problem = columns.problem(); !problem.isEmpty())

@@ -1,7 +1,6 @@
 #pragma once
 // Reading one table of a Jet database: the only seam between the conversion
-// and the library that reads Jet files (mdbtools, in MdbToolsReader.cpp; a
-// build without it has NoJetReader.cpp).
+// and the library that reads Jet files (mdbtools, in MdbToolsReader.cpp).
 
 #include <QString>
 #include <QStringList>
@@ -21,9 +20,9 @@ struct JetColumn {
 };
 
 struct JetTableRead {
-    enum class Status { Read, NoSuchTable, Unreadable, NoReader };
+    enum class Status { Read, NoSuchTable, Unreadable };
     Status status = Status::Unreadable;
-    QString problem;          // Unreadable, NoReader: what is wrong, in Spanish
+    QString problem;          // Unreadable: what is wrong, in Spanish
     QStringList tables;       // NoSuchTable: the tables the file does have
     std::vector<JetColumn> columns; // every column of the table
     std::vector<int> read;          // the columns whose values were read

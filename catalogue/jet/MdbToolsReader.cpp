@@ -5,6 +5,7 @@
 // user deleted and skip rows Jet moved to another page.
 #include "JetTableReader.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -12,6 +13,10 @@
 
 #include <cstdlib>
 #include <memory>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace catalogue::jet {
 
@@ -38,6 +43,27 @@ void fixLibraryEnvironment()
     unsetenv("MDBPATH");
     unsetenv("MDBOPTS");
 #endif
+}
+
+// mdbtools opens the file with fopen, which takes the name in the system's
+// 8-bit encoding. On Windows that is the ANSI code page, which cannot spell
+// every folder's name (a Polish user's "Łódź" on a Spanish system): there
+// such a name is given by its short form, which is plain ASCII.
+QByteArray nameForLibrary(const QString& fileName)
+{
+    const QByteArray local = QFile::encodeName(fileName);
+#ifdef _WIN32
+    if (QFile::decodeName(local) != fileName) {
+        const std::wstring name = QDir::toNativeSeparators(fileName).toStdWString();
+        std::wstring shortName(MAX_PATH, L'\0');
+        const DWORD size = GetShortPathNameW(name.c_str(), shortName.data(), DWORD(shortName.size()));
+        if (size > 0 && size < shortName.size()) {
+            shortName.resize(size);
+            return QFile::encodeName(QString::fromStdWString(shortName));
+        }
+    }
+#endif
+    return local;
 }
 
 JetColumn describe(const MdbColumn* col)
@@ -170,7 +196,7 @@ JetTableRead readJetTable(const QString& fileName, const QString& tableName,
 {
     JetTableRead out;
     fixLibraryEnvironment();
-    std::unique_ptr<MdbHandle, CloseHandle> mdb(mdb_open(QFile::encodeName(fileName).constData(), MDB_NOFLAGS));
+    std::unique_ptr<MdbHandle, CloseHandle> mdb(mdb_open(nameForLibrary(fileName).constData(), MDB_NOFLAGS));
     if (!mdb) {
         out.problem = QStringLiteral("no se puede leer su primera página");
         return out;

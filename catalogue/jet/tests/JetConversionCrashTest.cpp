@@ -1,15 +1,22 @@
-// The conversion run in a real child process that is killed (SIGKILL) at
-// every step and at moments in between; a second copy started meanwhile; a
-// backup name already taken. The original must always survive byte for byte.
+// The conversion run in a real child process that is killed at every step
+// and at moments in between; a second copy started meanwhile; a backup name
+// already taken. The original must always survive byte for byte.
+// The child is this test program started again (the same on Linux and on
+// Windows), running only JetConversionChild below on the folder it is given.
 #include "JetConversion.h"
 #include "JetTestFolder.h"
 #include "SampleFilms.h"
 
 #include <QElapsedTimer>
+#include <QProcessEnvironment>
+#include <QThread>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <csignal>
-#include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 using namespace catalogue::jet;
 using namespace catalogue::jet::testing;
@@ -25,23 +32,101 @@ QByteArray jet4Films(int count)
     return writeJetFile(o, {pelisTable(sampleFilms(count))});
 }
 
-// Runs the conversion in a child process; `afterStep` runs there.
-pid_t convertInChild(const QString& path, const std::function<void(ConversionStep)>& afterStep = {})
+QString thisProgram()
 {
-    const pid_t child = fork();
-    if (child == 0) {
-        convertJetCatalogue(path, afterStep);
-        _exit(0);
-    }
-    return child;
+#ifdef _WIN32
+    wchar_t name[MAX_PATH];
+    const DWORD size = GetModuleFileNameW(nullptr, name, MAX_PATH);
+    return QString::fromWCharArray(name, int(size));
+#else
+    return QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
+#endif
 }
 
-void killAndReap(pid_t child)
+// Ends this process at once, as a kill would: no clean-up of any kind. Qt
+// reports either as a crash (0xf291 is the code its own kill gives on Windows).
+[[noreturn]] void dieNow()
 {
-    kill(child, SIGKILL);
-    int status = 0;
-    waitpid(child, &status, 0);
+#ifdef _WIN32
+    TerminateProcess(GetCurrentProcess(), 0xf291);
+#else
+    kill(getpid(), SIGKILL);
+#endif
+    for (;;) {
+    }
 }
+
+// What the child does after a step of the conversion.
+enum class Then { GoOn, Die, SayClaimedAndWait };
+
+class ConversionChild {
+public:
+    explicit ConversionChild(const QString& path, Then then = Then::GoOn,
+                             ConversionStep step = ConversionStep::TemporaryClaimed)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("JET_CHILD_CATALOGUE"), path);
+        environment.insert(QStringLiteral("JET_CHILD_MARKS"), marks_.path());
+        environment.insert(QStringLiteral("JET_CHILD_THEN"), QString::number(int(then)));
+        environment.insert(QStringLiteral("JET_CHILD_STEP"), QString::number(int(step)));
+        process_.setProcessEnvironment(environment);
+        // Its test report would stand among this program's own lines: only its errors are shown.
+        process_.setStandardOutputFile(QProcess::nullDevice());
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start(thisProgram(), {QStringLiteral("--gtest_filter=JetConversionChild.DISABLED_Converts"),
+                                       QStringLiteral("--gtest_also_run_disabled_tests")});
+        EXPECT_TRUE(process_.waitForStarted());
+    }
+    ~ConversionChild() { kill(); }
+
+    // Waits until the child has said `mark` (it is about to convert: "started").
+    bool waitFor(const QString& mark) const
+    {
+        for (int i = 0; i < 6000 && !QFile::exists(marks_.filePath(mark)); ++i)
+            QThread::msleep(10);
+        return QFile::exists(marks_.filePath(mark));
+    }
+    void kill()
+    {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished();
+        }
+    }
+    // Waits for the child to end by itself: true if it died by a kill.
+    bool endsKilled()
+    {
+        process_.waitForFinished(120000);
+        return process_.state() == QProcess::NotRunning && process_.exitStatus() == QProcess::CrashExit;
+    }
+
+private:
+    QTemporaryDir marks_;
+    QProcess process_;
+};
+
+} // namespace
+
+// The child's side, run only when this program is started by ConversionChild.
+TEST(JetConversionChild, DISABLED_Converts)
+{
+    const QString marks = qEnvironmentVariable("JET_CHILD_MARKS");
+    const auto then = Then(qEnvironmentVariableIntValue("JET_CHILD_THEN"));
+    const auto step = ConversionStep(qEnvironmentVariableIntValue("JET_CHILD_STEP"));
+    const auto say = [&](const char* mark) { QFile(marks + u'/' + QLatin1String(mark)).open(QIODevice::WriteOnly); };
+    say("started");
+    convertJetCatalogue(qEnvironmentVariable("JET_CHILD_CATALOGUE"), [&](ConversionStep reached) {
+        if (reached != step || then == Then::GoOn)
+            return;
+        if (then == Then::Die)
+            dieNow();
+        say("claimed");
+        for (;;)
+            QThread::sleep(1); // until killed
+    });
+}
+
+namespace {
 
 // After a kill: the original is whole under one of its two names, and the
 // catalogue's name holds either the original or the whole converted catalogue.
@@ -73,13 +158,7 @@ TEST(JetConversionCrash, AKillAfterAnyStepLeavesTheOriginalUnderOneOfItsNames)
                                 ConversionStep::OriginalKept, ConversionStep::Replaced}) {
         SCOPED_TRACE(int(step));
         JetTestFolder folder(jet);
-        const pid_t child = convertInChild(folder.path(), [step](ConversionStep reached) {
-            if (reached == step)
-                kill(getpid(), SIGKILL);
-        });
-        int status = 0;
-        waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        ASSERT_TRUE(ConversionChild(folder.path(), Then::Die, step).endsKilled());
         expectOriginalSurvived(folder, jet, 2000);
         expectNextStartConverts(folder, jet, 2000);
     }
@@ -88,18 +167,27 @@ TEST(JetConversionCrash, AKillAfterAnyStepLeavesTheOriginalUnderOneOfItsNames)
 TEST(JetConversionCrash, AKillAtAnyMomentLeavesTheOriginalUnderOneOfItsNames)
 {
     const QByteArray jet = jet4Films(20000);
-    // Kills spread over one whole conversion, timed on this machine: while
-    // reading, writing the new catalogue, flushing, linking and renaming.
+    // Kills spread over one whole conversion in a child, timed on this machine
+    // from the child's start of it: while reading, writing the new catalogue,
+    // flushing, linking and renaming.
     QElapsedTimer timer;
-    timer.start();
-    ASSERT_EQ(convertJetCatalogue(JetTestFolder(jet).path()).result, ConversionOutcome::Result::Converted);
-    const double whole = double(timer.nsecsElapsed()) / 1000.0;
+    qint64 whole = 0;
+    {
+        JetTestFolder folder(jet);
+        ConversionChild child(folder.path());
+        ASSERT_TRUE(child.waitFor(QStringLiteral("started")));
+        timer.start();
+        ASSERT_FALSE(child.endsKilled());
+        whole = timer.nsecsElapsed() / 1000;
+        ASSERT_EQ(storedFilms(folder.path()).size(), 20000);
+    }
     for (double share : {0.1, 0.3, 0.5, 0.6, 0.7, 0.8, 0.85, 0.9, 0.95, 1.0, 1.1}) {
         SCOPED_TRACE(share);
         JetTestFolder folder(jet);
-        const pid_t child = convertInChild(folder.path());
-        usleep(useconds_t(whole * share));
-        killAndReap(child);
+        ConversionChild child(folder.path());
+        ASSERT_TRUE(child.waitFor(QStringLiteral("started")));
+        QThread::usleep(static_cast<unsigned long>(double(whole) * share));
+        child.kill();
         expectOriginalSurvived(folder, jet, 20000);
         expectNextStartConverts(folder, jet, 20000);
     }
@@ -109,16 +197,8 @@ TEST(JetConversionCrash, ASecondCopyDoesNotConvertWhileTheFirstIsAtIt)
 {
     const QByteArray jet = jet4Films(50);
     JetTestFolder folder(jet);
-    int ready[2];
-    ASSERT_EQ(pipe(ready), 0);
-    const pid_t first = convertInChild(folder.path(), [&](ConversionStep reached) {
-        if (reached == ConversionStep::TemporaryClaimed) {
-            (void)!write(ready[1], "x", 1);
-            pause(); // until killed
-        }
-    });
-    char c = 0;
-    ASSERT_EQ(read(ready[0], &c, 1), 1);
+    ConversionChild first(folder.path(), Then::SayClaimedAndWait, ConversionStep::TemporaryClaimed);
+    ASSERT_TRUE(first.waitFor(QStringLiteral("claimed")));
 
     const auto second = convertJetCatalogue(folder.path());
     EXPECT_EQ(second.result, ConversionOutcome::Result::InUse);
@@ -127,11 +207,9 @@ TEST(JetConversionCrash, ASecondCopyDoesNotConvertWhileTheFirstIsAtIt)
     EXPECT_EQ(folder.read(), jet);
 
     // The first copy dies holding the temporary file; the next start clears it away.
-    killAndReap(first);
+    first.kill();
     EXPECT_EQ(folder.files(), (QStringList{"Peliculas (convirtiendo).tmp", "Peliculas.mdb"}));
     expectNextStartConverts(folder, jet, 50);
-    close(ready[0]);
-    close(ready[1]);
 }
 
 TEST(JetConversionCrash, TheOriginalNeverReplacesAFileOfTheNameItWouldTake)

@@ -60,7 +60,7 @@ TEST(JetReading, TextsNullsAndWholeNumbersOfBothVersions)
         expected.replaceInStrings(QStringLiteral("NULL"), QString());
         QStringList exported = rows;
         exported.replaceInStrings(QStringLiteral("-7|||||NULL|"), QStringLiteral("-7|NULL|NULL|NULL|NULL|NULL|NULL"));
-        EXPECT_EQ(mdbExport(folder.path(), QStringLiteral("Pelis")), exported);
+        EXPECT_MDB_EXPORT(folder.path(), QStringLiteral("Pelis"), exported);
 
         const ConversionOutcome outcome = convert(folder);
         ASSERT_EQ(outcome.result, ConversionOutcome::Result::Converted) << outcome.message.toStdString();
@@ -73,7 +73,7 @@ TEST(JetReading, TextsNullsAndWholeNumbersOfBothVersions)
                                  "ha convertido al formato de este programa, con %3 películas.\n\nEl archivo original "
                                  "se ha guardado sin ningún cambio, con el nombre \"Peliculas (Jet original).mdb\", "
                                  "en la misma carpeta.")
-                      .arg(QFileInfo(folder.path()).absolutePath(),
+                      .arg(folder.shownPath(),
                            v == JetVersion::Jet3 ? "Access 97 (Jet 3)" : "Access 2000-2003 (Jet 4)")
                       .arg(rows.size()));
         // Opened again, the converted catalogue is ours: nothing more happens.
@@ -88,10 +88,28 @@ TEST(JetReading, ThousandsOfFilmsOverManyPagesKeepTheirOrder)
     for (auto [v, count] : {std::pair{JetVersion::Jet3, 5000}, std::pair{JetVersion::Jet4, 30000}}) {
         const auto films = sampleFilms(count);
         JetTestFolder folder(writeJetFile(version(v), {pelisTable(films)}));
-        EXPECT_EQ(mdbExport(folder.path(), QStringLiteral("Pelis")), joined(films));
+        EXPECT_MDB_EXPORT(folder.path(), QStringLiteral("Pelis"), joined(films));
         ASSERT_EQ(convert(folder).result, ConversionOutcome::Result::Converted);
         EXPECT_EQ(storedFilms(folder.path()), joined(films));
     }
+}
+
+TEST(JetReading, AFolderNameTheSystemsCodePageCannotSpellIsNoObstacle)
+{
+    // mdbtools opens files by an 8-bit name: on Windows in the ANSI code page,
+    // which has no "Ł"; the reader then gives it the file's short name.
+    JetTestFolder outer;
+    const QString folder = outer.path(QStringLiteral("Películas de Łukasz"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/Peliculas.mdb");
+    const auto films = sampleFilms(20);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(writeJetFile(version(JetVersion::Jet3), {pelisTable(films)}));
+    file.close();
+    const ConversionOutcome outcome = convertJetCatalogue(path);
+    ASSERT_EQ(outcome.result, ConversionOutcome::Result::Converted) << outcome.message.toStdString();
+    EXPECT_EQ(storedFilms(path), joined(films));
 }
 
 TEST(JetReading, DeletedRowsStayDeletedAndMovedRowsKeepTheirPlace)
@@ -140,18 +158,18 @@ TEST(JetReading, ColumnsFoundByNameWhateverTheirCaseOrderOrType)
                       {row("7|255"), row("7.5|0")}};
     for (JetVersion v : {JetVersion::Jet3, JetVersion::Jet4}) {
         JetTestFolder folder(writeJetFile(version(v), {extra, pelis}));
-        EXPECT_EQ(mdbExport(folder.path(), QStringLiteral("PELIS")),
+        EXPECT_MDB_EXPORT(folder.path(), QStringLiteral("PELIS"),
                   (QStringList{"nota|1899-12-30 01:30:00| Uno |  12 |3|DvD|Ana|1",
                                "NULL|2000-01-01 12:00:00|Dos|12b|2.5|NULL|NULL|0",
                                "NULL|NULL|Tres|NULL|NULL|x|y|0", "NULL|1899-12-30 00:00:00|Cuatro|-4|-1|z|w|1"}));
-        EXPECT_EQ(mdbExport(folder.path(), QStringLiteral("Prestamos")), QStringList{"Luis|200"});
+        EXPECT_MDB_EXPORT(folder.path(), QStringLiteral("Prestamos"), QStringList{"Luis|200"});
         ASSERT_EQ(convert(folder).result, ConversionOutcome::Result::Converted);
         EXPECT_EQ(storedFilms(folder.path()), (QStringList{"12| Uno |01:30:00|DvD|Ana|3|",
                                                           "12b|Dos|2000-01-01 12:00:00|||2.5|",
                                                           "|Tres||x|y||", "-4|Cuatro|00:00:00|z|w|-1|"}));
 
         JetTestFolder other(writeJetFile(version(v), {money}));
-        EXPECT_EQ(mdbExport(other.path(), QStringLiteral("Pelis")), (QStringList{"7.0000|255", "7.5000|0"}));
+        EXPECT_MDB_EXPORT(other.path(), QStringLiteral("Pelis"), (QStringList{"7.0000|255", "7.5000|0"}));
         ASSERT_EQ(convert(other).result, ConversionOutcome::Result::Converted);
         EXPECT_EQ(storedFilms(other.path()), (QStringList{"7|||||255|", "7.5|||||0|"}));
     }

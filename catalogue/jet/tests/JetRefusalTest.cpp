@@ -79,7 +79,7 @@ TEST(JetRefusal, EachFileIsRefusedSayingWhatWasFoundAndLeftAsItWas)
         const ConversionOutcome outcome = convertJetCatalogue(folder.path());
         EXPECT_EQ(outcome.result, ConversionOutcome::Result::Refused);
         EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("No se puede abrir el catálogo \"Peliculas.mdb\" de la "
-                                                              "carpeta \"%1\": ").arg(QFileInfo(folder.path()).absolutePath())));
+                                                              "carpeta \"%1\": ").arg(folder.shownPath())));
         EXPECT_TRUE(outcome.message.contains(c.found)) << outcome.message.toStdString();
         EXPECT_TRUE(outcome.message.endsWith(QStringLiteral("\n\nEl archivo no se ha modificado.")));
         EXPECT_EQ(folder.read(), c.file);
@@ -89,6 +89,9 @@ TEST(JetRefusal, EachFileIsRefusedSayingWhatWasFoundAndLeftAsItWas)
 
 TEST(JetRefusal, TheGeneratorsEncodedAndProtectedFilesAreRealJet)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "mdb-export, which this test asks, exists only on Linux";
+#endif
     // mdbtools decodes an encoded file and ignores the password: it reads
     // them, so the refusals above are about what the header says.
     for (const QByteArray& file : {jetFile(JetVersion::Jet4, {pelisTable(sampleFilms(3))}, {}, 0x5EC12E7u),

@@ -35,6 +35,8 @@ public:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     QStringList files() const { return QDir(dir_.path()).entryList(QDir::Files, QDir::Name); }
+    // The folder as the program's messages name it (with "\\" on Windows).
+    QString shownPath() const { return QDir::toNativeSeparators(dir_.path()); }
 
 private:
     QTemporaryDir dir_;
@@ -58,6 +60,13 @@ inline QStringList storedFilms(const QString& path)
 
 // The same for what mdbtools' own command-line tool reads from a Jet file,
 // NULL written as "NULL" (an empty text too: mdb-export does not tell them apart).
+// It exists only on Linux: the Linux run checks every generated file against it,
+// the Windows run checks only what the conversion reads.
+#ifdef _WIN32
+#define EXPECT_MDB_EXPORT(path, table, lines) static_cast<void>(0)
+#else
+#define EXPECT_MDB_EXPORT(path, table, lines) EXPECT_EQ(mdbExport(path, table), lines)
+#endif
 inline QStringList mdbExport(const QString& path, const QString& table)
 {
     QProcess export_;
