@@ -49,7 +49,8 @@ TEST(JetReading, TextsNullsAndWholeNumbersOfBothVersions)
         SCOPED_TRACE(v == JetVersion::Jet3 ? "Jet 3" : "Jet 4");
         QStringList rows = cells;
         if (v == JetVersion::Jet4) // beyond Latin-1: the full two-byte form, and a mix of both forms
-            rows << "5|七人の侍|03:27:00|DvD|黒澤明|2|Divx" << "6|Ἰλιάς and the Ὀδύσσεια|NULL|a|b|3|c";
+            rows << "5|七人の侍|03:27:00|DvD|黒澤明|2|Divx" << "6|Ἰλιάς and the Ὀδύσσεια|NULL|a|b|3|c"
+                 << "7|Człowiek z żelaza — Łódź, źródło|02:33:00|VHS|Andrzej Wajda|1|¿ñ?";
         JetTableDef table = pelisTable({});
         for (const QString& r : rows)
             table.rows.push_back(row(r));

@@ -21,18 +21,16 @@ using namespace catalogue::testing;
 
 namespace {
 
-QByteArray digest(const QString& path)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
-
 QByteArray readAllOf(const QString& path)
 {
     QFile f(path);
     EXPECT_TRUE(f.open(QIODevice::ReadOnly));
     return f.readAll();
+}
+
+QByteArray digest(const QString& path)
+{
+    return QCryptographicHash::hash(readAllOf(path), QCryptographicHash::Sha256);
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)

@@ -8,9 +8,9 @@
 # click on the title (of the first film by title) handing the web search to ShellExecuteA (seen in Wine's
 # trace of that call and by a stand-in browser), Ctrl+F1, and the silent
 # uninstaller, which must leave the user's catalogue alone. Before that, a
-# catalogue still in Access format is refused with a Spanish message naming
-# it (this build reads no Jet files) and left as it was; and while the window
-# is up, a second copy of the program is refused and ends, touching nothing.
+# catalogue still in Access format is converted at the first start; and while
+# the window is up, a second copy of the program is refused and ends, touching
+# nothing.
 # Usage: installed-program-under-wine.sh BUILD_DIR
 source "$(dirname "$0")/wine-session.sh"
 build="$(cd "$1" && pwd)"
@@ -64,25 +64,38 @@ shortcut=$(find "$drive_c/users" -path '*/Start Menu/Programs/Cintario.lnk' -pri
 user_folder="$(readlink -f "$drive_c/users/$(id -un)/Documents")/Películas"
 [ -d "$user_folder" ] || fail "the installer did not make $user_folder"
 
-# A catalogue kept in Access 2000-2003 format, written by the tests' generator
-# under Wine: refused in a message that names it, and left byte for byte.
+# A catalogue kept in Access 97 format (Jet 3, its text in Windows-1252),
+# written by the tests' generator under Wine: the first start converts it, says
+# so, keeps the original byte for byte beside it and opens the window on it.
+films=300
 (cd "$user_folder" && WINEPATH="$(windows_path "$program_folder")" \
-   "$wine" "$build/catalogue/jet/make-jet-catalogue.exe" jet4 40 Peliculas.mdb) || fail "no Jet catalogue was made"
-jet_before=$(sha256sum "$user_folder/Peliculas.mdb")
+   "$wine" "$build/catalogue/jet/make-jet-catalogue.exe" jet3 $films Peliculas.mdb) || fail "no Jet catalogue was made"
+jet=$(sha256sum <"$user_folder/Peliculas.mdb")
 "$wine" start "$(windows_path "$shortcut")"
 wait_until count_is main_windows 1 || { windows >&2; fail "no message about the Access catalogue"; }
 sleep 1
+message=$(main_windows)
 shown=$(message_text)
-says "$shown" "$title" 'No se puede abrir el catálogo "Peliculas.mdb" de la carpeta' 'Películas' \
-  'es una base de datos de Access 2000-2003 (Jet 4), y la versión de este programa para Windows no sabe leer' \
-  'El archivo no se ha modificado.' 'Aceptar'
-screenshot "$build/screenshots/cintario-wine-jet-refused.png"
+says "$shown" "$title" 'El catálogo "Peliculas.mdb" de la carpeta' 'Películas' \
+  "era una base de datos de Access 97 (Jet 3) y se ha convertido al formato de este programa, con $films películas." \
+  'con el nombre "Peliculas (Jet original).mdb"' 'Aceptar'
+screenshot "$build/screenshots/cintario-wine-jet-converted.png"
 keys Return
-wait_until count_is main_windows 0 || fail "the program did not end after refusing the Access catalogue"
-[ "$(sha256sum "$user_folder/Peliculas.mdb")" = "$jet_before" ] && [ "$(ls -A "$user_folder")" = Peliculas.mdb ] \
-  || fail "the Access catalogue was not left as it was: $(ls -A "$user_folder")"
-echo "Access catalogue refused, in Spanish, and left as it was"
-rm "$user_folder/Peliculas.mdb"
+the_window_after() { main_windows | awk -F'\t' -v h="$1" '$6 != h' | grep -q .; }
+wait_until the_window_after "$(field 6 "$message")" || { windows >&2; fail "no window after the conversion"; }
+sleep 1
+screenshot "$build/screenshots/cintario-wine-jet-window.png"
+[ "$(sha256sum <"$user_folder/Peliculas (Jet original).mdb")" = "$jet" ] || fail "the Access original was not kept as it was"
+[ "$(sqlite3 "$user_folder/Peliculas.mdb" 'SELECT count(*) FROM Pelis')" = $films ] \
+  && [ "$(sqlite3 "$user_folder/Peliculas.mdb" 'SELECT titulo || "|" || director FROM Pelis WHERE idzefo = 1')" \
+       = '¿Dónde está mi coche, tío? — Versión extendida|Pedro Almodóvar' ] \
+  || fail "the converted catalogue is not the Access one: $(sqlite3 "$user_folder/Peliculas.mdb" 'SELECT * FROM Pelis LIMIT 2')"
+xdotool windowfocus --sync "$(xdotool search --name 'Wine desktop' | head -n1)"
+sleep 0.5
+keys ctrl+F1
+wait_until count_is main_windows 0 || fail "Ctrl+F1 did not end the program"
+echo "Access 97 catalogue of $films films converted at the first start, its original kept byte for byte"
+rm "$user_folder/Peliculas.mdb" "$user_folder/Peliculas (Jet original).mdb"
 
 # The user's catalogue: the films the expected listing was written for, but
 # for Alien, which is typed in below.
@@ -107,7 +120,7 @@ sleep 1
 # A second copy started on the same catalogue says it is open in the other
 # window and ends with status 1 once told, leaving the catalogue as it was.
 catalogue_before=$(sha256sum "$user_folder/Peliculas.mdb")
-(cd "$user_folder" && "$wine" "$program_folder/Cintario.exe"; echo $? >"$session/second-copy.status") &
+(cd "$user_folder" && { status=0; "$wine" "$program_folder/Cintario.exe" || status=$?; echo $status >"$session/second-copy.status"; }) &
 wait_until count_is main_windows 2 || { windows >&2; fail "the second copy showed no message"; }
 sleep 1
 shown=$(message_text)
