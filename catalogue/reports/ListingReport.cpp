@@ -11,8 +11,8 @@ namespace {
 // One run of a listing, stopping at the first step that fails.
 class ListingRun {
 public:
-    ListingRun(const ListingDefinition& listing, ReportSource& source)
-        : m_listing(listing), m_source(source)
+    ListingRun(const ListingDefinition& listing, QStringView recordSource, ReportSource& source)
+        : m_listing(listing), m_recordSource(recordSource), m_source(source)
     {
     }
 
@@ -50,7 +50,7 @@ public:
 private:
     StepFailure requery()
     {
-        if (auto failure = m_source.requery(m_listing.recordSource))
+        if (auto failure = m_source.requery(m_recordSource))
             return failure;
         return m_source.moveFirst();
     }
@@ -87,6 +87,7 @@ private:
     }
 
     const ListingDefinition& m_listing;
+    QStringView m_recordSource;
     ReportSource& m_source;
     ReportWriter m_writer;
     const QString m_separator = separatorLine();
@@ -95,12 +96,12 @@ private:
 
 } // namespace
 
-ReportOutcome writeListingReport(const ListingDefinition& listing, ReportSource& source,
-                                 ReportDialogs& dialogs, ReportOpener& opener)
+ReportOutcome writeListingReport(const ListingDefinition& listing, QStringView recordSource,
+                                 ReportSource& source, ReportDialogs& dialogs, ReportOpener& opener)
 {
     const QString fileName = listing.fileName.toString();
     return runReport(source, dialogs, opener, fileName, [&] {
-        ListingRun run(listing, source);
+        ListingRun run(listing, recordSource, source);
         StepFailure failure = run.run();
         return FileResult{failure, run.count(), listingDoneMessage(run.count(), listing.messageTail)};
     });

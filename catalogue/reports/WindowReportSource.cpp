@@ -77,7 +77,7 @@ void WindowReportSource::walkFinished()
 
 void WindowReportDialogs::showMessage(QStringView text, QStringView title)
 {
-    Q_ASSERT(title == Dialogs::programTitle);
+    Q_ASSERT(title == kProgramTitle);
     m_dialogs.message(text.toString());
 }
 

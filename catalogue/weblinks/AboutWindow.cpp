@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "ClickableLabel.h"
+#include "Colours.h"
 #include "ContactLinks.h"
 #include "FittedText.h"
 #include "LinkOpener.h"
@@ -16,11 +17,6 @@
 
 namespace catalogue {
 namespace {
-
-const QColor kYellow(255, 255, 0);
-const QColor kGreen(0, 255, 0);
-const QColor kMagenta(255, 0, 255);
-const QColor kRed(255, 0, 0);
 
 void setTextColour(QWidget* widget, const QColor& colour)
 {

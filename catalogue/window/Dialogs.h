@@ -10,10 +10,11 @@ class QWidget;
 
 namespace catalogue {
 
+// The title of the main window and of every message box, and Label17's caption.
+inline constexpr QStringView kProgramTitle = u"^Brisvel^ Catálogo Divx";
+
 class Dialogs {
 public:
-    static inline const QString programTitle = QStringLiteral("^Brisvel^ Catálogo Divx");
-
     virtual ~Dialogs() = default;
     // A modal box with the program's title, the text and an OK button only, no icon.
     virtual void message(const QString& text) = 0;

@@ -2,6 +2,7 @@
 #include "FakeCatalogue.h"
 #include "JoinedText.h"
 #include "ListingReport.h"
+#include "MenuListings.h"
 #include "ReportTestSupport.h"
 
 #include <QDir>
@@ -16,27 +17,17 @@ namespace {
 using namespace testing;
 using namespace Qt::Literals::StringLiterals;
 
-} // namespace
-
-// Names a listing by its menu entry in test names and failures.
-void PrintTo(const ListingDefinition& listing, std::ostream* out)
-{
-    *out << listing.menuItem.toString().toStdString();
-}
-
-namespace {
-
 const QString kDone = u"message ^Brisvel^ Catálogo Divx|Trabajo Realizado... Hay "_s;
 
 // One listing run over a fake catalogue in a fresh current folder.
 class ListingReportTest : public ::testing::Test {
 protected:
-    ReportOutcome run(const ListingDefinition& listing)
+    ReportOutcome run(const MenuListing& listing)
     {
-        return writeListingReport(listing, catalogue, dialogs, opener);
+        return writeListingReport(*listing.listing, listing.recordSource, catalogue, dialogs, opener);
     }
 
-    static const ListingDefinition& listing(QStringView menuItem) { return *findListing(menuItem); }
+    static const MenuListing& listing(QStringView menuItem) { return menuListing(menuItem); }
 
     ScopedWorkingFolder folder;
     QStringList events;
@@ -46,12 +37,12 @@ protected:
 };
 
 class EveryListing : public ListingReportTest,
-                     public ::testing::WithParamInterface<ListingDefinition> {};
+                     public ::testing::WithParamInterface<MenuListing> {};
 
 TEST_P(EveryListing, WritesItsFileByteForByteThenConfirmsThenOpensIt)
 {
-    const ListingDefinition& listing = GetParam();
-    const QString fileName = listing.fileName.toString();
+    const MenuListing& listing = GetParam();
+    const QString fileName = listing.listing->fileName.toString();
     const ReportOutcome outcome = run(listing);
 
     const QByteArray expected = expectedReport(fileName);
@@ -61,7 +52,7 @@ TEST_P(EveryListing, WritesItsFileByteForByteThenConfirmsThenOpensIt)
     EXPECT_EQ(outcome.count, films);
     EXPECT_EQ(events, (QStringList{
                               joinedText(u"requery ", listing.recordSource),
-                              joinedText(kDone, QString::number(films), listing.messageTail),
+                              joinedText(kDone, QString::number(films), listing.listing->messageTail),
                               u"open %1 (%2 bytes)"_s.arg(fileName).arg(expected.size()),
                       }));
     // The window browses in the listing's order, from the first film of that
@@ -76,8 +67,7 @@ TEST_P(EveryListing, WritesItsFileByteForByteThenConfirmsThenOpensIt)
     EXPECT_EQ(folder.fileNames(), QStringList{fileName});
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, EveryListing, ::testing::ValuesIn(listingDefinitions().begin(),
-                                                                       listingDefinitions().end()),
+INSTANTIATE_TEST_SUITE_P(Catalogue, EveryListing, ::testing::ValuesIn(kMenuListings),
                          [](const auto& info) { return info.param.menuItem.toString().toStdString(); });
 
 TEST_F(ListingReportTest, LeavesTheWindowOnTheFirstFilmOfTheListingOrder)
@@ -96,7 +86,8 @@ TEST_F(ListingReportTest, AnEmptyCatalogueOnlySaysSoAndLeavesAnOlderFileAlone)
     const QDateTime modified = QFileInfo(fileName).lastModified();
     FakeCatalogue empty({}, events);
 
-    const ReportOutcome outcome = writeListingReport(listing(u"listadotitu"), empty, dialogs, opener);
+    const ReportOutcome outcome = writeListingReport(listings::kByTitle, listing(u"listadotitu").recordSource, empty,
+                                                     dialogs, opener);
 
     EXPECT_EQ(outcome.kind, ReportOutcome::Kind::NoData);
     EXPECT_EQ(events, QStringList{u"message ^Brisvel^ Catálogo Divx|No Hay Datos..."_s});
@@ -110,7 +101,7 @@ TEST_F(ListingReportTest, RunningTwiceLeavesOnlyTheSecondRun)
 {
     run(listing(u"listadotitu"));
     FakeCatalogue oneFilm({sampleFilms().front()}, events);
-    writeListingReport(listing(u"listadotitu"), oneFilm, dialogs, opener);
+    writeListingReport(listings::kByTitle, listing(u"listadotitu").recordSource, oneFilm, dialogs, opener);
 
     const QByteArray file = readBytes(u"Peliculas_Ordenadas_Por_Titulo.TxT"_s);
     EXPECT_EQ(file.count("\r\n"), 10);
@@ -124,13 +115,13 @@ TEST_F(ListingReportTest, CreatesTheFileBeforeTheRequeryExceptForFilmsOfMoreThan
     // With both steps bound to fail, the one that comes first is the one reported.
     folder.makeReadOnly();
     catalogue.requeryFailure = u"La Base De Datos No Responde..."_s;
-    for (const ListingDefinition& each : listingDefinitions()) {
+    for (const MenuListing& each : kMenuListings) {
         ReportOutcome outcome;
         {
             ScopedUnprivilegedUser nobody;
             outcome = run(each);
         }
-        EXPECT_EQ(outcome.failure.startsWith(u"La Base De Datos"), each.requeryBeforeFile)
+        EXPECT_EQ(outcome.failure.startsWith(u"La Base De Datos"), each.listing->requeryBeforeFile)
                 << outcome.failure.toStdString();
     }
 }
@@ -140,22 +131,22 @@ TEST_F(ListingReportTest, AnUnwritableFolderGivesAMessageAndTouchesNoFile)
     const QString olderFile = u"Peliculas_O_Series_De_Mas_De_1CD.TxT"_s;
     writeBytes(olderFile, "informe anterior\r\n");
     folder.makeReadOnly();
-    for (const ListingDefinition& each : listingDefinitions()) {
+    for (const MenuListing& each : kMenuListings) {
         events.clear();
         FakeCatalogue fresh(sampleFilms(), events);
         ReportOutcome outcome;
         {
             ScopedUnprivilegedUser nobody;
-            outcome = writeListingReport(each, fresh, dialogs, opener);
+            outcome = writeListingReport(*each.listing, each.recordSource, fresh, dialogs, opener);
         }
-        const QString name = each.fileName.toString();
+        const QString name = each.listing->fileName.toString();
         SCOPED_TRACE(name.toStdString());
         EXPECT_EQ(outcome.kind, ReportOutcome::Kind::Failed);
         EXPECT_EQ(outcome.failure, folder.cannotCreateMessage(name));
         EXPECT_EQ(events.last(), u"message ^Brisvel^ Catálogo Divx|"_s + outcome.failure);
         EXPECT_FALSE(events.join(u'\n').contains(u"open "));
         // The browse order is what the failing step left: re-queried only where that came first.
-        EXPECT_EQ(fresh.recordSource(), each.requeryBeforeFile ? each.recordSource : QStringView(u"Pelis"));
+        EXPECT_EQ(fresh.recordSource(), each.listing->requeryBeforeFile ? each.recordSource : QStringView(u"Pelis"));
     }
     EXPECT_EQ(readBytes(olderFile), QByteArray("informe anterior\r\n"));
     EXPECT_EQ(folder.fileNames(), QStringList{olderFile});
@@ -182,7 +173,7 @@ TEST_F(ListingReportTest, NoFilmOfMoreThanOneCdStillWritesTotalsAndOpensTheFile)
         film[5] = u"1"_s;
     FakeCatalogue oneCdEach(films, events);
 
-    writeListingReport(listing(u"pelismas1cd"), oneCdEach, dialogs, opener);
+    writeListingReport(listings::kMoreThanOneCd, listing(u"pelismas1cd").recordSource, oneCdEach, dialogs, opener);
 
     EXPECT_EQ(readBytes(u"Peliculas_O_Series_De_Mas_De_1CD.TxT"_s),
               QByteArray("Total Pel\xED" "culas De M\xE1s De 1CD 0\r\n^Brisvel^ Corp.\r\n"));
@@ -194,7 +185,8 @@ TEST_F(ListingReportTest, NoFilmOfMoreThanOneCdStillWritesTotalsAndOpensTheFile)
 TEST_F(ListingReportTest, WritesAHundredThousandFilmsWhole)
 {
     GeneratedCatalogue large(100000);
-    const ReportOutcome outcome = writeListingReport(listing(u"listadotitu"), large, dialogs, opener);
+    const ReportOutcome outcome = writeListingReport(listings::kByTitle, listing(u"listadotitu").recordSource, large,
+                                                     dialogs, opener);
     EXPECT_EQ(outcome.count, 100000);
 
     QFile file(u"Peliculas_Ordenadas_Por_Titulo.TxT"_s);

@@ -3,8 +3,7 @@
 // afterwards and what the user is told.
 #include "QtPrinting.h"
 #include "FakeCatalogue.h"
-#include "ListingDefinition.h"
-#include "ReportCommands.h"
+#include "MenuListings.h"
 #include "ReportTestSupport.h"
 #include "StatisticsReport.h"
 #include "WindowFixture.h"
@@ -18,12 +17,6 @@
 #include <gtest/gtest.h>
 
 namespace catalogue {
-
-void PrintTo(const ListingDefinition& listing, std::ostream* out)
-{
-    *out << listing.menuItem.toString().toStdString();
-}
-
 namespace {
 
 using namespace testing;
@@ -53,21 +46,19 @@ QStringList numbersListed(const QByteArray& report)
     return numbers;
 }
 
-// A real window over a catalogue, its report commands attached with a
-// recording viewer, and a fresh current folder for the reports.
+// A real window over a catalogue, wired with a recording viewer, and a fresh
+// current folder for the reports.
 class ReportCommandsTest : public ::testing::Test {
 protected:
-    explicit ReportCommandsTest(const std::vector<MovieRecord>& films = sampleCatalogue()) : window(films)
+    explicit ReportCommandsTest(const std::vector<MovieRecord>& films = sampleCatalogue()) : window(films, opener)
     {
-        attachReportCommands(window.form, opener);
         // What the window shows at the moment each message is on screen.
         window.dialogs.onMessage = [this](const QString&) {
             shownDuringMessage << window.text(Field::Idzefo);
         };
     }
 
-    void choose(QStringView menuItem) { window.form.menuItem(menuItem.toString())->trigger(); }
-    void setCaption(const char* label, const QString& text) { window.form.label(QString::fromLatin1(label))->setText(text); }
+    void choose(QStringView menuItem) { window.item(qPrintable(menuItem.toString()))->trigger(); }
     // The film numbers in the browse order in force; the first film stays shown.
     QStringList browseOrder()
     {
@@ -82,18 +73,18 @@ protected:
     }
 
     ScopedWorkingFolder folder;
-    WindowFixture window;
     QStringList events;
     RecordingOpener opener{events};
+    WindowFixture window;
     QStringList shownDuringMessage;
 };
 
-class EveryListing : public ReportCommandsTest, public ::testing::WithParamInterface<ListingDefinition> {};
+class EveryListing : public ReportCommandsTest, public ::testing::WithParamInterface<MenuListing> {};
 
 TEST_P(EveryListing, WritesItsFileByteForByteAndLeavesTheWindowInItsOrder)
 {
-    const ListingDefinition& listing = GetParam();
-    const QString fileName = listing.fileName.toString();
+    const MenuListing& listing = GetParam();
+    const QString fileName = listing.listing->fileName.toString();
     window.form.records().MoveLast(); // whatever film is shown, the listing starts from the first
 
     choose(listing.menuItem);
@@ -101,9 +92,9 @@ TEST_P(EveryListing, WritesItsFileByteForByteAndLeavesTheWindowInItsOrder)
     const QByteArray expected = expectedReport(fileName);
     EXPECT_EQ(readBytes(fileName), expected);
     const QStringList listed = numbersListed(expected);
-    const bool everyFilm = listing.selection == ListingDefinition::Selection::EveryFilm;
-    EXPECT_EQ(window.dialogs.messages,
-              QStringList{u"Trabajo Realizado... Hay "_s + QString::number(listed.size()) + listing.messageTail.toString()});
+    const bool everyFilm = listing.listing->selection == ListingDefinition::Selection::EveryFilm;
+    EXPECT_EQ(window.dialogs.messages, QStringList{u"Trabajo Realizado... Hay "_s + QString::number(listed.size())
+                                                   + listing.listing->messageTail.toString()});
     EXPECT_EQ(events, QStringList{u"open %1 (%2 bytes)"_s.arg(fileName).arg(expected.size())});
     EXPECT_EQ(folder.fileNames(), QStringList{fileName});
 
@@ -117,16 +108,16 @@ TEST_P(EveryListing, WritesItsFileByteForByteAndLeavesTheWindowInItsOrder)
         EXPECT_EQ(browseOrder(), listed);
 }
 
-INSTANTIATE_TEST_SUITE_P(ReportCommands, EveryListing, ::testing::ValuesIn(listingDefinitions()),
+INSTANTIATE_TEST_SUITE_P(ReportCommands, EveryListing, ::testing::ValuesIn(kMenuListings),
                          [](const auto& info) { return info.param.menuItem.toString().toStdString(); });
 
 TEST_F(ReportCommandsTest, StatisticsCopyTheCaptionsAsShownAndEndOnTheFilmWithMostCds)
 {
     // Captions the panel might show after films were added since it last computed them.
-    setCaption("Label11", u"5P."_s);
-    setCaption("Label7", u"01:23:36"_s);
-    setCaption("Label8", u"06:58:00"_s);
-    setCaption("Label13", u"0,29"_s);
+    window.form.Label11()->setText(u"5P."_s);
+    window.form.Label7()->setText(u"01:23:36"_s);
+    window.form.Label8()->setText(u"06:58:00"_s);
+    window.form.Label13()->setText(u"0,29"_s);
     window.form.records().MoveNext();
 
     choose(u"estadis");
@@ -197,9 +188,9 @@ TEST_F(EmptyCatalogue, EveryReportOnlySaysSoAndLeavesAnOlderFileAlone)
 {
     QStringList commands{u"estadis"_s};
     QStringList files{kStatistics};
-    for (const ListingDefinition& listing : listingDefinitions()) {
+    for (const MenuListing& listing : kMenuListings) {
         commands << listing.menuItem.toString();
-        files << listing.fileName.toString();
+        files << listing.listing->fileName.toString();
     }
     for (const QString& file : files)
         writeBytes(file, "informe anterior\r\n");
@@ -222,11 +213,11 @@ TEST_F(EmptyCatalogue, APastedTitleIsStoredWholeAndListedOnOneLine)
     // characters, and far more than a text box keeps by default.
     const QString pasted = u"Alien\nEl Octavo\tPasajero\r\n"_s + QChar(0) + QString(100000, u'x') + QChar(0x7f) +
                            QChar(0x2028) + u"Fin"_s;
-    window.form.command(1)->click();
+    window.form.Command1()->click();
     window.form.box(Field::Idzefo)->setText(u"1"_s);
     QApplication::clipboard()->setText(pasted);
     window.form.box(Field::Titulo)->paste();
-    window.form.command(3)->click();
+    window.form.Command3()->click();
     choose(u"alfasoloti");
 
     const QByteArray title = "Alien El Octavo Pasajero   " + QByteArray(100000, 'x') + "  Fin";
@@ -240,8 +231,8 @@ TEST_F(ReportCommandsTest, AFolderThatCannotBeWrittenGivesAMessageAndLeavesTheWi
     writeBytes(olderFile, "informe anterior\r\n");
     folder.makeReadOnly();
 
-    for (const ListingDefinition& listing : listingDefinitions()) {
-        const QString fileName = listing.fileName.toString();
+    for (const MenuListing& listing : kMenuListings) {
+        const QString fileName = listing.listing->fileName.toString();
         SCOPED_TRACE(fileName.toStdString());
         browseInOrderOfAddition();
         window.dialogs.messages.clear();
@@ -251,7 +242,8 @@ TEST_F(ReportCommandsTest, AFolderThatCannotBeWrittenGivesAMessageAndLeavesTheWi
         }
         EXPECT_EQ(window.dialogs.messages, QStringList{folder.cannotCreateMessage(fileName)});
         // Re-queried only by the listing whose re-query comes before its file.
-        EXPECT_EQ(window.form.Data1().RecordSource(), listing.requeryBeforeFile ? listing.recordSource : kSource);
+        EXPECT_EQ(window.form.Data1().RecordSource(),
+                  listing.listing->requeryBeforeFile ? listing.recordSource : QStringView(kSource));
     }
     browseInOrderOfAddition();
     window.dialogs.messages.clear();
