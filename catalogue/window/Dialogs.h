@@ -6,8 +6,6 @@
 
 #include <optional>
 
-class QWidget;
-
 namespace catalogue {
 
 // The title of the main window and of every message box, and Label17's caption.
@@ -20,17 +18,6 @@ public:
     virtual void message(const QString& text) = 0;
     // A modal text prompt with an empty default; nothing when the user cancels.
     virtual std::optional<QString> prompt(const QString& text, const QString& title) = 0;
-};
-
-class QtDialogs : public Dialogs {
-public:
-    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
-    void setParent(QWidget* parent) { parent_ = parent; }
-    void message(const QString& text) override;
-    std::optional<QString> prompt(const QString& text, const QString& title) override;
-
-private:
-    QWidget* parent_;
 };
 
 } // namespace catalogue

@@ -86,7 +86,7 @@ int main(int argc, char** argv)
         sizes.push_back(QByteArray(argv[i]).toLongLong());
     if (sizes.empty())
         sizes = {32767, 100000};
-    constexpr int kRuns = 5;
+    constexpr int runs = 5;
 
     bench::printTableHeader();
     for (const qint64 films : sizes) {
@@ -110,14 +110,14 @@ int main(int argc, char** argv)
 
         for (const testing::MenuListing& each : testing::kMenuListings) {
             const QString item = each.menuItem.toString();
-            const Figures figures = runFromMenu(form, dialogs, item, kRuns);
-            printFigures(films, item, figures, medianRequeryMs(form, each.recordSource, kRuns),
+            const Figures figures = runFromMenu(form, dialogs, item, runs);
+            printFigures(films, item, figures, medianRequeryMs(form, each.recordSource, runs),
                          each.listing->fileName.toString());
         }
-        const Figures statistics = runFromMenu(form, dialogs, QStringLiteral("estadis"), kRuns);
+        const Figures statistics = runFromMenu(form, dialogs, QStringLiteral("estadis"), runs);
         printFigures(films, QStringLiteral("estadis"), statistics,
-                     medianRequeryMs(form, recordSources::kByRunningTime, kRuns)
-                             + medianRequeryMs(form, recordSources::kByCdsMostFirst, kRuns),
+                     medianRequeryMs(form, recordSources::kByRunningTime, runs)
+                             + medianRequeryMs(form, recordSources::kByCdsMostFirst, runs),
                      kStatisticsFileName.toString());
     }
     return 0;
