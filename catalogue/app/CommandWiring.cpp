@@ -1,20 +1,18 @@
 #include "CommandWiring.h"
 #include "BrowseCommands.h"
+#include "EditingCommands.h"
 #include "Form1.h"
-#include "LinkOpener.h"
-#include "ReportCommands.h"
-#include "ReportViewer.h"
+#include "OpcionesMenu.h"
 #include "WebLinkCommands.h"
 
 namespace catalogue {
 
-void wireCommands(Form1& form1)
+void wireCommands(Form1& form1, ReportOpener& reports, LinkOpener& links)
 {
+    form1.buildOpciones(opcionesMenu(reports));
+    attachEditingCommands(form1);
     attachBrowseCommands(form1);
-    static NotepadReportOpener notepad;
-    static DesktopLinkOpener desktopLinks;
-    attachReportCommands(form1, notepad);
-    attachWebLinks(form1, desktopLinks);
+    attachWebLinks(form1, links);
 }
 
 } // namespace catalogue

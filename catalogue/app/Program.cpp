@@ -1,10 +1,12 @@
 #include "Program.h"
 #include "CommandWiring.h"
 #include "DataControl.h"
-#include "Dialogs.h"
 #include "Form1.h"
 #include "JetConversion.h"
+#include "LinkOpener.h"
+#include "QtDialogs.h"
 #include "QtTranslation.h"
+#include "ReportViewer.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
@@ -28,9 +30,11 @@ int runProgram(const std::function<void(Form1&)>& shown)
         return 1;
     }
 
+    NotepadReportOpener notepad;
+    DesktopLinkOpener desktopLinks;
     Form1 form1(*opened.control, dialogs);
     dialogs.setParent(&form1);
-    wireCommands(form1);
+    wireCommands(form1, notepad, desktopLinks);
     closeOnTermination(form1);
     form1.show();
     // What was found beside the catalogue and set aside is told once the window is up.

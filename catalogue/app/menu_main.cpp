@@ -1,6 +1,7 @@
 // Cintario as the desktop's menu starts it: the catalogue of the user's
 // "Películas" folder in their documents, whatever folder the menu starts in.
-#include "Dialogs.h"
+#include "CatalogueError.h"
+#include "QtDialogs.h"
 #include "MenuFolder.h"
 #include "Program.h"
 
@@ -10,8 +11,10 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cintario"));
-    if (const auto failure = catalogue::enterMenuCatalogueFolder()) {
-        catalogue::QtDialogs().message(*failure);
+    try {
+        catalogue::enterMenuCatalogueFolder();
+    } catch (const catalogue::CatalogueError& error) {
+        catalogue::QtDialogs().message(error.message());
         return 1;
     }
     return catalogue::runProgram();

@@ -5,12 +5,12 @@
 //                                  killed by SIGKILL MS milliseconds after the command starts
 //   crash-driver check             opens the catalogue as the program does, then checks it
 #include "BenchCatalogue.h"
+#include "CommandWiring.h"
 #include "DataControl.h"
 #include "EditingCommands.h"
 #include "Form1.h"
-#include "ReportCommands.h"
-#include "ReportViewer.h"
 #include "ScriptedDialogs.h"
+#include "SilentOpeners.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,11 +28,6 @@
 using namespace catalogue;
 
 namespace {
-
-class NoViewer final : public ReportOpener {
-public:
-    void openReport(const QString&) override {}
-};
 
 // A kill -9 at a chosen moment of the work, from outside the work itself.
 void killedAfter(double milliseconds)
@@ -59,19 +54,19 @@ int work(const QByteArray& mode, double killAfterMs)
         return 2;
     }
     testing::ScriptedDialogs dialogs;
+    testing::NoReportViewer viewer;
+    testing::NoLinkOpener links;
     Form1 form(*opened.control, dialogs);
-    NoViewer viewer;
-    attachReportCommands(form, viewer);
-    EditingCommands& editing = form.editing();
+    wireCommands(form, viewer, links);
     std::printf("ready\n");
     std::fflush(stdout);
     if (mode == "clear") {
-        form.menuItem(QStringLiteral("activaborra"))->trigger();
+        form.activaborra()->trigger();
         QElapsedTimer timer;
         timer.start();
         say("clearing %lld\n", form.records().RecordCount());
         killedAfter(killAfterMs);
-        editing.Command2_Click();
+        Command2_Click(form);
         say("cleared in %lld ms\n", timer.elapsed());
         return 0;
     }
@@ -80,16 +75,16 @@ int work(const QByteArray& mode, double killAfterMs)
     killedAfter(killAfterMs);
     for (long long n = 1;; ++n) {
         if (mode == "saves") {
-            editing.Command1_Click();
+            Command1_Click(form);
             form.box(Field::Idzefo)->setText(QString::number(100000 + n));
             form.box(Field::Titulo)->setText(QStringLiteral("Película guardada %1").arg(n));
-            editing.Command3_Click();
+            Command3_Click(form);
             say("saved %lld\n", n);
         } else if (mode == "deletes") {
-            editing.Command4_Click();
+            Command4_Click(form);
             say("deleted %lld\n", n);
         } else if (mode == "reports") {
-            form.menuItem(reports[int(n % reports.size())])->trigger();
+            form.findChild<QAction*>(reports[int(n % reports.size())])->trigger();
             say("report %lld\n", n);
         } else {
             return 2;

@@ -2,9 +2,13 @@
 // the summary over every film), a delete, and clearing the whole catalogue.
 #include "BenchCatalogue.h"
 #include "BenchTable.h"
+#include "CommandWiring.h"
 #include "EditingCommands.h"
 #include "Form1.h"
 #include "ScriptedDialogs.h"
+#include "SilentOpeners.h"
+
+#include <QAction>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,10 +27,13 @@ struct Window {
         bench::writeBenchCatalogue(dir.filePath(QStringLiteral("Peliculas.mdb")), films);
         data1 = std::move(DataControl::open(dir.filePath(QStringLiteral("Peliculas.mdb"))).control);
         form = std::make_unique<Form1>(*data1, dialogs);
+        wireCommands(*form, viewer, links);
     }
     QTemporaryDir dir;
     std::unique_ptr<DataControl> data1;
     testing::ScriptedDialogs dialogs;
+    testing::NoReportViewer viewer;
+    testing::NoLinkOpener links;
     std::unique_ptr<Form1> form;
 };
 
@@ -39,27 +46,27 @@ int main(int argc, char** argv)
 
     bench::printTableHeader();
     Window w(films);
-    EditingCommands& editing = w.form->editing();
+    Form1& form1 = *w.form;
     int next = 900000;
     const double save = bench::medianMs(
-        9, [&] { editing.Command3_Click(); },
+        9, [&] { Command3_Click(form1); },
         [&] {
-            editing.Command1_Click();
+            Command1_Click(form1);
             w.form->box(Field::Idzefo)->setText(QString::number(++next));
             w.form->box(Field::Titulo)->setText(QStringLiteral("Película de prueba"));
         });
     bench::printRow(films, QStringLiteral("save (Update + Form_Initialize)"), save, bench::peakMemoryMiB());
 
-    const double remove = bench::medianMs(9, [&] { editing.Command4_Click(); });
+    const double remove = bench::medianMs(9, [&] { Command4_Click(form1); });
     bench::printRow(films, QStringLiteral("delete (Delete + Form_Initialize)"), remove, bench::peakMemoryMiB());
 
     std::vector<double> clears;
     for (int run = 0; run < 3; ++run) {
         Window fresh(films);
-        fresh.form->menuItem(QStringLiteral("activaborra"))->trigger();
+        fresh.form->activaborra()->trigger();
         QElapsedTimer timer;
         timer.start();
-        fresh.form->editing().Command2_Click();
+        Command2_Click(*fresh.form);
         clears.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (fresh.data1->Recordset().RecordCount() != 0)
             std::fprintf(stderr, "the catalogue was not cleared\n");

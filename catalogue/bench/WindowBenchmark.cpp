@@ -3,6 +3,7 @@
 #include "BenchCatalogue.h"
 #include "BenchTable.h"
 #include "Form1.h"
+#include "RecordSources.h"
 #include "ScriptedDialogs.h"
 
 #include <QApplication>
@@ -71,7 +72,7 @@ int main(int argc, char** argv)
         bench::printRow(films, QStringLiteral("Form_Initialize"), initialize, bench::peakMemoryMiB());
         const double refreshWalk = bench::medianMs(9, [&] {
             DataControl& data1 = form.Data1();
-            data1.setRecordSource(QStringLiteral("select * FROM [Pelis] ORDER BY [titulo] ASC"));
+            data1.setRecordSource(recordSources::kByTitle.toString());
             const auto pause = form.binding().pause();
             data1.Refresh();
             qint64 seen = 0;

@@ -3,8 +3,8 @@ namespace catalogue {
 
 class Form1;
 
-// Attaches the orderings, the two searches and director stepping to their
-// menu items and buttons.
+// Attaches director stepping to "< Direct." and "> Direct."; the orderings and
+// the searches are rows of the "Opciones" table.
 void attachBrowseCommands(Form1& form1);
 
 } // namespace catalogue

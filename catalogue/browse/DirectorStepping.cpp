@@ -7,7 +7,7 @@ namespace catalogue {
 
 namespace {
 
-const QString noMoreMessage = QStringLiteral("No Hay Más Películas De Este Director...");
+const QString kNoMoreMessage = QStringLiteral("No Hay Más Películas De Este Director...");
 
 Criterion directorUnderSearch(const Form1& form1)
 {
@@ -18,7 +18,7 @@ Criterion directorUnderSearch(const Form1& form1)
 void tellWhenNoMore(Form1& form1)
 {
     if (form1.records().NoMatch())
-        form1.dialogs().message(noMoreMessage);
+        form1.dialogs().message(kNoMoreMessage);
 }
 
 } // namespace

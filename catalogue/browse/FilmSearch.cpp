@@ -1,6 +1,6 @@
 #include "FilmSearch.h"
 #include "Form1.h"
-#include "Orderings.h"
+#include "OrderBy.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,8 +11,8 @@ namespace catalogue {
 
 namespace {
 
-const QString promptTitle = QStringLiteral("¿ Qúe Buscas ?");
-const QString notFoundMessage = QStringLiteral("No Se Ha Encontrado Na De Na.... :(");
+const QString kPromptTitle = QStringLiteral("¿ Qúe Buscas ?");
+const QString kNotFoundMessage = QStringLiteral("No Se Ha Encontrado Na De Na.... :(");
 
 struct SearchKind {
     Field searched;
@@ -20,10 +20,10 @@ struct SearchKind {
     QString foundMessage; // followed directly by the film's number
 };
 
-const SearchKind byTitle{Field::Titulo, QStringLiteral("¿ Qué Película Estas Buscando ?"),
-                         QStringLiteral("Se Ha Encontrado La Película. Es La Número ")};
-const SearchKind byDirector{Field::Director, QStringLiteral("¿ Qué Director Estas Buscando ?"),
-                            QStringLiteral("Se Ha Encontrado Director En La Película Número ")};
+const SearchKind kTitleSearch{Field::Titulo, QStringLiteral("¿ Qué Película Estas Buscando ?"),
+                             QStringLiteral("Se Ha Encontrado La Película. Es La Número ")};
+const SearchKind kDirectorSearch{Field::Director, QStringLiteral("¿ Qué Director Estas Buscando ?"),
+                                QStringLiteral("Se Ha Encontrado Director En La Película Número ")};
 
 // Number of the last film, in the order of the record set, whose searched text
 // holds the answer. Every film is visited: a later match replaces an earlier one.
@@ -41,20 +41,20 @@ std::optional<QString> lastMatch(Form1& form1, Field searched, const QString& an
 }
 
 // Both searches. Returns whether a film was found and made current.
-bool search(Form1& form1, const SearchKind& kind)
+bool search(Form1& form1, QStringView recordSource, const SearchKind& kind)
 {
     if (form1.records().RecordCount() <= 0)
         return false;
-    // From here on the browse sequence is by number, whatever the user answers.
-    showFirstInOrder(form1, recordSources::byNumber);
+    // From here on the browse sequence is the search's, whatever the user answers.
+    showFirstInOrder(form1, recordSource);
 
-    const std::optional<QString> answer = form1.dialogs().prompt(kind.promptText, promptTitle);
+    const std::optional<QString> answer = form1.dialogs().prompt(kind.promptText, kPromptTitle);
     if (!answer)
         return false; // cancelled: nothing sought, nothing said
 
     const std::optional<QString> number = lastMatch(form1, kind.searched, *answer);
     if (!number) {
-        form1.dialogs().message(notFoundMessage);
+        form1.dialogs().message(kNotFoundMessage);
         form1.records().MoveFirst();
         return false;
     }
@@ -71,16 +71,16 @@ bool occursIn(const QString& answer, const QString& text)
     return !text.isEmpty() && text.contains(answer, Qt::CaseInsensitive);
 }
 
-void buscapelijeje_Click(Form1& form1)
+void buscapelijeje_Click(Form1& form1, QStringView recordSource)
 {
-    search(form1, byTitle);
+    search(form1, recordSource, kTitleSearch);
 }
 
-void buscadirector_Click(Form1& form1)
+void buscadirector_Click(Form1& form1, QStringView recordSource)
 {
-    form1.command(5)->setEnabled(true);
-    form1.command(6)->setEnabled(true);
-    if (search(form1, byDirector))
+    form1.Command5()->setEnabled(true);
+    form1.Command6()->setEnabled(true);
+    if (search(form1, recordSource, kDirectorSearch))
         form1.quebus()->setText(form1.box(Field::Director)->text());
 }
 

@@ -11,7 +11,10 @@ namespace {
 // One run of a listing's file; the first step that fails throws.
 class ListingRun {
 public:
-    ListingRun(const ListingDefinition& listing, ReportSource& source) : listing_(listing), source_(source) {}
+    ListingRun(const ListingDefinition& listing, QStringView recordSource, ReportSource& source)
+        : listing_(listing), recordSource_(recordSource), source_(source)
+    {
+    }
 
     // Returns the number of films written.
     qint64 run()
@@ -37,7 +40,7 @@ public:
 private:
     void requery()
     {
-        source_.requery(listing_.recordSource);
+        source_.requery(recordSource_);
         source_.MoveFirst();
     }
 
@@ -70,6 +73,7 @@ private:
     }
 
     const ListingDefinition& listing_;
+    QStringView recordSource_;
     ReportSource& source_;
     ReportWriter writer_;
     const QString separator_ = separatorLine();
@@ -78,11 +82,11 @@ private:
 
 } // namespace
 
-void writeListingReport(const ListingDefinition& listing, ReportSource& source, Dialogs& dialogs,
-                        ReportOpener& opener)
+void writeListingReport(const ListingDefinition& listing, QStringView recordSource, ReportSource& source,
+                        Dialogs& dialogs, ReportOpener& opener)
 {
     runReport(source, dialogs, opener, listing.fileName.toString(), [&] {
-        const qint64 count = ListingRun(listing, source).run();
+        const qint64 count = ListingRun(listing, recordSource, source).run();
         return listingDoneMessage(count, listing.messageTail);
     });
 }

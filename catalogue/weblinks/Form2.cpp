@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "ClickableLabel.h"
+#include "Colours.h"
 #include "ContactLinks.h"
 #include "Dialogs.h"
 #include "FittedText.h"
@@ -15,11 +16,6 @@
 
 namespace catalogue {
 namespace {
-
-const QColor kYellow(255, 255, 0);
-const QColor kGreen(0, 255, 0);
-const QColor kMagenta(255, 0, 255);
-const QColor kRed(255, 0, 0);
 
 void setTextColour(QWidget* widget, const QColor& colour)
 {
@@ -47,7 +43,7 @@ Form2::Form2(LinkOpener& links) : QWidget(nullptr, Qt::Window), links_(links)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Acerca De ") + kProgramTitle);
+    setWindowTitle(QStringLiteral("Acerca De ") + kProgramTitle.toString());
     setWindowIcon(aboutIcon());
     setFixedSize(px(4680), px(1665));
     QPalette background = palette();

@@ -10,38 +10,37 @@
 namespace catalogue {
 
 WebLinkCommands::WebLinkCommands(Form1& form1, LinkOpener& links)
-    : QObject(&form1), m_form1(form1), m_links(links), m_aboutWindow(links)
+    : QObject(&form1), form1_(form1), links_(links), aboutWindow_(links)
 {
     connect(form1.box(Field::Titulo), &BoundBox::doubleClicked, this, &WebLinkCommands::b_DblClick);
     connect(form1.box(Field::Director), &BoundBox::doubleClicked, this, &WebLinkCommands::e_DblClick);
     connect(form1.Image1(), &ClickableLabel::clicked, this, &WebLinkCommands::Image1_Click);
-    connect(form1.menuItem(QStringLiteral("acerquita")), &QAction::triggered, this,
-            &WebLinkCommands::acerquita_Click);
+    connect(form1.acerquita(), &QAction::triggered, this, &WebLinkCommands::acerquita_Click);
 }
 
 WebLinkCommands::~WebLinkCommands()
 {
-    delete m_aboutWindow.window();
+    delete aboutWindow_.window();
 }
 
 void WebLinkCommands::b_DblClick()
 {
-    m_links.openLink(titleSearchUrl(m_form1.box(Field::Titulo)->text()), &m_form1);
+    links_.openLink(titleSearchUrl(form1_.box(Field::Titulo)->text()), &form1_);
 }
 
 void WebLinkCommands::e_DblClick()
 {
-    m_links.openLink(directorSearchUrl(m_form1.box(Field::Director)->text()), &m_form1);
+    links_.openLink(directorSearchUrl(form1_.box(Field::Director)->text()), &form1_);
 }
 
 void WebLinkCommands::Image1_Click()
 {
-    m_links.openLink(kContactMailLink.toString(), &m_form1);
+    links_.openLink(kContactMailLink.toString(), &form1_);
 }
 
 void WebLinkCommands::acerquita_Click()
 {
-    m_aboutWindow.show();
+    aboutWindow_.show();
 }
 
 WebLinkCommands& attachWebLinks(Form1& form1, LinkOpener& links)

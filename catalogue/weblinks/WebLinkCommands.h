@@ -26,12 +26,10 @@ public:
     void Image1_Click();
     void acerquita_Click();
 
-    AboutWindowOpener& aboutWindow() { return m_aboutWindow; }
-
 private:
-    Form1& m_form1;
-    LinkOpener& m_links;
-    AboutWindowOpener m_aboutWindow;
+    Form1& form1_;
+    LinkOpener& links_;
+    AboutWindowOpener aboutWindow_;
 };
 
 // Attaches the web links to the window's boxes, logo and menu; they live as

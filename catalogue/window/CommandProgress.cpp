@@ -10,7 +10,7 @@
 namespace catalogue {
 
 namespace {
-constexpr qint64 noticeableMilliseconds = 400;
+constexpr qint64 kNoticeableMilliseconds = 400;
 } // namespace
 
 CommandProgress::CommandProgress(Form1& form, qint64 total, const QString& format)
@@ -27,7 +27,7 @@ CommandProgress::~CommandProgress()
 void CommandProgress::step(qint64 done)
 {
     if (!bar_) {
-        if (age_.elapsed() < noticeableMilliseconds)
+        if (age_.elapsed() < kNoticeableMilliseconds)
             return;
         // Over the summary panel, whose figures the command changes anyway.
         bar_ = new QProgressBar(form_.frameLines());

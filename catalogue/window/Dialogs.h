@@ -6,32 +6,18 @@
 
 #include <optional>
 
-class QWidget;
-
 namespace catalogue {
 
-inline const QString kProgramTitle = QStringLiteral("^Brisvel^ Catálogo Divx");
+// The title of the main window and of every message box, and Label17's caption.
+inline constexpr QStringView kProgramTitle = u"^Brisvel^ Catálogo Divx";
 
 class Dialogs {
 public:
-    static inline const QString programTitle = QStringLiteral("^Brisvel^ Catálogo Divx");
-
     virtual ~Dialogs() = default;
     // A modal box with the program's title, the text and an OK button only, no icon.
     virtual void message(const QString& text) = 0;
     // A modal text prompt with an empty default; nothing when the user cancels.
     virtual std::optional<QString> prompt(const QString& text, const QString& title) = 0;
-};
-
-class QtDialogs : public Dialogs {
-public:
-    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
-    void setParent(QWidget* parent) { parent_ = parent; }
-    void message(const QString& text) override;
-    std::optional<QString> prompt(const QString& text, const QString& title) override;
-
-private:
-    QWidget* parent_;
 };
 
 } // namespace catalogue

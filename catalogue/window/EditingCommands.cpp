@@ -1,11 +1,10 @@
 #include "EditingCommands.h"
 #include "CatalogueDatabase.h"
+#include "CatalogueError.h"
 #include "CommandProgress.h"
 #include "Form1.h"
-#include "CatalogueError.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QPushButton>
 
 #include <optional>
@@ -13,121 +12,45 @@
 namespace catalogue {
 
 namespace {
-constexpr std::array<Field, 6> lockedWhileBrowsing{Field::Idzefo,   Field::Titulo,   Field::Duracion,
-                                                   Field::Tipopeli, Field::Director, Field::Totalcds};
-} // namespace
 
-EditingCommands::EditingCommands(Form1& form1) : QObject(&form1), form_(form1)
+constexpr std::array<Field, 6> kLockedWhileBrowsing{Field::Idzefo,   Field::Titulo,   Field::Duracion,
+                                                    Field::Tipopeli, Field::Director, Field::Totalcds};
+
+void setAdding(Form1& form1)
 {
-    connect(form_.command(1), &QPushButton::clicked, this, [this] { form_.run([this] { Command1_Click(); }); });
-    connect(form_.command(3), &QPushButton::clicked, this, [this] { form_.run([this] { Command3_Click(); }); });
-    connect(form_.command(4), &QPushButton::clicked, this, [this] { form_.run([this] { Command4_Click(); }); });
-    connect(form_.command(2), &QPushButton::clicked, this, [this] { form_.run([this] { Command2_Click(); }); });
-    connect(form_.menuItem(QStringLiteral("activaborra")), &QAction::triggered, this,
-            [this] { form_.run([this] { activaborra_Click(); }); });
+    for (Field f : kLockedWhileBrowsing)
+        form1.box(f)->setLocked(false);
+    form1.Command1()->setEnabled(false);
+    form1.Command3()->setEnabled(true);
+    form1.setOpcionesEnabled(false);
+    form1.Command4()->setEnabled(false);
+    form1.Command5()->setEnabled(false);
+    form1.Command6()->setEnabled(false);
+    form1.navigationBar()->setAvailable(false);
 }
 
-void EditingCommands::setAdding()
+void setBrowsing(Form1& form1)
 {
-    for (Field f : lockedWhileBrowsing)
-        form_.box(f)->setLocked(false);
-    form_.command(1)->setEnabled(false);
-    form_.command(3)->setEnabled(true);
-    form_.setOpcionesEnabled(false);
-    form_.command(4)->setEnabled(false);
-    form_.command(5)->setEnabled(false);
-    form_.command(6)->setEnabled(false);
-    form_.navigationBar()->setAvailable(false);
+    for (Field f : kLockedWhileBrowsing)
+        form1.box(f)->setLocked(true);
+    form1.Command1()->setEnabled(true);
+    form1.Command3()->setEnabled(false);
+    form1.Command4()->setEnabled(true);
+    form1.setOpcionesEnabled(true);
+    form1.navigationBar()->setAvailable(true);
 }
 
-void EditingCommands::setBrowsing()
+void clearAll(Form1& form1)
 {
-    for (Field f : lockedWhileBrowsing)
-        form_.box(f)->setLocked(true);
-    form_.command(1)->setEnabled(true);
-    form_.command(3)->setEnabled(false);
-    form_.command(4)->setEnabled(true);
-    form_.setOpcionesEnabled(true);
-    form_.navigationBar()->setAvailable(true);
-}
-
-void EditingCommands::Command1_Click()
-{
-    form_.records().AddNew();
-    setAdding();
-    form_.box(Field::Idzefo)->setFocus();
-}
-
-void EditingCommands::Command3_Click()
-{
-    BoundBox* number = form_.box(Field::Idzefo);
-    BoundBox* cds = form_.box(Field::Totalcds);
-    if (number->text().isEmpty() || form_.box(Field::Titulo)->text().isEmpty()) {
-        form_.dialogs().message(missingNumberOrTitle);
-        return;
-    }
-    // A number the catalogue cannot keep must not turn silently into another one.
-    if (!parseWholeNumber(number->text())) {
-        form_.dialogs().message(isTooBigWholeNumber(number->text()) ? numberTooBig : numberNotWhole);
-        number->setFocus();
-        return;
-    }
-    if (!cds->text().trimmed().isEmpty() && !parseWholeNumber(cds->text())) {
-        form_.dialogs().message(isTooBigWholeNumber(cds->text()) ? cdsTooBig : cdsNotWhole);
-        cds->setFocus();
-        return;
-    }
-    BoundBox* runningTime = form_.box(Field::Duracion);
-    if (runningTime->text().size() < 8)
-        runningTime->setText(defaultRunningTime);
-
-    form_.records().Update();
-    setBrowsing();
-    form_.Form_Initialize();
-}
-
-void EditingCommands::Command4_Click()
-{
-    RecordSet& rs = form_.records();
-    if (rs.RecordCount() > 0) {
-        rs.Delete();
-        rs.MoveNext();
-        form_.dialogs().message(filmDeleted);
-        form_.Form_Initialize();
-    }
-    if (rs.RecordCount() < 1)
-        form_.clearSummary();
-}
-
-void EditingCommands::Command2_Click()
-{
-    RecordSet& rs = form_.records();
-    if (rs.isAdding()) {
-        // The film being added was never stored: drop it, then clear as usual.
-        rs.CancelUpdate();
-        setBrowsing();
-    }
-    try {
-        clearAll();
-    } catch (const CatalogueError&) {
-        // The removals not yet committed are back in the file: show what it holds now.
-        form_.Data1().Refresh();
-        form_.Form_Initialize();
-        throw;
-    }
-}
-
-void EditingCommands::clearAll()
-{
-    RecordSet& rs = form_.records();
-    auto bulk = form_.Data1().bulkWrites();
-    std::optional<FieldBinding::Pause> pause(form_.binding().pause());
+    RecordSet& rs = form1.records();
+    auto bulk = form1.Data1().bulkWrites();
+    std::optional<FieldBinding::Pause> pause(form1.binding().pause());
     const qint64 films = rs.RecordCount();
-    CommandProgress progress(form_, films, QStringLiteral("Borrando Películas... %v De %m"));
+    CommandProgress progress(form1, films, QStringLiteral("Borrando Películas... %v De %m"));
     for (;;) {
         if (rs.Eof()) {
             bulk.commit();
-            form_.clearSummary();
+            form1.clearSummary();
             return;
         }
         rs.Delete();
@@ -139,18 +62,94 @@ void EditingCommands::clearAll()
             bulk.commit(); // on disk before the user is told
             progress.hide();
             pause.reset(); // the window shows what is left while the message is up
-            form_.dialogs().message(catalogueCleared);
-            pause.emplace(form_.binding().pause());
+            form1.dialogs().message(kCatalogueCleared);
+            pause.emplace(form1.binding().pause());
         }
     }
 }
 
-void EditingCommands::activaborra_Click()
+} // namespace
+
+void attachEditingCommands(Form1& form1)
 {
-    QPushButton* clearAll = form_.command(2);
+    form1.runOnClick(form1.Command1(), Command1_Click);
+    form1.runOnClick(form1.Command3(), Command3_Click);
+    form1.runOnClick(form1.Command4(), Command4_Click);
+    form1.runOnClick(form1.Command2(), Command2_Click);
+}
+
+void Command1_Click(Form1& form1)
+{
+    form1.records().AddNew();
+    setAdding(form1);
+    form1.box(Field::Idzefo)->setFocus();
+}
+
+void Command3_Click(Form1& form1)
+{
+    BoundBox* number = form1.box(Field::Idzefo);
+    BoundBox* cds = form1.box(Field::Totalcds);
+    if (number->text().isEmpty() || form1.box(Field::Titulo)->text().isEmpty()) {
+        form1.dialogs().message(kMissingNumberOrTitle);
+        return;
+    }
+    // A number the catalogue cannot keep must not turn silently into another one.
+    if (!parseWholeNumber(number->text())) {
+        form1.dialogs().message(isTooBigWholeNumber(number->text()) ? kNumberTooBig : kNumberNotWhole);
+        number->setFocus();
+        return;
+    }
+    if (!cds->text().trimmed().isEmpty() && !parseWholeNumber(cds->text())) {
+        form1.dialogs().message(isTooBigWholeNumber(cds->text()) ? kCdsTooBig : kCdsNotWhole);
+        cds->setFocus();
+        return;
+    }
+    BoundBox* runningTime = form1.box(Field::Duracion);
+    if (runningTime->text().size() < 8)
+        runningTime->setText(kDefaultRunningTime);
+
+    form1.records().Update();
+    setBrowsing(form1);
+    form1.Form_Initialize();
+}
+
+void Command4_Click(Form1& form1)
+{
+    RecordSet& rs = form1.records();
+    if (rs.RecordCount() > 0) {
+        rs.Delete();
+        rs.MoveNext();
+        form1.dialogs().message(kFilmDeleted);
+        form1.Form_Initialize();
+    }
+    if (rs.RecordCount() < 1)
+        form1.clearSummary();
+}
+
+void Command2_Click(Form1& form1)
+{
+    RecordSet& rs = form1.records();
+    if (rs.isAdding()) {
+        // The film being added was never stored: drop it, then clear as usual.
+        rs.CancelUpdate();
+        setBrowsing(form1);
+    }
+    try {
+        clearAll(form1);
+    } catch (const CatalogueError&) {
+        // The removals not yet committed are back in the file: show what it holds now.
+        form1.Data1().Refresh();
+        form1.Form_Initialize();
+        throw;
+    }
+}
+
+void activaborra_Click(Form1& form1)
+{
+    QPushButton* clearAll = form1.Command2();
     const bool arm = !clearAll->isEnabled();
     clearAll->setEnabled(arm);
-    form_.menuItem(QStringLiteral("activaborra"))->setChecked(arm);
+    form1.activaborra()->setChecked(arm);
 }
 
 } // namespace catalogue

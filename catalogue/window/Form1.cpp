@@ -1,9 +1,8 @@
 #include "Form1.h"
 #include "Artwork.h"
-#include "EditingCommands.h"
+#include "Colours.h"
 #include "FittedText.h"
 #include "MenuShortcuts.h"
-#include "MenuTree.h"
 #include "Summary.h"
 #include "Twips.h"
 
@@ -17,23 +16,17 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <algorithm>
-#include <cstring>
+#include <stdexcept>
 
 namespace catalogue {
 
 namespace {
 
-const QColor white(255, 255, 255);
-const QColor yellow(255, 255, 0);
-const QColor green(0, 255, 0);
-const QColor olive(192, 192, 0);
-
 struct LabelSpec {
     const char* name;
-    const char16_t* caption;
+    QStringView caption;
     QRect twips;
-    QColor colour = white;
+    QColor colour = kWhite;
     double pointSize = 0; // 0: the window's own font
     bool bold = false;
     bool centred = false;
@@ -44,7 +37,7 @@ struct BoxSpec {
     Field field;
     QRect twips;
     const char16_t* toolTip;
-    QColor colour = white;
+    QColor colour = kWhite;
 };
 
 struct ButtonSpec {
@@ -54,7 +47,7 @@ struct ButtonSpec {
     const char16_t* toolTip;
 };
 
-const LabelSpec labelSpecs[] = {
+const LabelSpec kLabelSpecs[] = {
     {"Label1", u"Número Película", {120, 120, 1335, 255}},
     {"Label2", u"Título Película", {120, 480, 1335, 255}},
     {"Label3", u"Duración Película", {120, 840, 1335, 255}},
@@ -62,34 +55,34 @@ const LabelSpec labelSpecs[] = {
     {"Label5", u"Screener DvD-Rip", {120, 1200, 1695, 255}},
     {"Label4", u"Director", {120, 1560, 1335, 255}},
     {"Label14", u"Codec", {4320, 1560, 615, 255}},
-    {"Label10", u"Menu Grabación", {6120, 120, 1575, 255}, white, 0, false, true},
-    {"Label6", u"Duración Media Por Película", {120, 2160, 3615, 375}, white, 12, true, true},
-    {"Label7", u"", {120, 2760, 3615, 495}, green, 24, true, true, u"Duración Media De Películas O Series"},
-    {"Label9", u"Duración Total De Películas", {3960, 2160, 3735, 375}, white, 12, true, true},
-    {"Label8", u"", {3960, 2760, 3015, 495}, green, 24, true, true, u"Duración Total De Películas O Series"},
-    {"Label12", u"D.Visio.", {7155, 2760, 615, 255}, white, 0, false, true},
-    {"Label13", u"", {7150, 3000, 615, 255}, white, 0, false, true, u"Días De Visionado Seguidos Para Ver Todas Tus Películas"},
-    {"Label11", u"", {7200, 3435, 495, 255}, white, 0, false, true, u"Número De Películas Totales"},
-    {"Label15", u"Último Número De Película Añadida", {3900, 3360, 2655, 255}, white, 0, false, true},
-    {"Label16", u"", {6600, 3360, 375, 255}, green, 0, false, true, u"Último Número De Película Añadida"},
-    {"quebus", u"", {4680, 4200, 375, 255}, yellow},
-    {"Label17", u"^Brisvel^ Catálogo Divx", {120, 3880, 3615, 495}, olive, 13.5, false, true},
+    {"Label10", u"Menu Grabación", {6120, 120, 1575, 255}, kWhite, 0, false, true},
+    {"Label6", u"Duración Media Por Película", {120, 2160, 3615, 375}, kWhite, 12, true, true},
+    {"Label7", u"", {120, 2760, 3615, 495}, kGreen, 24, true, true, u"Duración Media De Películas O Series"},
+    {"Label9", u"Duración Total De Películas", {3960, 2160, 3735, 375}, kWhite, 12, true, true},
+    {"Label8", u"", {3960, 2760, 3015, 495}, kGreen, 24, true, true, u"Duración Total De Películas O Series"},
+    {"Label12", u"D.Visio.", {7155, 2760, 615, 255}, kWhite, 0, false, true},
+    {"Label13", u"", {7150, 3000, 615, 255}, kWhite, 0, false, true, u"Días De Visionado Seguidos Para Ver Todas Tus Películas"},
+    {"Label11", u"", {7200, 3435, 495, 255}, kWhite, 0, false, true, u"Número De Películas Totales"},
+    {"Label15", u"Último Número De Película Añadida", {3900, 3360, 2655, 255}, kWhite, 0, false, true},
+    {"Label16", u"", {6600, 3360, 375, 255}, kGreen, 0, false, true, u"Último Número De Película Añadida"},
+    {"quebus", u"", {4680, 4200, 375, 255}, kYellow},
+    {"Label17", kProgramTitle, {120, 3880, 3615, 495}, kOlive, 13.5, false, true},
 };
 
-const BoxSpec boxSpecs[] = {
+const BoxSpec kBoxSpecs[] = {
     {Field::Idzefo, {1800, 120, 975, 285}, u"Número De Película (1, 2, 3, 4, 5, Etc...)"},
     {Field::Titulo, {1800, 480, 4095, 285},
-     u"Doble Click Y Buscaremos En Google El Título De La Peli Para Buscar Información", yellow},
+     u"Doble Click Y Buscaremos En Google El Título De La Peli Para Buscar Información", kYellow},
     {Field::Duracion, {1800, 840, 975, 285},
      u"Duración De Peli O Serie En Formato : hh:mm:ss De Lo Contrario Se Añadirá 01:30:00 Por Defecto"},
     {Field::Tipopeli, {1800, 1200, 2295, 285}, u"Tipo De Película - Screener, DvD-Rip, Etc..."},
     {Field::Director, {1800, 1560, 2295, 285},
-     u"Doble Click Y Buscaremos En Google El Director Para Buscar Información Sobre El", yellow},
+     u"Doble Click Y Buscaremos En Google El Director Para Buscar Información Sobre El", kYellow},
     {Field::Totalcds, {4320, 840, 375, 285}, u"Número De Cd's De La Película O La Serie"},
     {Field::Codec, {4920, 1560, 975, 285}, u"Codec Utilizado (Divx3.11 - Divx5.02, Etc...)"},
 };
 
-const ButtonSpec buttonSpecs[] = {
+const ButtonSpec kButtonSpecs[] = {
     {1, u"&Añadir Película", {6120, 600, 1575, 255}, u"Añadir Película A La Base De Datos..."},
     {3, u"&Grabar Película", {6120, 960, 1575, 255}, u"Grabar Película A La Base De Datos"},
     {4, u"&Borrar Película", {6120, 1320, 1575, 255}, u"Borrar Película Mostrada En Pantalla"},
@@ -116,19 +109,13 @@ QFont labelFont(QFont windowFont, const LabelSpec& layout)
     return windowFont;
 }
 
-const LabelSpec& labelSpec(const char* name)
-{
-    return *std::find_if(std::begin(labelSpecs), std::end(labelSpecs),
-                         [&](const LabelSpec& layout) { return std::strcmp(layout.name, name) == 0; });
-}
-
 } // namespace
 
 Form1::Form1(DataControl& data1, Dialogs& dialogs, const QLocale& locale, QWidget* parent)
     : QMainWindow(parent), data1_(data1), dialogs_(dialogs), locale_(locale)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(Dialogs::programTitle);
+    setWindowTitle(kProgramTitle.toString());
     // The layout was drawn for a small, narrow sans serif; these share its widths.
     QFont windowFont(QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                                  QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")},
@@ -157,8 +144,6 @@ Form1::Form1(DataControl& data1, Dialogs& dialogs, const QLocale& locale, QWidge
     timer2_->setInterval(10);
     connect(timer2_, &QTimer::timeout, this, &Form1::Timer2_Timer);
 
-    editing_ = new EditingCommands(*this);
-
     Form_Load();
     run([this] { Form_Initialize(); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -168,7 +153,7 @@ Form1::~Form1() = default;
 
 void Form1::buildFields()
 {
-    for (const BoxSpec& layout : boxSpecs) {
+    for (const BoxSpec& layout : kBoxSpecs) {
         auto* box = new BoundBox(layout.field, canvas_);
         box->setGeometry(pixels(layout.twips));
         box->setToolTip(QString::fromUtf16(layout.toolTip));
@@ -181,7 +166,7 @@ void Form1::buildFields()
 
 void Form1::buildCommandColumn()
 {
-    for (const ButtonSpec& layout : buttonSpecs) {
+    for (const ButtonSpec& layout : kButtonSpecs) {
         auto* button = new QPushButton(QString::fromUtf16(layout.caption), canvas_);
         button->setObjectName(QStringLiteral("Command%1").arg(layout.number));
         button->setGeometry(pixels(layout.twips));
@@ -194,19 +179,31 @@ void Form1::buildCommandColumn()
 
 void Form1::buildSummaryPanel()
 {
-    for (const LabelSpec& layout : labelSpecs) {
-        auto* label = new QLabel(QString::fromUtf16(layout.caption), canvas_);
+    std::map<QString, std::pair<QLabel*, QFont>> labels;
+    for (const LabelSpec& layout : kLabelSpecs) {
+        auto* label = new QLabel(layout.caption.toString(), canvas_);
         label->setObjectName(QString::fromLatin1(layout.name));
         label->setGeometry(pixels(layout.twips));
         label->setAlignment((layout.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         if (layout.toolTip)
             label->setToolTip(QString::fromUtf16(layout.toolTip));
-        label->setFont(labelFont(font(), layout));
+        const QFont labelFontInLayout = labelFont(font(), layout);
+        label->setFont(labelFontInLayout);
         QPalette p = label->palette();
         p.setColor(QPalette::WindowText, layout.colour);
         label->setPalette(p);
-        labels_[label->objectName()] = label;
+        labels[label->objectName()] = {label, labelFontInLayout};
     }
+    // The labels the window writes to; a name missing from the layout stops the program here.
+    const auto named = [&](const char* name) { return labels.at(QString::fromLatin1(name)).first; };
+    label7_ = named("Label7");
+    label8_ = named("Label8");
+    label11_ = named("Label11");
+    label13_ = named("Label13");
+    label16_ = named("Label16");
+    quebus_ = named("quebus");
+    for (QLabel* figure : {label7_, label8_, label11_, label13_, label16_})
+        summaryFonts_[figure] = labels.at(figure->objectName()).second;
 }
 
 void Form1::buildBottomStrip()
@@ -230,57 +227,54 @@ void Form1::buildMenus()
 {
     opciones_ = menuBar()->addMenu(QStringLiteral("Opciones"));
     opciones_->setObjectName(QStringLiteral("opciones"));
-    for (const MenuItemSpec& entry : opcionesItems()) {
-        QAction* item = opciones_->addAction(QString::fromUtf16(entry.caption));
-        item->setObjectName(QString::fromLatin1(entry.name));
-        item->setShortcut(QKeySequence(entry.shortcut));
-        item->setShortcutContext(Qt::WindowShortcut);
-        menuItems_[item->objectName()] = item;
-    }
-    QAction* activaborra = menuItem(QStringLiteral("activaborra"));
-    activaborra->setCheckable(true);
-    activaborra->setChecked(false);
-    connect(menuItem(QStringLiteral("sale")), &QAction::triggered, this, &Form1::sale_Click);
 
-    QAction* acerquita = menuBar()->addAction(QStringLiteral("Acerca De..."));
-    acerquita->setObjectName(QStringLiteral("acerquita"));
-    menuItems_[acerquita->objectName()] = acerquita;
+    acerquita_ = menuBar()->addAction(QStringLiteral("Acerca De..."));
+    acerquita_->setObjectName(QStringLiteral("acerquita"));
 
     // Menu shortcuts must reach the menu even with the focus in a text box.
     for (BoundBox* box : boxes_)
         box->installEventFilter(new MenuShortcuts(opciones_, box));
 }
 
+void Form1::buildOpciones(std::vector<OpcionesCommand> commands)
+{
+    opcionesCommands_ = std::move(commands);
+    for (const OpcionesCommand& command : opcionesCommands_) {
+        QAction* item = opciones_->addAction(QString::fromUtf16(command.caption));
+        item->setObjectName(QString::fromLatin1(command.menuItem));
+        item->setShortcut(QKeySequence(command.shortcut));
+        item->setShortcutContext(Qt::WindowShortcut);
+        connect(item, &QAction::triggered, this, [this, &command] { choose(command); });
+    }
+    activaborra_ = opciones_->findChild<QAction*>(QStringLiteral("activaborra"), Qt::FindDirectChildrenOnly);
+    if (!activaborra_)
+        throw std::logic_error("the Opciones menu has no item activaborra");
+    activaborra_->setCheckable(true);
+    activaborra_->setChecked(false);
+}
+
+void Form1::choose(const OpcionesCommand& command)
+{
+    if (const auto* handler = std::get_if<OpcionesCommand::WindowHandler>(&command.runs)) {
+        (this->**handler)();
+        return;
+    }
+    run([&] { std::get<OpcionesCommand::LayerCommand>(command.runs)(*this, command.recordSource); });
+}
+
 void Form1::setTabOrder()
 {
-    const std::array<QWidget*, 13> order{command(2), command(5), command(6), box(Field::Idzefo), box(Field::Titulo),
+    const std::array<QWidget*, 13> order{Command2(), Command5(), Command6(), box(Field::Idzefo), box(Field::Titulo),
                                          box(Field::Duracion), box(Field::Tipopeli), box(Field::Director),
-                                         box(Field::Totalcds), command(1), command(3), command(4), box(Field::Codec)};
+                                         box(Field::Totalcds), Command1(), Command3(), Command4(), box(Field::Codec)};
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-QPushButton* Form1::command(int number) const
-{
-    return commands_.at(std::size_t(number - 1));
-}
-
-QLabel* Form1::label(const QString& name) const
-{
-    auto it = labels_.find(name);
-    return it == labels_.end() ? nullptr : it->second;
-}
-
-QAction* Form1::menuItem(const QString& name) const
-{
-    auto it = menuItems_.find(name);
-    return it == menuItems_.end() ? nullptr : it->second;
-}
-
 void Form1::Form_Load()
 {
-    command(5)->setEnabled(false);
-    command(6)->setEnabled(false);
+    Command5()->setEnabled(false);
+    Command6()->setEnabled(false);
     timer2_->start();
 }
 
@@ -288,8 +282,8 @@ void Form1::Form_Initialize()
 {
     for (Field f : {Field::Idzefo, Field::Titulo, Field::Duracion, Field::Tipopeli, Field::Director, Field::Totalcds})
         box(f)->setLocked(true);
-    command(3)->setEnabled(false);
-    command(2)->setEnabled(false);
+    Command3()->setEnabled(false);
+    Command2()->setEnabled(false);
 
     RecordSet& rs = records();
     if (rs.RecordCount() < 1)
@@ -307,28 +301,28 @@ void Form1::Form_Initialize()
         rs.MoveNext();
     }
     const std::int64_t average = totalSeconds / films;
-    showSummaryValue("Label7", formatHoursMinutesSeconds(average));
-    showSummaryValue("Label8", formatHoursMinutesSeconds(totalSeconds));
+    showSummaryValue(label7_, formatHoursMinutesSeconds(average));
+    showSummaryValue(label8_, formatHoursMinutesSeconds(totalSeconds));
     const double days = double(totalSeconds) / 86400.0;
     rs.MoveFirst();
-    showSummaryValue("Label11", QString::number(rs.RecordCount()) + QStringLiteral("P."));
-    showSummaryValue("Label13", formatDays(days, locale_));
+    showSummaryValue(label11_, QString::number(rs.RecordCount()) + QStringLiteral("P."));
+    showSummaryValue(label13_, formatDays(days, locale_));
     rs.MoveLast();
-    showSummaryValue("Label16", rs.text(Field::Idzefo));
+    showSummaryValue(label16_, rs.text(Field::Idzefo));
     rs.MoveFirst();
 }
 
-void Form1::showSummaryValue(const char* name, const QString& text)
+void Form1::showSummaryValue(QLabel* label, const QString& text)
 {
     // The panel's labels were sized for counts of four digits; a larger count
     // is shown in a smaller font rather than clipped.
-    showFitted(label(QString::fromLatin1(name)), text, labelFont(font(), labelSpec(name)));
+    showFitted(label, text, summaryFonts_.at(label));
 }
 
 void Form1::clearSummary()
 {
-    for (const char* name : {"Label7", "Label8", "Label11", "Label13", "Label16"})
-        label(QString::fromLatin1(name))->clear();
+    for (QLabel* figure : {label7_, label8_, label11_, label13_, label16_})
+        figure->clear();
 }
 
 void Form1::setOpcionesEnabled(bool enabled)
@@ -353,6 +347,11 @@ void Form1::Timer2_Timer()
 void Form1::sale_Click()
 {
     close();
+}
+
+void Form1::runOnClick(QPushButton* button, void (*handler)(Form1&))
+{
+    connect(button, &QPushButton::clicked, this, [this, handler] { run([&] { handler(*this); }); });
 }
 
 Form1::CommandScope::CommandScope(Form1& form) : form_(form)

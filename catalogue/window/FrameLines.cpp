@@ -1,4 +1,5 @@
 #include "FrameLines.h"
+#include "Colours.h"
 #include "Twips.h"
 
 #include <QPainter>
@@ -8,11 +9,6 @@
 
 namespace catalogue {
 
-namespace {
-const QColor yellow(255, 255, 0);
-const QColor orange(255, 128, 0);
-} // namespace
-
 FrameLines::FrameLines(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1Canvas"));
@@ -21,16 +17,16 @@ FrameLines::FrameLines(QWidget* parent) : QWidget(parent)
     p.setColor(QPalette::Window, Qt::black);
     setPalette(p);
     lines_ = {
-        {QStringLiteral("Line1"), QLine(0, 2040, 7920, 2040), yellow},
-        {QStringLiteral("Line2"), QLine(0, 3720, 7920, 3720), yellow},
-        {QStringLiteral("Line3"), QLine(3840, 2040, 3840, 4560), yellow},
-        {QStringLiteral("Line4"), QLine(0, 2640, 3840, 2640), yellow},
-        {QStringLiteral("Line5"), QLine(3840, 2640, 7920, 2640), yellow},
-        {QStringLiteral("Line6"), QLine(7080, 2640, 7080, 3720), yellow},
-        {QStringLiteral("Line7"), QLine(7080, 3360, 7920, 3360), yellow},
-        {QStringLiteral("Line8"), QLine(6000, 2040, 6000, 0), yellow},
-        {QStringLiteral("Line9"), QLine(6000, 480, 7920, 480), yellow},
-        {QStringLiteral("Line10"), QLine(6000, 0, 8040, 0), orange},
+        {QStringLiteral("Line1"), QLine(0, 2040, 7920, 2040), kYellow},
+        {QStringLiteral("Line2"), QLine(0, 3720, 7920, 3720), kYellow},
+        {QStringLiteral("Line3"), QLine(3840, 2040, 3840, 4560), kYellow},
+        {QStringLiteral("Line4"), QLine(0, 2640, 3840, 2640), kYellow},
+        {QStringLiteral("Line5"), QLine(3840, 2640, 7920, 2640), kYellow},
+        {QStringLiteral("Line6"), QLine(7080, 2640, 7080, 3720), kYellow},
+        {QStringLiteral("Line7"), QLine(7080, 3360, 7920, 3360), kYellow},
+        {QStringLiteral("Line8"), QLine(6000, 2040, 6000, 0), kYellow},
+        {QStringLiteral("Line9"), QLine(6000, 480, 7920, 480), kYellow},
+        {QStringLiteral("Line10"), QLine(6000, 0, 8040, 0), kOrange},
     };
 }
 

@@ -5,8 +5,8 @@
 
 namespace catalogue {
 
-constexpr int twipsPerPixel = 15;
-constexpr int px(int twips) { return twips / twipsPerPixel; }
+constexpr int kTwipsPerPixel = 15;
+constexpr int px(int twips) { return twips / kTwipsPerPixel; }
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(px(left), px(top), px(width), px(height));

@@ -1,5 +1,6 @@
 // Cintario as a desktop program: Qt's own texts in Spanish, and the catalogue
 // folder that a start from the desktop's menu uses.
+#include "CatalogueError.h"
 #include "MenuFolder.h"
 #include "QtTranslation.h"
 
@@ -58,12 +59,12 @@ TEST_F(MenuFolder, IsMadeInTheDesktopsDocumentsFolderAndKeptForTheNextStart)
     write(home.path() + "/.config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Documentos\"\n");
     const QString expected = home.path() + QStringLiteral("/Documentos/Películas");
 
-    ASSERT_EQ(enterMenuCatalogueFolder(), std::nullopt);
+    ASSERT_NO_THROW(enterMenuCatalogueFolder());
     EXPECT_EQ(QDir::currentPath(), expected);
     write("Peliculas.mdb", "catalogue");
 
     QDir::setCurrent(startedIn);
-    ASSERT_EQ(enterMenuCatalogueFolder(), std::nullopt);
+    ASSERT_NO_THROW(enterMenuCatalogueFolder());
     EXPECT_EQ(QDir::currentPath(), expected);
     EXPECT_TRUE(QFile::exists("Peliculas.mdb"));
 }
@@ -75,10 +76,14 @@ TEST_F(MenuFolder, ThatCannotBeMadeIsToldAndNothingChanges)
     const QString folder = home.path() + QStringLiteral("/Documents/Películas");
     write(folder, "not a folder");
 
-    const auto failure = enterMenuCatalogueFolder();
-    ASSERT_TRUE(failure);
-    EXPECT_TRUE(failure->contains(u'"' + QDir::toNativeSeparators(folder) + u'"')) << failure->toStdString();
-    EXPECT_TRUE(failure->endsWith(u"No se ha modificado nada.")) << failure->toStdString();
+    QString failure;
+    try {
+        enterMenuCatalogueFolder();
+    } catch (const CatalogueError& error) {
+        failure = error.message();
+    }
+    EXPECT_TRUE(failure.contains(u'"' + QDir::toNativeSeparators(folder) + u'"')) << failure.toStdString();
+    EXPECT_TRUE(failure.endsWith(u"No se ha modificado nada.")) << failure.toStdString();
     EXPECT_EQ(QDir::currentPath(), startedIn);
     QFile file(folder);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

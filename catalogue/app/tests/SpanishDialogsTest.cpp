@@ -1,7 +1,7 @@
 // The program's prompt and message box as the user meets them: Qt's Spanish
 // translation loaded the way the program loads it, and a desktop style that
 // puts icons on dialog buttons.
-#include "Dialogs.h"
+#include "QtDialogs.h"
 #include "QtTranslation.h"
 
 #include <QAbstractButton>

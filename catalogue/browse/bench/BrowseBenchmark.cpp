@@ -2,9 +2,10 @@
 // generated catalogue (default 32,767 films, the most the catalogue holds),
 // each run through the real window, from the menu item's trigger to its return.
 #include "BenchTable.h"
-#include "BrowseCommands.h"
+#include "CommandWiring.h"
 #include "Form1.h"
 #include "ScriptedDialogs.h"
+#include "SilentOpeners.h"
 #include "TempCatalogue.h"
 
 #include <QAction>
@@ -20,7 +21,7 @@ using namespace catalogue;
 
 namespace {
 
-constexpr int runs = 9;
+constexpr int kRuns = 9;
 
 std::vector<MovieRecord> generatedFilms(int count)
 {
@@ -54,7 +55,7 @@ template <typename F>
 double medianMilliseconds(F&& once)
 {
     std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
+    for (int i = 0; i < kRuns; ++i) {
         QElapsedTimer timer;
         timer.start();
         once();
@@ -81,15 +82,17 @@ int main(int argc, char** argv)
     testing::TempCatalogue catalogue(generatedFilms(count));
     auto data1 = catalogue.open();
     testing::ScriptedDialogs dialogs;
+    testing::NoReportViewer viewer;
+    testing::NoLinkOpener links;
     Form1 form1(*data1, dialogs);
-    attachBrowseCommands(form1);
+    wireCommands(form1, viewer, links);
     form1.show();
     QCoreApplication::processEvents();
 
     bench::printTableHeader();
     for (const char* item : {"pornumero", "ordefecha", "orddura", "ordtitu", "pordirector", "oredipopeli",
                              "ordecantc"}) {
-        QAction* action = form1.menuItem(QString::fromLatin1(item));
+        QAction* action = form1.findChild<QAction*>(QString::fromLatin1(item));
         report(item, count, medianMilliseconds([&] { action->trigger(); }));
     }
 
@@ -98,14 +101,14 @@ int main(int argc, char** argv)
         QString answer;
     } searches[]{{"buscapelijeje", QStringLiteral("matrix")}, {"buscadirector", QStringLiteral("spiel")}};
     for (const auto& search : searches) {
-        QAction* action = form1.menuItem(QString::fromLatin1(search.item));
+        QAction* action = form1.findChild<QAction*>(QString::fromLatin1(search.item));
         report(search.item, count, medianMilliseconds([&] {
                    dialogs.answerNext(search.answer);
                    action->trigger();
                }));
     }
-    if (dialogs.messages.size() != 2 * runs) {
-        std::fprintf(stderr, "bench-browse: expected %d messages, got %lld\n", 2 * runs,
+    if (dialogs.messages.size() != 2 * kRuns) {
+        std::fprintf(stderr, "bench-browse: expected %d messages, got %lld\n", 2 * kRuns,
                      static_cast<long long>(dialogs.messages.size()));
         return 1;
     }

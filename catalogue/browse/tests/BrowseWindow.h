@@ -1,7 +1,6 @@
 #pragma once
-// For tests: the real main window over a temporary catalogue, with the
-// browse commands attached and reached the way the user reaches them.
-#include "BrowseCommands.h"
+// For tests: the real main window over a temporary catalogue, its browse
+// commands reached the way the user reaches them.
 #include "WindowFixture.h"
 
 #include <QTest>
@@ -12,13 +11,12 @@ namespace catalogue::testing {
 struct BrowseWindow : WindowFixture {
     explicit BrowseWindow(const std::vector<MovieRecord>& films = {}) : WindowFixture(films)
     {
-        attachBrowseCommands(form);
         form.show();
     }
 
     // Chooses an item of "Opciones"; a disabled item does nothing, as for the user.
     void choose(const char* name) { item(name)->trigger(); }
-    void click(int command) { QTest::mouseClick(form.command(command), Qt::LeftButton); }
+    void click(QPushButton* command) { QTest::mouseClick(command, Qt::LeftButton); }
     void clickNext() { QTest::mouseClick(form.navigationBar()->nextButton(), Qt::LeftButton); }
     void clickLast() { QTest::mouseClick(form.navigationBar()->lastButton(), Qt::LeftButton); }
 
@@ -33,8 +31,8 @@ struct BrowseWindow : WindowFixture {
     QString recordSource() const { return form.Data1().RecordSource(); }
 };
 
-inline const QString byNumber = QStringLiteral("select * FROM [Pelis] ORDER BY [idzefo] ASC");
-inline const QString noMore = QStringLiteral("No Hay Más Películas De Este Director...");
-inline const QString notFound = QStringLiteral("No Se Ha Encontrado Na De Na.... :(");
+inline const QString kByNumber = QStringLiteral("select * FROM [Pelis] ORDER BY [idzefo] ASC");
+inline const QString kNoMore = QStringLiteral("No Hay Más Películas De Este Director...");
+inline const QString kNotFound = QStringLiteral("No Se Ha Encontrado Na De Na.... :(");
 
 } // namespace catalogue::testing

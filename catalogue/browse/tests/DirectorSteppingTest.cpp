@@ -17,21 +17,21 @@ private slots:
         QCOMPARE(w.number(), QStringLiteral("4"));
         w.dialogs.messages.clear();
 
-        w.click(6);
-        QCOMPARE(w.dialogs.messages, QStringList{noMore});
+        w.click(w.form.Command6());
+        QCOMPARE(w.dialogs.messages, QStringList{kNoMore});
         QCOMPARE(w.number(), QStringLiteral("4"));
 
-        w.click(5);
+        w.click(w.form.Command5());
         QCOMPARE(w.number(), QStringLiteral("3"));
-        w.click(5);
+        w.click(w.form.Command5());
         QCOMPARE(w.number(), QStringLiteral("1"));
         QCOMPARE(w.dialogs.messages.size(), 1);
-        w.click(5);
-        QCOMPARE(w.dialogs.messages, (QStringList{noMore, noMore}));
+        w.click(w.form.Command5());
+        QCOMPARE(w.dialogs.messages, (QStringList{kNoMore, kNoMore}));
         QCOMPARE(w.number(), QStringLiteral("1"));
         QCOMPARE(w.text(Field::Titulo), QStringLiteral("Jaws"));
 
-        w.click(6);
+        w.click(w.form.Command6());
         QCOMPARE(w.number(), QStringLiteral("3"));
     }
 
@@ -42,9 +42,9 @@ private slots:
         w.search("buscadirector", QStringLiteral("O'Brien"));
         QCOMPARE(w.number(), QStringLiteral("3"));
         QCOMPARE(w.caption("quebus"), QStringLiteral("willis o'brien"));
-        w.click(5);
+        w.click(w.form.Command5());
         QCOMPARE(w.number(), QStringLiteral("1"));
-        w.click(6);
+        w.click(w.form.Command6());
         QCOMPARE(w.number(), QStringLiteral("3"));
         QCOMPARE(w.dialogs.messages.size(), 1); // the found message only
     }
@@ -59,14 +59,14 @@ private slots:
         QCOMPARE(w.text(Field::Titulo), QStringLiteral("Alien"));
         QStringList visited;
         for (int i = 0; i < 3; ++i) {
-            w.click(6);
+            w.click(w.form.Command6());
             visited << w.text(Field::Titulo);
         }
         QCOMPARE(visited,
                  (QStringList{QStringLiteral("Fight Club"), QStringLiteral("Seven"), QStringLiteral("Zodiac")}));
         QCOMPARE(w.dialogs.messages.size(), 1);
-        w.click(6);
-        QCOMPARE(w.dialogs.messages.last(), noMore);
+        w.click(w.form.Command6());
+        QCOMPARE(w.dialogs.messages.last(), kNoMore);
         QCOMPARE(w.text(Field::Titulo), QStringLiteral("Zodiac"));
     }
 
@@ -76,7 +76,7 @@ private slots:
         w.search("buscadirector", QStringLiteral("nolan"));
         w.search("buscadirector", QStringLiteral("kubrick"));
         QCOMPARE(w.number(), QStringLiteral("1"));
-        w.click(6);
+        w.click(w.form.Command6());
         QCOMPARE(w.number(), QStringLiteral("3"));
     }
 
@@ -85,7 +85,7 @@ private slots:
         BrowseWindow w({film("1", "Alien", "Scott"), film("2", "Baraka", ""), film("3", "Ran", "Kurosawa")});
         w.search("buscadirector", QStringLiteral("kubrick"));
         QCOMPARE(w.caption("quebus"), QString());
-        w.click(6);
+        w.click(w.form.Command6());
         QCOMPARE(w.number(), QStringLiteral("2"));
     }
 
@@ -93,9 +93,9 @@ private slots:
     {
         BrowseWindow w;
         w.choose("buscadirector");
-        w.click(6);
-        w.click(5);
-        QCOMPARE(w.dialogs.messages, (QStringList{noMore, noMore}));
+        w.click(w.form.Command6());
+        w.click(w.form.Command5());
+        QCOMPARE(w.dialogs.messages, (QStringList{kNoMore, kNoMore}));
         for (Field f : allFields)
             QCOMPARE(w.text(f), QString());
     }
@@ -103,7 +103,7 @@ private slots:
     void theButtonsDoNothingUntilADirectorSearch()
     {
         BrowseWindow w({film("1", "Alien", "Scott"), film("2", "Prometheus", "Scott")});
-        w.click(6);
+        w.click(w.form.Command6());
         QCOMPARE(w.number(), QStringLiteral("1"));
         QVERIFY(w.dialogs.messages.isEmpty());
     }

@@ -8,9 +8,9 @@ using namespace catalogue::testing;
 
 namespace {
 
-const QString promptTitle = QString::fromUtf8("¿ Qúe Buscas ?");
-const QString titlePrompt = promptTitle + QString::fromUtf8(" | ¿ Qué Película Estas Buscando ?");
-const QString directorPrompt = promptTitle + QString::fromUtf8(" | ¿ Qué Director Estas Buscando ?");
+const QString kPromptTitle = QString::fromUtf8("¿ Qúe Buscas ?");
+const QString kTitlePrompt = kPromptTitle + QString::fromUtf8(" | ¿ Qué Película Estas Buscando ?");
+const QString kDirectorPrompt = kPromptTitle + QString::fromUtf8(" | ¿ Qué Director Estas Buscando ?");
 
 QString titleFound(const char* number)
 {
@@ -33,13 +33,13 @@ private slots:
         QString shownAtMessage;
         w.dialogs.onMessage = [&](const QString&) { shownAtMessage = w.number(); };
         w.search("buscapelijeje", QStringLiteral("lien"));
-        QCOMPARE(w.dialogs.prompts, QStringList{titlePrompt});
+        QCOMPARE(w.dialogs.prompts, QStringList{kTitlePrompt});
         QCOMPARE(w.dialogs.messages, QStringList{titleFound("2")});
         // The walk ran to the end before the message; the film is sought once it is closed.
         QCOMPARE(shownAtMessage, QString());
         QCOMPARE(w.number(), QStringLiteral("2"));
         QCOMPARE(w.text(Field::Titulo), QStringLiteral("Aliens"));
-        QCOMPARE(w.recordSource(), byNumber);
+        QCOMPARE(w.recordSource(), kByNumber);
     }
 
     void lettersMatchWhateverTheirCase_data()
@@ -59,7 +59,7 @@ private slots:
         BrowseWindow w({film("1", "Matrix"), film("2", "the matrix reloaded"), film("3", "Alien")});
         w.search("buscapelijeje", answer);
         if (reported.isEmpty()) {
-            QCOMPARE(w.dialogs.messages, QStringList{notFound});
+            QCOMPARE(w.dialogs.messages, QStringList{kNotFound});
             QCOMPARE(w.number(), QStringLiteral("1"));
         } else {
             QCOMPARE(w.dialogs.messages, QStringList{titleFound(qPrintable(reported))});
@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(w.caption("quebus"), QString::fromUtf8("Pedro Almodóvar"));
 
         w.search("buscadirector", QStringLiteral("almodovar"));
-        QCOMPARE(w.dialogs.messages.last(), notFound);
+        QCOMPARE(w.dialogs.messages.last(), kNotFound);
         QCOMPARE(w.caption("quebus"), QString::fromUtf8("Pedro Almodóvar"));
     }
 
@@ -92,12 +92,12 @@ private slots:
         BrowseWindow w({film("1", "Jaws", "Steven Spielberg"), film("2", "Duel", "Spielberg"),
                         film("4", "Hook", "Steven Spielberg"), film("5", "Alien", "Ridley Scott")});
         w.search("buscadirector", QStringLiteral("spiel"));
-        QCOMPARE(w.dialogs.prompts, QStringList{directorPrompt});
+        QCOMPARE(w.dialogs.prompts, QStringList{kDirectorPrompt});
         QCOMPARE(w.dialogs.messages, QStringList{directorFound("4")});
         QCOMPARE(w.number(), QStringLiteral("4"));
         QCOMPARE(w.caption("quebus"), QStringLiteral("Steven Spielberg"));
-        QVERIFY(w.form.command(5)->isEnabled());
-        QVERIFY(w.form.command(6)->isEnabled());
+        QVERIFY(w.form.Command5()->isEnabled());
+        QVERIFY(w.form.Command6()->isEnabled());
     }
 
     void theSearchWalksInNumberOrderWhateverOrderWasInForce()
@@ -106,7 +106,7 @@ private slots:
         w.choose("ordtitu");
         w.search("buscadirector", QStringLiteral("fincher"));
         QCOMPARE(w.dialogs.messages, QStringList{directorFound("2")});
-        QCOMPARE(w.recordSource(), byNumber);
+        QCOMPARE(w.recordSource(), kByNumber);
         w.clickNext();
         QCOMPARE(w.number(), QStringLiteral("3"));
     }
@@ -121,11 +121,11 @@ private slots:
         QString shownAtMessage = QStringLiteral("unset");
         w.dialogs.onMessage = [&](const QString&) { shownAtMessage = w.number(); };
         w.search("buscadirector", QStringLiteral("kubrick"));
-        QCOMPARE(w.dialogs.messages.last(), notFound);
+        QCOMPARE(w.dialogs.messages.last(), kNotFound);
         QCOMPARE(shownAtMessage, QString());
         QCOMPARE(w.number(), QStringLiteral("1"));
         QCOMPARE(w.caption("quebus"), QStringLiteral("Nolan"));
-        QVERIFY(w.form.command(6)->isEnabled());
+        QVERIFY(w.form.Command6()->isEnabled());
     }
 
     void aFilmSearchLeavesTheDirectorAndTheSteppingButtonsAlone()
@@ -134,8 +134,8 @@ private slots:
         w.search("buscapelijeje", QStringLiteral("alien"));
         QCOMPARE(w.dialogs.messages, QStringList{titleFound("1")});
         QCOMPARE(w.caption("quebus"), QString());
-        QVERIFY(!w.form.command(5)->isEnabled());
-        QVERIFY(!w.form.command(6)->isEnabled());
+        QVERIFY(!w.form.Command5()->isEnabled());
+        QVERIFY(!w.form.Command6()->isEnabled());
     }
 
     void cancellingThePromptEndsTheSearchQuietlyInNumberOrder()
@@ -152,7 +152,7 @@ private slots:
         w.choose("buscapelijeje");
         QCOMPARE(w.dialogs.prompts.size(), 3);
         QVERIFY(w.dialogs.messages.isEmpty());
-        QCOMPARE(w.recordSource(), byNumber);
+        QCOMPARE(w.recordSource(), kByNumber);
         QCOMPARE(w.number(), QStringLiteral("1"));
         QCOMPARE(w.caption("quebus"), QStringLiteral("Scott"));
     }
@@ -181,10 +181,10 @@ private slots:
     {
         BrowseWindow w;
         w.choose("buscapelijeje");
-        QVERIFY(!w.form.command(5)->isEnabled());
+        QVERIFY(!w.form.Command5()->isEnabled());
         w.choose("buscadirector");
-        QVERIFY(w.form.command(5)->isEnabled());
-        QVERIFY(w.form.command(6)->isEnabled());
+        QVERIFY(w.form.Command5()->isEnabled());
+        QVERIFY(w.form.Command6()->isEnabled());
         QVERIFY(w.dialogs.prompts.isEmpty());
         QVERIFY(w.dialogs.messages.isEmpty());
         QCOMPARE(w.recordSource(), QStringLiteral("Pelis"));

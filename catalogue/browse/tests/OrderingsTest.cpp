@@ -16,7 +16,7 @@ MovieRecord row(const char* number, const char* title, const char* time, const c
 // Each film comes first in exactly one of the seven orders; the last one added
 // in none, so every ordering visibly moves the display. Numbers and CD counts
 // are chosen so that comparing them as text would put another film first.
-const std::vector<MovieRecord> eightFilms{
+const std::vector<MovieRecord> kEightFilms{
     row("2", "Memento", "01:53:00", "Screener", "Nolan", "9", "XviD"),
     row("10", "Xanadu", "01:36:00", "TS", "Greenwald", "1", "Divx3.11"),
     row("11", "Yol", "00:59:00", "TV-Rip", "Güney", "1", "XviD"),
@@ -55,7 +55,7 @@ private slots:
         QFETCH(QString, recordSource);
         QFETCH(QString, firstNumber);
         QFETCH(QString, secondNumber);
-        BrowseWindow w(eightFilms);
+        BrowseWindow w(kEightFilms);
         w.clickLast();
         QCOMPARE(w.number(), QStringLiteral("20"));
 
@@ -123,7 +123,7 @@ private slots:
         BrowseWindow w({film("1", "Zodiac"), film("2", "Alien"), film("3", "Memento")});
         w.choose("ordtitu");
         w.search("buscapelijeje", QStringLiteral("zodiac"));
-        QCOMPARE(w.recordSource(), byNumber);
+        QCOMPARE(w.recordSource(), kByNumber);
         QCOMPARE(w.number(), QStringLiteral("1"));
         w.clickNext();
         QCOMPARE(w.number(), QStringLiteral("2"));

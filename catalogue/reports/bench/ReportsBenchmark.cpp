@@ -8,12 +8,14 @@
 // Usage: bench-reports [films...] (default 32767 100000)
 #include "BenchCatalogue.h"
 #include "BenchTable.h"
+#include "CommandWiring.h"
 #include "Form1.h"
-#include "ListingDefinition.h"
-#include "ReportCommands.h"
-#include "ReportViewer.h"
+#include "RecordSources.h"
 #include "ScriptedDialogs.h"
+#include "SilentOpeners.h"
 #include "StatisticsReport.h"
+// The nine listings with their menu items and orders, as the tests write them out.
+#include "../tests/MenuListings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,11 +29,6 @@
 using namespace catalogue;
 
 namespace {
-
-class NoViewer final : public ReportOpener {
-public:
-    void openReport(const QString&) override {}
-};
 
 struct Figures {
     double medianMs;
@@ -48,7 +45,7 @@ Figures runFromMenu(Form1& form, testing::ScriptedDialogs& dialogs, const QStrin
     for (int i = 0; i < runs; ++i) {
         dialogs.messages.clear();
         timer.start();
-        form.menuItem(item)->trigger();
+        form.findChild<QAction*>(item)->trigger();
         times.push_back(untilMessage);
     }
     return {bench::median(times), dialogs.messages.value(0)};
@@ -56,18 +53,27 @@ Figures runFromMenu(Form1& form, testing::ScriptedDialogs& dialogs, const QStrin
 
 // The share of a report that is the store's: rebuilding the record set in
 // the report's order.
-double medianRequeryMs(Form1& form, const QString& recordSource, int runs)
+double medianRequeryMs(Form1& form, QStringView recordSource, int runs)
 {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         const auto pause = form.binding().pause();
         QElapsedTimer timer;
         timer.start();
-        form.Data1().setRecordSource(recordSource);
+        form.Data1().setRecordSource(recordSource.toString());
         form.Data1().Refresh();
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     return bench::median(times);
+}
+
+void printFigures(qint64 films, const QString& item, const Figures& figures, double requeryMs, const QString& file)
+{
+    bench::printRow(films, item, figures.medianMs, bench::peakMemoryMiB(),
+                    QStringLiteral("re-query %1 ms, file %2 MB: %3")
+                            .arg(requeryMs, 0, 'f', 1)
+                            .arg(double(QFileInfo(file).size()) / (1024.0 * 1024.0), 0, 'f', 1)
+                            .arg(figures.message));
 }
 
 } // namespace
@@ -80,7 +86,7 @@ int main(int argc, char** argv)
         sizes.push_back(QByteArray(argv[i]).toLongLong());
     if (sizes.empty())
         sizes = {32767, 100000};
-    constexpr int kRuns = 5;
+    constexpr int runs = 5;
 
     bench::printTableHeader();
     for (const qint64 films : sizes) {
@@ -89,36 +95,30 @@ int main(int argc, char** argv)
         bench::writeBenchCatalogue(QStringLiteral("Peliculas.mdb"), films);
         auto opened = DataControl::open();
         testing::ScriptedDialogs dialogs;
+        testing::NoReportViewer viewer;
+        testing::NoLinkOpener links;
         Form1 form(*opened.control, dialogs);
-        NoViewer viewer;
-        attachReportCommands(form, viewer);
+        wireCommands(form, viewer, links);
         // The window's own re-ordering, so that the figure before holds a record
         // set being rebuilt, as every report's re-query does.
         QElapsedTimer opening;
         opening.start();
-        form.Data1().setRecordSource(QStringLiteral("select * FROM [Pelis] ORDER BY [titulo] ASC"));
+        form.Data1().setRecordSource(recordSources::kByTitle.toString());
         form.Data1().Refresh();
         bench::printRow(films, QStringLiteral("Refresh by title (before reports)"),
                         double(opening.nsecsElapsed()) / 1e6, bench::peakMemoryMiB(), QStringLiteral("one run"));
 
-        QStringList items;
-        for (const ListingDefinition& listing : listingDefinitions())
-            items << listing.menuItem.toString();
-        items << QStringLiteral("estadis");
-        for (const QString& item : items) {
-            const Figures figures = runFromMenu(form, dialogs, item, kRuns);
-            const ListingDefinition* listing = findListing(item);
-            const QString file = listing ? listing->fileName.toString() : kStatisticsFileName.toString();
-            const double requery = listing
-                    ? medianRequeryMs(form, listing->recordSource.toString(), kRuns)
-                    : medianRequeryMs(form, QStringLiteral("select * FROM [Pelis] ORDER BY [duración] ASC"), kRuns)
-                            + medianRequeryMs(form, QStringLiteral("select * FROM [Pelis] ORDER BY [totalcds] DESC"), kRuns);
-            bench::printRow(films, item, figures.medianMs, bench::peakMemoryMiB(),
-                            QStringLiteral("re-query %1 ms, file %2 MB: %3")
-                                    .arg(requery, 0, 'f', 1)
-                                    .arg(double(QFileInfo(file).size()) / (1024.0 * 1024.0), 0, 'f', 1)
-                                    .arg(figures.message));
+        for (const testing::MenuListing& each : testing::kMenuListings) {
+            const QString item = each.menuItem.toString();
+            const Figures figures = runFromMenu(form, dialogs, item, runs);
+            printFigures(films, item, figures, medianRequeryMs(form, each.recordSource, runs),
+                         each.listing->fileName.toString());
         }
+        const Figures statistics = runFromMenu(form, dialogs, QStringLiteral("estadis"), runs);
+        printFigures(films, QStringLiteral("estadis"), statistics,
+                     medianRequeryMs(form, recordSources::kByRunningTime, runs)
+                             + medianRequeryMs(form, recordSources::kByCdsMostFirst, runs),
+                     kStatisticsFileName.toString());
     }
     return 0;
 }

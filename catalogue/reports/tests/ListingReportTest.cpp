@@ -3,6 +3,7 @@
 #include "FakeCatalogue.h"
 #include "JoinedText.h"
 #include "ListingReport.h"
+#include "MenuListings.h"
 #include "ReportTestSupport.h"
 
 #include <QFile>
@@ -15,16 +16,6 @@ namespace {
 using namespace testing;
 using namespace Qt::Literals::StringLiterals;
 
-} // namespace
-
-// Names a listing by its menu entry in test names and failures.
-void PrintTo(const ListingDefinition& listing, std::ostream* out)
-{
-    *out << listing.menuItem.toString().toStdString();
-}
-
-namespace {
-
 const QString kDone = u"message Trabajo Realizado... Hay "_s;
 
 // Listing runs over a fake catalogue in a fresh current folder.
@@ -33,13 +24,13 @@ protected:
     ListingReportTest() { logMessages(dialogs, events); }
 
     // Runs as the window runs a command: a failure ends it and is shown.
-    void run(const ListingDefinition& listing, ReportSource& source)
+    void run(const MenuListing& listing, ReportSource& source)
     {
-        runCommand(dialogs, [&] { writeListingReport(listing, source, dialogs, opener); });
+        runCommand(dialogs, [&] { writeListingReport(*listing.listing, listing.recordSource, source, dialogs, opener); });
     }
-    void run(const ListingDefinition& listing) { run(listing, catalogue); }
+    void run(const MenuListing& listing) { run(listing, catalogue); }
 
-    static const ListingDefinition& listing(QStringView menuItem) { return *findListing(menuItem); }
+    static const MenuListing& listing(QStringView menuItem) { return menuListing(menuItem); }
 
     ScopedWorkingFolder folder;
     QStringList events;
@@ -49,12 +40,12 @@ protected:
 };
 
 class EveryListing : public ListingReportTest,
-                     public ::testing::WithParamInterface<ListingDefinition> {};
+                     public ::testing::WithParamInterface<MenuListing> {};
 
 TEST_P(EveryListing, WritesItsFileByteForByteThenConfirmsThenOpensIt)
 {
-    const ListingDefinition& listing = GetParam();
-    const QString fileName = listing.fileName.toString();
+    const MenuListing& listing = GetParam();
+    const QString fileName = listing.listing->fileName.toString();
     catalogue.MoveNext(); // whatever film the window shows, the listing starts from the first
     run(listing);
 
@@ -63,7 +54,7 @@ TEST_P(EveryListing, WritesItsFileByteForByteThenConfirmsThenOpensIt)
     const qint64 films = listing.menuItem == u"pelismas1cd" ? 2 : 5;
     EXPECT_EQ(events, (QStringList{
                               joinedText(u"requery ", listing.recordSource),
-                              joinedText(kDone, QString::number(films), listing.messageTail),
+                              joinedText(kDone, QString::number(films), listing.listing->messageTail),
                               u"open %1 (%2 bytes)"_s.arg(fileName).arg(expected.size()),
                       }));
     // The window browses in the listing's order, from the first film of that
@@ -78,8 +69,7 @@ TEST_P(EveryListing, WritesItsFileByteForByteThenConfirmsThenOpensIt)
     EXPECT_EQ(folder.fileNames(), QStringList{fileName});
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, EveryListing, ::testing::ValuesIn(listingDefinitions().begin(),
-                                                                       listingDefinitions().end()),
+INSTANTIATE_TEST_SUITE_P(Catalogue, EveryListing, ::testing::ValuesIn(kMenuListings),
                          [](const auto& info) { return info.param.menuItem.toString().toStdString(); });
 
 TEST_F(ListingReportTest, RunningTwiceLeavesOnlyTheSecondRun)
@@ -101,12 +91,12 @@ TEST_F(ListingReportTest, CreatesTheFileBeforeTheRequeryExceptForFilmsOfMoreThan
     // With both steps bound to fail, the one that comes first is the one reported.
     folder.makeReadOnly();
     catalogue.requeryFailure = u"La Base De Datos No Responde..."_s;
-    for (const ListingDefinition& each : listingDefinitions()) {
+    for (const MenuListing& each : kMenuListings) {
         {
             ScopedUnprivilegedUser nobody;
             run(each);
         }
-        EXPECT_EQ(events.last().startsWith(u"message La Base De Datos"), each.requeryBeforeFile)
+        EXPECT_EQ(events.last().startsWith(u"message La Base De Datos"), each.listing->requeryBeforeFile)
                 << events.last().toStdString();
     }
 }

@@ -2,8 +2,7 @@
 // a real catalogue file: the files they write, what the window shows
 // afterwards and what the user is told.
 #include "FakeCatalogue.h"
-#include "ListingDefinition.h"
-#include "ReportCommands.h"
+#include "MenuListings.h"
 #include "ReportTestSupport.h"
 #include "StatisticsReport.h"
 #include "WindowFixture.h"
@@ -40,18 +39,16 @@ QStringList numbersListed(const QByteArray& report)
     return numbers;
 }
 
-// A real window over a catalogue, its report commands attached with a
-// recording viewer, and a fresh current folder for the reports.
+// A real window over a catalogue, wired with a recording viewer, and a fresh
+// current folder for the reports.
 struct ReportWindow {
-    explicit ReportWindow(const std::vector<MovieRecord>& films = sampleFilms()) : window(films)
+    explicit ReportWindow(const std::vector<MovieRecord>& films = sampleFilms()) : window(films, opener)
     {
-        attachReportCommands(window.form, opener);
         // What the window shows at the moment each message is on screen.
         window.dialogs.onMessage = [this](const QString&) { shownDuringMessage << window.text(Field::Idzefo); };
     }
 
-    void choose(QStringView menuItem) { window.form.menuItem(menuItem.toString())->trigger(); }
-    void setCaption(const char* label, const QString& text) { window.form.label(QString::fromLatin1(label))->setText(text); }
+    void choose(QStringView menuItem) { window.item(qPrintable(menuItem.toString()))->trigger(); }
     // The film numbers in the browse order in force; the first film stays shown.
     QStringList browseOrder()
     {
@@ -66,9 +63,9 @@ struct ReportWindow {
     }
 
     ScopedWorkingFolder folder;
-    WindowFixture window;
     QStringList events;
     RecordingOpener opener{events};
+    WindowFixture window;
     QStringList shownDuringMessage;
 };
 
@@ -81,14 +78,14 @@ private slots:
     void everyListingWritesItsFileByteForByteAndLeavesTheWindowInItsOrder_data()
     {
         QTest::addColumn<QString>("menuItem");
-        for (const ListingDefinition& listing : listingDefinitions())
+        for (const MenuListing& listing : kMenuListings)
             QTest::newRow(qPrintable(listing.menuItem.toString())) << listing.menuItem.toString();
     }
     void everyListingWritesItsFileByteForByteAndLeavesTheWindowInItsOrder()
     {
         QFETCH(QString, menuItem);
-        const ListingDefinition& listing = *findListing(menuItem);
-        const QString fileName = listing.fileName.toString();
+        const MenuListing& listing = menuListing(menuItem);
+        const QString fileName = listing.listing->fileName.toString();
         ReportWindow w;
         w.window.form.records().MoveLast(); // whatever film is shown, the listing starts from the first
 
@@ -97,15 +94,15 @@ private slots:
         const QByteArray expected = expectedReport(fileName);
         QCOMPARE(readBytes(fileName), expected);
         const QStringList listed = numbersListed(expected);
-        const bool everyFilm = listing.selection == ListingDefinition::Selection::EveryFilm;
+        const bool everyFilm = listing.listing->selection == ListingDefinition::Selection::EveryFilm;
         QCOMPARE(w.window.dialogs.messages,
-                 QStringList{u"Trabajo Realizado... Hay "_s + QString::number(listed.size()) + listing.messageTail.toString()});
+                 QStringList{u"Trabajo Realizado... Hay "_s + QString::number(listed.size()) + listing.listing->messageTail.toString()});
         QCOMPARE(w.events, QStringList{u"open %1 (%2 bytes)"_s.arg(fileName).arg(expected.size())});
         QCOMPARE(w.folder.fileNames(), QStringList{fileName});
 
         // The window browses in the listing's order from its first film, and
         // already showed that film while the message was on screen.
-        QCOMPARE(w.window.form.Data1().RecordSource(), listing.recordSource);
+        QCOMPARE(w.window.form.Data1().RecordSource(), listing.recordSource.toString());
         const QString first = everyFilm ? listed.first() : w.browseOrder().first();
         QCOMPARE(w.window.text(Field::Idzefo), first);
         QCOMPARE(w.shownDuringMessage, QStringList{first});
@@ -117,10 +114,10 @@ private slots:
     {
         ReportWindow w;
         // Captions the panel might show after films were added since it last computed them.
-        w.setCaption("Label11", u"5P."_s);
-        w.setCaption("Label7", u"01:23:36"_s);
-        w.setCaption("Label8", u"06:58:00"_s);
-        w.setCaption("Label13", u"0,29"_s);
+        w.window.form.Label11()->setText(u"5P."_s);
+        w.window.form.Label7()->setText(u"01:23:36"_s);
+        w.window.form.Label8()->setText(u"06:58:00"_s);
+        w.window.form.Label13()->setText(u"0,29"_s);
         w.window.form.records().MoveNext();
 
         w.choose(u"estadis");
@@ -182,9 +179,9 @@ private slots:
         ReportWindow w(std::vector<MovieRecord>{});
         QStringList commands{u"estadis"_s};
         QStringList files{kStatistics};
-        for (const ListingDefinition& listing : listingDefinitions()) {
+        for (const MenuListing& listing : kMenuListings) {
             commands << listing.menuItem.toString();
-            files << listing.fileName.toString();
+            files << listing.listing->fileName.toString();
         }
         QList<QDateTime> modified;
         for (const QString& file : files) {
@@ -213,11 +210,11 @@ private slots:
         // characters, and far more than a text box keeps by default.
         const QString pasted = u"Alien\nEl Octavo\tPasajero\r\n"_s + QChar(0) + QString(100000, u'x') + QChar(0x7f) +
                                QChar(0x2028) + u"Fin"_s;
-        w.window.form.command(1)->click();
+        w.window.form.Command1()->click();
         w.window.form.box(Field::Idzefo)->setText(u"1"_s);
         QApplication::clipboard()->setText(pasted);
         w.window.form.box(Field::Titulo)->paste();
-        w.window.form.command(3)->click();
+        w.window.form.Command3()->click();
         w.choose(u"alfasoloti");
 
         const QByteArray title = "Alien El Octavo Pasajero   " + QByteArray(100000, 'x') + "  Fin";
@@ -232,8 +229,8 @@ private slots:
         writeBytes(olderFile, "informe anterior\r\n");
         w.folder.makeReadOnly();
 
-        for (const ListingDefinition& listing : listingDefinitions()) {
-            const QString fileName = listing.fileName.toString();
+        for (const MenuListing& listing : kMenuListings) {
+            const QString fileName = listing.listing->fileName.toString();
             w.browseInOrderOfAddition();
             w.window.dialogs.messages.clear();
             {
@@ -243,7 +240,7 @@ private slots:
             QCOMPARE(w.window.dialogs.messages, QStringList{w.folder.cannotCreateMessage(fileName)});
             // Re-queried only by the listing whose re-query comes before its file.
             QCOMPARE(w.window.form.Data1().RecordSource(),
-                     listing.requeryBeforeFile ? listing.recordSource.toString() : kSource);
+                     listing.listing->requeryBeforeFile ? listing.recordSource.toString() : kSource);
         }
         w.browseInOrderOfAddition();
         w.window.dialogs.messages.clear();

@@ -1,7 +1,5 @@
 // The web searches, the mail link and the about window started from the real
 // main window, with an opener that records what would go to the desktop.
-#include "ContactLinks.h"
-#include "WebLinkCommands.h"
 #include "WebLinksTesting.h"
 #include "WindowFixture.h"
 
@@ -15,13 +13,10 @@ class WebLinkCommandsTest : public QObject {
     Q_OBJECT
 
     struct Window {
-        Window() : fixture({film(QStringLiteral("1"), QStringLiteral("El Padrino"),
-                                 QStringLiteral("Francis Ford Coppola"))})
-        {
-            attachWebLinks(fixture.form, links);
-        }
-        WindowFixture fixture;
         RecordingLinkOpener links;
+        WindowFixture fixture{{film(QStringLiteral("1"), QStringLiteral("El Padrino"),
+                                    QStringLiteral("Francis Ford Coppola"))},
+                              links};
     };
 
 private slots:
@@ -88,9 +83,9 @@ private slots:
         for (const char* label : {"Label2", "Label3", "Label4"})
             QTest::mouseClick(about->findChild<QLabel*>(QString::fromLatin1(label)), Qt::LeftButton);
         QCOMPARE(w.links.opened, (QList<QPair<QString, QWidget*>>{
-                                         {kContactWebSite.toString(), about},
-                                         {kSecondWebSite.toString(), about},
-                                         {kContactMailLink.toString(), about},
+                                         {QStringLiteral("https://example.org/"), about},
+                                         {QStringLiteral("https://example.org:4003/"), about},
+                                         {QStringLiteral("mailto:brisvel@example.org"), about},
                                  }));
     }
 

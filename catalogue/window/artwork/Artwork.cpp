@@ -10,8 +10,8 @@ namespace catalogue {
 
 void loadArtwork()
 {
-    static const bool loaded = (initArtworkResources(), true);
-    (void)loaded;
+    static const bool kLoaded = (initArtworkResources(), true);
+    (void)kLoaded;
 }
 
 QIcon aboutIcon()

@@ -1,8 +1,11 @@
 #pragma once
-// For tests: a real main window over a temporary catalogue, with dialogs
-// that record what they are asked.
+// For tests: a real main window over a temporary catalogue, wired as the
+// program wires it, with dialogs that record what they are asked. Finished
+// reports and links go to the test's openers, or nowhere.
+#include "CommandWiring.h"
 #include "Form1.h"
 #include "ScriptedDialogs.h"
+#include "SilentOpeners.h"
 #include "TempCatalogue.h"
 
 #include <QAction>
@@ -17,18 +20,41 @@ struct WindowFixture {
     explicit WindowFixture(const std::vector<MovieRecord>& films = {},
                            const QLocale& locale = QLocale(QLocale::Spanish, QLocale::Spain),
                            const QString& folder = {})
-        : catalogue(films, folder), data1(catalogue.open()), form(*data1, dialogs, locale)
+        : WindowFixture(films, locale, folder, noReports, noLinks)
+    {
+    }
+    WindowFixture(const std::vector<MovieRecord>& films, ReportOpener& reports)
+        : WindowFixture(films, QLocale(QLocale::Spanish, QLocale::Spain), {}, reports, noLinks)
+    {
+    }
+    WindowFixture(const std::vector<MovieRecord>& films, LinkOpener& links)
+        : WindowFixture(films, QLocale(QLocale::Spanish, QLocale::Spain), {}, noReports, links)
     {
     }
 
     QString text(Field f) const { return form.box(f)->text(); }
-    QString caption(const char* label) const { return form.label(QString::fromLatin1(label))->text(); }
-    QAction* item(const char* name) const { return form.menuItem(QString::fromLatin1(name)); }
+    // A label of the window by its name, as Qt finds it.
+    QString caption(const char* label) const
+    {
+        return form.findChild<QLabel*>(QString::fromLatin1(label))->text();
+    }
+    // An item of the menus by its name, as Qt finds it.
+    QAction* item(const char* name) const { return form.findChild<QAction*>(QString::fromLatin1(name)); }
 
+    NoReportViewer noReports;
+    NoLinkOpener noLinks;
     TempCatalogue catalogue;
     std::unique_ptr<DataControl> data1;
     ScriptedDialogs dialogs;
     Form1 form;
+
+private:
+    WindowFixture(const std::vector<MovieRecord>& films, const QLocale& locale, const QString& folder,
+                  ReportOpener& reports, LinkOpener& links)
+        : catalogue(films, folder), data1(catalogue.open()), form(*data1, dialogs, locale)
+    {
+        wireCommands(form, reports, links);
+    }
 };
 
 } // namespace catalogue::testing

@@ -30,7 +30,7 @@ void type(WindowFixture& w, Field f, const QString& text)
 
 void click(WindowFixture& w, int command)
 {
-    QTest::mouseClick(w.form.command(command), Qt::LeftButton);
+    QTest::mouseClick(w.form.findChild<QPushButton*>(QStringLiteral("Command%1").arg(command)), Qt::LeftButton);
 }
 
 bool addingState(WindowFixture& w)
@@ -38,8 +38,8 @@ bool addingState(WindowFixture& w)
     for (Field f : allFields)
         if (w.form.box(f)->isLocked())
             return false;
-    return !w.form.command(1)->isEnabled() && w.form.command(3)->isEnabled() && !w.form.command(4)->isEnabled() &&
-           !w.form.command(5)->isEnabled() && !w.form.command(6)->isEnabled() && !w.form.opciones()->isEnabled() &&
+    return !w.form.Command1()->isEnabled() && w.form.Command3()->isEnabled() && !w.form.Command4()->isEnabled() &&
+           !w.form.Command5()->isEnabled() && !w.form.Command6()->isEnabled() && !w.form.opciones()->isEnabled() &&
            !w.form.navigationBar()->isAvailable();
 }
 
@@ -48,8 +48,8 @@ bool browsingState(WindowFixture& w)
     for (Field f : {Field::Idzefo, Field::Titulo, Field::Duracion, Field::Tipopeli, Field::Director, Field::Totalcds})
         if (!w.form.box(f)->isLocked())
             return false;
-    return !w.form.box(Field::Codec)->isLocked() && w.form.command(1)->isEnabled() &&
-           !w.form.command(3)->isEnabled() && w.form.command(4)->isEnabled() && w.form.opciones()->isEnabled() &&
+    return !w.form.box(Field::Codec)->isLocked() && w.form.Command1()->isEnabled() &&
+           !w.form.Command3()->isEnabled() && w.form.Command4()->isEnabled() && w.form.opciones()->isEnabled() &&
            w.form.navigationBar()->isAvailable();
 }
 
@@ -81,7 +81,7 @@ private slots:
     void addingEmptiesTheBoxesAndSwitchesTheStates()
     {
         WindowFixture w({film("1", "Alien")});
-        w.form.command(5)->setEnabled(true);
+        w.form.Command5()->setEnabled(true);
         click(w, 1);
         for (Field f : allFields)
             QCOMPARE(w.text(f), QString());
@@ -106,7 +106,7 @@ private slots:
         click(w, 3);
         QVERIFY(w.dialogs.messages.isEmpty());
         QVERIFY(browsingState(w));
-        QVERIFY(!w.form.command(5)->isEnabled());
+        QVERIFY(!w.form.Command5()->isEnabled());
         QCOMPARE(w.text(Field::Titulo), QStringLiteral("Alien"));
         QCOMPARE(w.caption("Label11"), QStringLiteral("2P."));
         QCOMPARE(w.caption("Label16"), QStringLiteral("5"));
@@ -148,7 +148,7 @@ private slots:
         type(w, Field::Idzefo, QStringLiteral("2"));
         type(w, Field::Director, QStringLiteral("Ridley Scott"));
         click(w, 3);
-        QCOMPARE(w.dialogs.messages, QStringList{EditingCommands::missingNumberOrTitle});
+        QCOMPARE(w.dialogs.messages, QStringList{kMissingNumberOrTitle});
         QVERIFY(addingState(w));
         QCOMPARE(w.text(Field::Idzefo), QStringLiteral("2"));
         QCOMPARE(w.text(Field::Director), QStringLiteral("Ridley Scott"));
@@ -164,12 +164,12 @@ private slots:
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("cds");
         QTest::addColumn<QString>("message");
-        QTest::newRow("letters") << "doce" << "1" << EditingCommands::numberNotWhole;
-        QTest::newRow("decimal comma") << "12,5" << "1" << EditingCommands::numberNotWhole;
-        QTest::newRow("too big to keep") << "99999999999999999999" << "1" << EditingCommands::numberTooBig;
-        QTest::newRow("cds too big to keep") << "12" << "-99999999999999999999" << EditingCommands::cdsTooBig;
-        QTest::newRow("cds in letters") << "12" << "dos" << EditingCommands::cdsNotWhole;
-        QTest::newRow("cds with decimals") << "12" << "1.5" << EditingCommands::cdsNotWhole;
+        QTest::newRow("letters") << "doce" << "1" << kNumberNotWhole;
+        QTest::newRow("decimal comma") << "12,5" << "1" << kNumberNotWhole;
+        QTest::newRow("too big to keep") << "99999999999999999999" << "1" << kNumberTooBig;
+        QTest::newRow("cds too big to keep") << "12" << "-99999999999999999999" << kCdsTooBig;
+        QTest::newRow("cds in letters") << "12" << "dos" << kCdsNotWhole;
+        QTest::newRow("cds with decimals") << "12" << "1.5" << kCdsNotWhole;
     }
     void aNumberThatIsNotWholeIsRefusedWithEverythingKept()
     {
@@ -212,19 +212,19 @@ private slots:
         WindowFixture w({film("1", "Alien")});
         QAction* arm = w.item("activaborra");
         arm->trigger();
-        QVERIFY(w.form.command(2)->isEnabled());
+        QVERIFY(w.form.Command2()->isEnabled());
         QVERIFY(arm->isChecked());
         click(w, 1);
         type(w, Field::Idzefo, QStringLiteral("2"));
         type(w, Field::Titulo, QStringLiteral("Aliens"));
         click(w, 3);
-        QVERIFY(!w.form.command(2)->isEnabled());
+        QVERIFY(!w.form.Command2()->isEnabled());
         QVERIFY(arm->isChecked());
         arm->trigger();
-        QVERIFY(w.form.command(2)->isEnabled());
+        QVERIFY(w.form.Command2()->isEnabled());
         QVERIFY(arm->isChecked());
         arm->trigger();
-        QVERIFY(!w.form.command(2)->isEnabled());
+        QVERIFY(!w.form.Command2()->isEnabled());
         QVERIFY(!arm->isChecked());
     }
 
@@ -235,7 +235,7 @@ private slots:
         QString shownAtMessage;
         w.dialogs.onMessage = [&](const QString&) { shownAtMessage = w.text(Field::Titulo); };
         click(w, 4);
-        QCOMPARE(w.dialogs.messages, QStringList{EditingCommands::filmDeleted});
+        QCOMPARE(w.dialogs.messages, QStringList{kFilmDeleted});
         QCOMPARE(shownAtMessage, QString());
         QCOMPARE(w.text(Field::Titulo), QStringLiteral("Alien"));
         QCOMPARE(w.caption("Label11"), QStringLiteral("2P."));
@@ -247,7 +247,7 @@ private slots:
         WindowFixture w({film("1", "Alien")});
         QCOMPARE(w.caption("Label11"), QStringLiteral("1P."));
         click(w, 4);
-        QCOMPARE(w.dialogs.messages, QStringList{EditingCommands::filmDeleted});
+        QCOMPARE(w.dialogs.messages, QStringList{kFilmDeleted});
         for (const char* name : {"Label7", "Label8", "Label11", "Label13", "Label16"})
             QCOMPARE(w.caption(name), QString());
         click(w, 4);
@@ -259,11 +259,11 @@ private slots:
         WindowFixture w({film("1", "A"), film("2", "B"), film("3", "C")});
         w.item("activaborra")->trigger();
         click(w, 2);
-        QCOMPARE(w.dialogs.messages, QStringList{EditingCommands::catalogueCleared});
+        QCOMPARE(w.dialogs.messages, QStringList{kCatalogueCleared});
         QCOMPARE(w.form.records().RecordCount(), 0);
         QCOMPARE(w.caption("Label11"), QString());
         QCOMPARE(w.text(Field::Titulo), QString());
-        QVERIFY(w.form.command(2)->isEnabled());
+        QVERIFY(w.form.Command2()->isEnabled());
         QVERIFY(w.item("activaborra")->isChecked());
         QCOMPARE(storedTitles(w), QStringList());
     }
@@ -278,7 +278,7 @@ private slots:
             leftAtMessage << QString::number(w.form.records().RecordCount()) + u':' + w.text(Field::Titulo);
         };
         click(w, 2);
-        QCOMPARE(w.dialogs.messages, (QStringList{EditingCommands::catalogueCleared, EditingCommands::catalogueCleared}));
+        QCOMPARE(w.dialogs.messages, (QStringList{kCatalogueCleared, kCatalogueCleared}));
         QCOMPARE(leftAtMessage, (QStringList{"1:A", "0:"}));
         QCOMPARE(storedTitles(w), QStringList());
     }
@@ -299,7 +299,7 @@ private slots:
         type(w, Field::Idzefo, QStringLiteral("3"));
         type(w, Field::Titulo, QStringLiteral("Sin guardar"));
         click(w, 2);
-        QCOMPARE(w.dialogs.messages, QStringList{EditingCommands::catalogueCleared});
+        QCOMPARE(w.dialogs.messages, QStringList{kCatalogueCleared});
         QCOMPARE(storedTitles(w), QStringList());
         QVERIFY(browsingState(w));
         click(w, 1);
@@ -411,7 +411,7 @@ private slots:
         QTest::keyClick(w.form.box(Field::Titulo), Qt::Key_F, Qt::ControlModifier);
         QTest::keyClick(w.form.box(Field::Titulo), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(ordered.count(), 0);
-        QVERIFY(!w.form.command(2)->isEnabled());
+        QVERIFY(!w.form.Command2()->isEnabled());
     }
 };
 

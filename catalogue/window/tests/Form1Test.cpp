@@ -1,8 +1,11 @@
 #include "Twips.h"
 #include "WindowFixture.h"
 
+#include <QDir>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -32,10 +35,10 @@ private slots:
         for (Field f : {Field::Idzefo, Field::Titulo, Field::Duracion, Field::Tipopeli, Field::Director, Field::Totalcds})
             QVERIFY2(w.form.box(f)->isLocked(), qPrintable(boxName(f)));
         QVERIFY(!w.form.box(Field::Codec)->isLocked());
-        QVERIFY(w.form.command(1)->isEnabled());
-        QVERIFY(w.form.command(4)->isEnabled());
-        for (int n : {2, 3, 5, 6})
-            QVERIFY2(!w.form.command(n)->isEnabled(), qPrintable(QString::number(n)));
+        QVERIFY(w.form.Command1()->isEnabled());
+        QVERIFY(w.form.Command4()->isEnabled());
+        for (const QPushButton* button : {w.form.Command2(), w.form.Command3(), w.form.Command5(), w.form.Command6()})
+            QVERIFY2(!button->isEnabled(), qPrintable(button->objectName()));
         QVERIFY(w.form.opciones()->isEnabled());
         QVERIFY(w.item("acerquita")->isEnabled());
         QVERIFY(w.item("activaborra")->isCheckable());
@@ -54,7 +57,7 @@ private slots:
             QCOMPARE(w.text(f), QString());
         for (const char* name : {"Label7", "Label8", "Label11", "Label13", "Label16"})
             QCOMPARE(w.caption(name), QString());
-        QVERIFY(w.form.command(1)->isEnabled());
+        QVERIFY(w.form.Command1()->isEnabled());
         QVERIFY(w.form.opciones()->isEnabled());
         QVERIFY(w.dialogs.messages.isEmpty());
     }
@@ -140,18 +143,18 @@ private slots:
         for (int i = 90000; i < 100000; ++i)
             films.push_back(film(QByteArray::number(i).constData(), "Film"));
         WindowFixture w(films);
-        for (const char* name : {"Label11", "Label16"}) {
-            const QLabel* label = w.form.label(QString::fromLatin1(name));
+        for (const QLabel* label : {w.form.Label11(), w.form.Label16()}) {
+            const QByteArray name = label->objectName().toLatin1();
             QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width(), name);
             QVERIFY2(label->font().pointSizeF() < 8, name);
         }
         QCOMPARE(w.caption("Label11"), QStringLiteral("10000P."));
         QCOMPARE(w.caption("Label16"), QStringLiteral("99999"));
-        QCOMPARE(w.form.label(QStringLiteral("Label11"))->geometry(), twipsRect(7200, 3435, 495, 255));
-        QCOMPARE(w.form.label(QStringLiteral("Label16"))->geometry(), twipsRect(6600, 3360, 375, 255));
+        QCOMPARE(w.form.Label11()->geometry(), twipsRect(7200, 3435, 495, 255));
+        QCOMPARE(w.form.Label16()->geometry(), twipsRect(6600, 3360, 375, 255));
         // A short count keeps the window's font.
         WindowFixture small({film("7", "Alien")});
-        QCOMPARE(small.form.label(QStringLiteral("Label11"))->font().pointSizeF(), 8.0);
+        QCOMPARE(small.form.Label11()->font().pointSizeF(), 8.0);
     }
 
     void theNavigationBarMovesAndGreysItsEnds()
@@ -239,13 +242,18 @@ private slots:
     {
         QFETCH(QString, item);
         QFETCH(int, key);
+        // The listings and the statistics write their files in the current folder.
+        QTemporaryDir folder;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        const auto back = qScopeGuard([&] { QDir::setCurrent(previous); });
         WindowFixture w({film("1", "Alien")});
         w.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.form));
         for (Field f : {Field::Codec, Field::Titulo}) {
             BoundBox* box = w.form.box(f);
             box->setFocus();
-            QSignalSpy triggered(w.form.menuItem(item), &QAction::triggered);
+            QSignalSpy triggered(w.item(qPrintable(item)), &QAction::triggered);
             const QString before = box->text();
             QTest::keyClick(box, Qt::Key(key), Qt::ControlModifier);
             QCOMPARE(triggered.count(), 1);
@@ -300,10 +308,10 @@ private slots:
     void theTabOrderFollowsTheCommandColumnAndTheFields()
     {
         WindowFixture w({film("1", "Alien")});
-        for (int n : {2, 5, 6})
-            w.form.command(n)->setEnabled(true);
+        for (QPushButton* button : {w.form.Command2(), w.form.Command5(), w.form.Command6()})
+            button->setEnabled(true);
         QStringList order;
-        QWidget* widget = w.form.command(2);
+        QWidget* widget = w.form.Command2();
         for (int i = 0; i < 13; ++i) {
             order << widget->objectName();
             widget = widget->nextInFocusChain();
@@ -319,11 +327,11 @@ private slots:
         WindowFixture w;
         QCOMPARE(w.form.centralWidget()->size(), QSize(520, 293));
         QCOMPARE(w.form.box(Field::Titulo)->geometry(), QRect(120, 32, 273, 19));
-        QCOMPARE(w.form.command(2)->geometry(), QRect(408, 112, 105, 17));
+        QCOMPARE(w.form.Command2()->geometry(), QRect(408, 112, 105, 17));
         QCOMPARE(w.form.navigationBar()->geometry(), QRect(266, 261, 201, 28));
-        QCOMPARE(w.form.label(QStringLiteral("Label7"))->font().pointSizeF(), 24.0);
-        QVERIFY(w.form.label(QStringLiteral("Label7"))->font().bold());
-        QCOMPARE(w.form.command(1)->text(), QStringLiteral("&Añadir Película"));
+        QCOMPARE(w.form.Label7()->font().pointSizeF(), 24.0);
+        QVERIFY(w.form.Label7()->font().bold());
+        QCOMPARE(w.form.Command1()->text(), QStringLiteral("&Añadir Película"));
         QCOMPARE(w.form.navigationBar()->toolTip(), QStringLiteral("Navegador De Pelis"));
     }
 

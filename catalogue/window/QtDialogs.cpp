@@ -1,4 +1,4 @@
-#include "Dialogs.h"
+#include "QtDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -32,7 +32,7 @@ private:
 void QtDialogs::message(const QString& text)
 {
     const NormalCursor cursor;
-    QMessageBox box(QMessageBox::NoIcon, programTitle, text, QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, kProgramTitle.toString(), text, QMessageBox::Ok, parent_);
     // Some desktop styles put an icon on standard buttons; the box has no icon at all.
     box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
