@@ -26,4 +26,4 @@ struct _asistente : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE Stop_Asistente() = 0;                       // 22
 };
 
-}  // namespace gesticon::com
+} // namespace gesticon::com

@@ -47,18 +47,16 @@ bool isSetting(DISPID id)
            id == ids::kDispidAutoSpace;
 }
 
-}  // namespace
+} // namespace
 
-HRESULT AsistenteObject::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags,
-                                DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                                UINT* argError)
+HRESULT AsistenteObject::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                EXCEPINFO* exception, UINT* argError)
 {
     if (riid != IID_NULL)
         return DISP_E_UNKNOWNINTERFACE;
     if (!params)
         return E_POINTER;
-    if ((params->cArgs != 0 && !params->rgvarg) ||
-        (params->cNamedArgs != 0 && !params->rgdispidNamedArgs))
+    if ((params->cArgs != 0 && !params->rgvarg) || (params->cNamedArgs != 0 && !params->rgdispidNamedArgs))
         return E_POINTER;
     if (params->cNamedArgs > params->cArgs)
         return E_INVALIDARG;
@@ -90,8 +88,7 @@ HRESULT AsistenteObject::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags,
     return hr;
 }
 
-HRESULT AsistenteObject::invokeSetting(WORD flags, DISPPARAMS& params, VARIANT* result,
-                                       UINT* argError,
+HRESULT AsistenteObject::invokeSetting(WORD flags, DISPPARAMS& params, VARIANT* result, UINT* argError,
                                        HRESULT (STDMETHODCALLTYPE AsistenteObject::*getter)(VARIANT_BOOL*),
                                        HRESULT (STDMETHODCALLTYPE AsistenteObject::*setter)(VARIANT_BOOL), LCID lcid,
                                        bool& called)
@@ -120,27 +117,20 @@ HRESULT AsistenteObject::invokeSetting(WORD flags, DISPPARAMS& params, VARIANT* 
     return hr;
 }
 
-HRESULT AsistenteObject::invokeMethod(DISPID id, DISPPARAMS& params, VARIANT* result,
-                                      UINT* argError, LCID lcid, bool& called)
+HRESULT AsistenteObject::invokeMethod(DISPID id, DISPPARAMS& params, VARIANT* result, UINT* argError, LCID lcid,
+                                      bool& called)
 {
     UINT expected = 0;
     switch (id) {
     case ids::kDispidUnload:
-    case ids::kDispidStopAsistente:
-        expected = 0;
-        break;
+    case ids::kDispidStopAsistente: expected = 0; break;
     case ids::kDispidSpeak:
     case ids::kDispidThink:
     case ids::kDispidAction:
-    case ids::kDispidAnimations:
-        expected = 1;
-        break;
+    case ids::kDispidAnimations: expected = 1; break;
     case ids::kDispidShow:
-    case ids::kDispidMove:
-        expected = 2;
-        break;
-    default:
-        return DISP_E_MEMBERNOTFOUND;
+    case ids::kDispidMove: expected = 2; break;
+    default: return DISP_E_MEMBERNOTFOUND;
     }
     DispatchArguments args(params, lcid, argError);
     HRESULT hr = args.bindMethod(expected);
@@ -150,15 +140,12 @@ HRESULT AsistenteObject::invokeMethod(DISPID id, DISPPARAMS& params, VARIANT* re
     case ids::kDispidShow: {
         LONG language = 0;
         LONG character = 0;
-        if (FAILED(hr = args.valueAt<VT_I4>(0, language)) ||
-            FAILED(hr = args.valueAt<VT_I4>(1, character)))
+        if (FAILED(hr = args.valueAt<VT_I4>(0, language)) || FAILED(hr = args.valueAt<VT_I4>(1, character)))
             return hr;
         called = true;
         return Show(language, character);
     }
-    case ids::kDispidUnload:
-        called = true;
-        return Unload();
+    case ids::kDispidUnload: called = true; return Unload();
     case ids::kDispidSpeak:
     case ids::kDispidThink: {
         Variant holder;
@@ -200,10 +187,8 @@ HRESULT AsistenteObject::invokeMethod(DISPID id, DISPPARAMS& params, VARIANT* re
         }
         return S_OK;
     }
-    default:
-        called = true;
-        return Stop_Asistente();
+    default: called = true; return Stop_Asistente();
     }
 }
 
-}  // namespace gesticon::com
+} // namespace gesticon::com

@@ -28,7 +28,7 @@ std::wstring_view textOf(BSTR text)
     return text ? std::wstring_view(text, SysStringLen(text)) : std::wstring_view();
 }
 
-}  // namespace
+} // namespace
 
 HRESULT AsistenteObject::create(REFIID riid, void** object)
 {
@@ -111,8 +111,7 @@ HRESULT AsistenteObject::GetTypeInfo(UINT index, LCID, ITypeInfo** info)
     return S_OK;
 }
 
-HRESULT AsistenteObject::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID,
-                                       DISPID* ids)
+HRESULT AsistenteObject::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID, DISPID* ids)
 {
     if (riid != IID_NULL)
         return DISP_E_UNKNOWNINTERFACE;
@@ -222,4 +221,4 @@ HRESULT AsistenteObject::Stop_Asistente()
     return finish(core_->Stop_Asistente());
 }
 
-}  // namespace gesticon::com
+} // namespace gesticon::com

@@ -26,11 +26,9 @@ public:
     // IDispatch
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
-                                            DISPID* ids) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags,
-                                     DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                                     UINT* argError) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                     EXCEPINFO* exception, UINT* argError) override;
 
     // _asistente
     HRESULT STDMETHODCALLTYPE get_Sound(VARIANT_BOOL* value) override;
@@ -59,13 +57,11 @@ private:
 
     HRESULT invokeSetting(WORD flags, DISPPARAMS& params, VARIANT* result, UINT* argError,
                           HRESULT (STDMETHODCALLTYPE AsistenteObject::*getter)(VARIANT_BOOL*),
-                          HRESULT (STDMETHODCALLTYPE AsistenteObject::*setter)(VARIANT_BOOL), LCID lcid,
-                          bool& called);
-    HRESULT invokeMethod(DISPID id, DISPPARAMS& params, VARIANT* result, UINT* argError, LCID lcid,
-                         bool& called);
+                          HRESULT (STDMETHODCALLTYPE AsistenteObject::*setter)(VARIANT_BOOL), LCID lcid, bool& called);
+    HRESULT invokeMethod(DISPID id, DISPPARAMS& params, VARIANT* result, UINT* argError, LCID lcid, bool& called);
 
     std::atomic<ULONG> references_{1};
     std::unique_ptr<asistente> core_;
 };
 
-}  // namespace gesticon::com
+} // namespace gesticon::com

@@ -48,9 +48,9 @@ public:
 
 AsistenteFactory factory;
 
-}  // namespace
+} // namespace
 
-}  // namespace gesticon::com
+} // namespace gesticon::com
 
 extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID riid, void** object)
 {

@@ -16,7 +16,7 @@ private:
     LateBound input_;
 };
 
-}  // namespace
+} // namespace
 
 HRESULT CommandSink::QueryInterface(REFIID riid, void** object)
 {
@@ -64,8 +64,7 @@ HRESULT CommandSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*)
     return DISP_E_UNKNOWNNAME;
 }
 
-HRESULT CommandSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
-                            EXCEPINFO*, UINT*)
+HRESULT CommandSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*)
 {
     if (id != agent::kDispidCommandEvent || !handler_)
         return S_OK;
@@ -77,8 +76,7 @@ HRESULT CommandSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, V
         input = V_DISPATCH(&arg);
     else if (V_VT(&arg) == (VT_DISPATCH | VT_BYREF) && V_DISPATCHREF(&arg))
         input = *V_DISPATCHREF(&arg);
-    else if (V_VT(&arg) == (VT_VARIANT | VT_BYREF) && V_VARIANTREF(&arg) &&
-             V_VT(V_VARIANTREF(&arg)) == VT_DISPATCH)
+    else if (V_VT(&arg) == (VT_VARIANT | VT_BYREF) && V_VARIANTREF(&arg) && V_VT(V_VARIANTREF(&arg)) == VT_DISPATCH)
         input = V_DISPATCH(V_VARIANTREF(&arg));
     if (!input)
         return DISP_E_TYPEMISMATCH;
@@ -91,4 +89,4 @@ HRESULT CommandSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, V
     return S_OK;
 }
 
-}  // namespace gesticon::com
+} // namespace gesticon::com

@@ -33,14 +33,8 @@ public:
     Status show() override { return character_.call(L"Show", {}).status(); }
     Result<std::int16_t> width() override { return character_.getShort(L"Width"); }
     Result<std::int16_t> height() override { return character_.getShort(L"Height"); }
-    Status setLeft(std::int16_t left) override
-    {
-        return character_.put(L"Left", variantOf<VT_I2>(left));
-    }
-    Status setTop(std::int16_t top) override
-    {
-        return character_.put(L"Top", variantOf<VT_I2>(top));
-    }
+    Status setLeft(std::int16_t left) override { return character_.put(L"Left", variantOf<VT_I2>(left)); }
+    Status setTop(std::int16_t top) override { return character_.put(L"Top", variantOf<VT_I2>(top)); }
     Status setSoundEffectsOn(std::int16_t on) override
     {
         return character_.put(L"SoundEffectsOn", variantOf<VT_BOOL>(on));
@@ -59,14 +53,8 @@ public:
             return balloon.failure();
         return balloon->put(L"Style", variantOf<VT_I4>(style));
     }
-    Status speak(std::wstring_view text) override
-    {
-        return character_.call(L"Speak", {bstrArg(text)}).status();
-    }
-    Status think(std::wstring_view text) override
-    {
-        return character_.call(L"Think", {bstrArg(text)}).status();
-    }
+    Status speak(std::wstring_view text) override { return character_.call(L"Speak", {bstrArg(text)}).status(); }
+    Status think(std::wstring_view text) override { return character_.call(L"Think", {bstrArg(text)}).status(); }
     Status moveTo(std::int16_t x, std::int16_t y) override
     {
         return character_.call(L"MoveTo", {variantOf<VT_I2>(x), variantOf<VT_I2>(y)}).status();
@@ -114,8 +102,7 @@ public:
         auto character = asObject(**item);
         if (!character)
             return character.failure();
-        return std::unique_ptr<AgentCharacter>(
-            std::make_unique<DispatchAgentCharacter>(std::move(*character)));
+        return std::unique_ptr<AgentCharacter>(std::make_unique<DispatchAgentCharacter>(std::move(*character)));
     }
 
     Status unloadCharacter(std::wstring_view characterId) override
@@ -159,15 +146,15 @@ private:
     DWORD cookie_ = 0;
 };
 
-}  // namespace
+} // namespace
 
 Result<std::unique_ptr<AgentControl>> createDispatchAgentControl()
 {
     SetErrorInfo(0, nullptr);
     // The extended control interface is dual: its first seven slots are IDispatch's.
     ComPtr<IDispatch> control;
-    const HRESULT hr = CoCreateInstance(agent::kClsidAgent, nullptr, CLSCTX_INPROC_SERVER,
-                                        agent::kIidAgentCtlEx, &control);
+    const HRESULT hr =
+        CoCreateInstance(agent::kClsidAgent, nullptr, CLSCTX_INPROC_SERVER, agent::kIidAgentCtlEx, &control);
     if (FAILED(hr))
         return failureFromHresult(hr);
     if (!control)
@@ -175,4 +162,4 @@ Result<std::unique_ptr<AgentControl>> createDispatchAgentControl()
     return std::unique_ptr<AgentControl>(std::make_unique<DispatchAgentControl>(std::move(control)));
 }
 
-}  // namespace gesticon::com
+} // namespace gesticon::com

@@ -12,4 +12,4 @@ namespace gesticon::com {
 // interface; fails with the creation's error when it is not registered.
 Result<std::unique_ptr<AgentControl>> createDispatchAgentControl();
 
-}  // namespace gesticon::com
+} // namespace gesticon::com

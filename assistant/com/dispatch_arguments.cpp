@@ -15,7 +15,7 @@ bool readable(const VARIANT& value)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 HRESULT DispatchArguments::badArgument(UINT index, HRESULT hr)
 {
@@ -84,4 +84,4 @@ HRESULT DispatchArguments::stringAt(UINT position, Variant& holder, BSTR& value)
     return hr;
 }
 
-}  // namespace gesticon::com
+} // namespace gesticon::com

@@ -19,8 +19,7 @@ public:
     // arguments than arguments.
     DispatchArguments(const DISPPARAMS& params, LCID lcid, UINT* argError)
         : params_(params), lcid_(lcid), argError_(argError)
-    {
-    }
+    {}
 
     // Matches the arguments to a method's `declared` parameters, as the type
     // library's dispatcher does: positional arguments fill the first
@@ -59,4 +58,4 @@ private:
     UINT bound_[kMostParameters] = {};
 };
 
-}  // namespace gesticon::com
+} // namespace gesticon::com

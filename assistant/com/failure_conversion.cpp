@@ -14,9 +14,9 @@ namespace {
 std::wstring systemMessage(HRESULT hr)
 {
     wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, static_cast<DWORD>(hr), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, static_cast<DWORD>(hr), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring message = length ? std::wstring(text, length) : std::wstring(L"Automation error");
     if (text)
         LocalFree(text);
@@ -25,7 +25,7 @@ std::wstring systemMessage(HRESULT hr)
     return message;
 }
 
-}  // namespace
+} // namespace
 
 std::wstring toWide(BSTR text)
 {
@@ -56,10 +56,8 @@ Failure failureFromInvoke(HRESULT hr, EXCEPINFO& info)
         return failureFromHresult(hr);
     if (info.pfnDeferredFillIn)
         info.pfnDeferredFillIn(&info);
-    const HRESULT code =
-        info.scode != 0 ? info.scode : MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, info.wCode);
-    Failure failure{static_cast<std::int32_t>(code), toWide(info.bstrDescription),
-                    toWide(info.bstrSource)};
+    const HRESULT code = info.scode != 0 ? info.scode : MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, info.wCode);
+    Failure failure{static_cast<std::int32_t>(code), toWide(info.bstrDescription), toWide(info.bstrSource)};
     SysFreeString(info.bstrDescription);
     SysFreeString(info.bstrSource);
     SysFreeString(info.bstrHelpFile);
@@ -83,4 +81,4 @@ HRESULT reportFailure(const Failure& failure)
     return static_cast<HRESULT>(failure.code);
 }
 
-}  // namespace gesticon::com
+} // namespace gesticon::com

@@ -22,4 +22,4 @@ HRESULT reportFailure(const Failure& failure);
 
 std::wstring toWide(BSTR text);
 
-}  // namespace gesticon::com
+} // namespace gesticon::com

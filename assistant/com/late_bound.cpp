@@ -16,8 +16,7 @@ void clearAll(std::initializer_list<VARIANT> args)
 }
 
 template <class T>
-Result<T> coerced(Result<std::unique_ptr<Variant>> result, VARTYPE type,
-                  T (*extract)(const VARIANT&))
+Result<T> coerced(Result<std::unique_ptr<Variant>> result, VARTYPE type, T (*extract)(const VARIANT&))
 {
     if (!result)
         return result.failure();
@@ -27,7 +26,7 @@ Result<T> coerced(Result<std::unique_ptr<Variant>> result, VARTYPE type,
     return extract(*converted);
 }
 
-}  // namespace
+} // namespace
 
 VARIANT bstrArg(std::wstring_view text)
 {
@@ -36,13 +35,11 @@ VARIANT bstrArg(std::wstring_view text)
     return v;
 }
 
-Result<std::unique_ptr<Variant>> LateBound::invoke(const wchar_t* name, WORD flags,
-                                                   std::initializer_list<VARIANT> args)
+Result<std::unique_ptr<Variant>> LateBound::invoke(const wchar_t* name, WORD flags, std::initializer_list<VARIANT> args)
 {
     DISPID id = DISPID_UNKNOWN;
     LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-    if (HRESULT hr = object_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-        FAILED(hr)) {
+    if (HRESULT hr = object_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id); FAILED(hr)) {
         clearAll(args);
         return failureFromHresult(hr);
     }
@@ -66,16 +63,14 @@ Result<std::unique_ptr<Variant>> LateBound::invoke(const wchar_t* name, WORD fla
     // call set it.
     SetErrorInfo(0, nullptr);
     const HRESULT hr = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
-                                       (flags & DISPATCH_PROPERTYPUT) ? nullptr : result->get(),
-                                       &info, &argError);
+                                       (flags & DISPATCH_PROPERTYPUT) ? nullptr : result->get(), &info, &argError);
     clearAll(args);
     if (FAILED(hr))
         return failureFromInvoke(hr, info);
     return result;
 }
 
-Result<std::unique_ptr<Variant>> LateBound::call(const wchar_t* name,
-                                                 std::initializer_list<VARIANT> args)
+Result<std::unique_ptr<Variant>> LateBound::call(const wchar_t* name, std::initializer_list<VARIANT> args)
 {
     return invoke(name, DISPATCH_METHOD, args);
 }
@@ -115,23 +110,17 @@ Result<LateBound> LateBound::getObject(const wchar_t* name)
 
 Result<std::int16_t> LateBound::getShort(const wchar_t* name)
 {
-    return coerced<std::int16_t>(get(name), VT_I2, [](const VARIANT& v) -> std::int16_t {
-        return V_I2(&v);
-    });
+    return coerced<std::int16_t>(get(name), VT_I2, [](const VARIANT& v) -> std::int16_t { return V_I2(&v); });
 }
 
 Result<std::int32_t> LateBound::getLong(const wchar_t* name)
 {
-    return coerced<std::int32_t>(get(name), VT_I4, [](const VARIANT& v) -> std::int32_t {
-        return V_I4(&v);
-    });
+    return coerced<std::int32_t>(get(name), VT_I4, [](const VARIANT& v) -> std::int32_t { return V_I4(&v); });
 }
 
 Result<std::wstring> LateBound::getString(const wchar_t* name)
 {
-    return coerced<std::wstring>(get(name), VT_BSTR, [](const VARIANT& v) {
-        return toWide(V_BSTR(&v));
-    });
+    return coerced<std::wstring>(get(name), VT_BSTR, [](const VARIANT& v) { return toWide(V_BSTR(&v)); });
 }
 
-}  // namespace gesticon::com
+} // namespace gesticon::com

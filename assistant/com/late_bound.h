@@ -35,8 +35,7 @@ public:
     Result<std::wstring> getString(const wchar_t* name);
 
 private:
-    Result<std::unique_ptr<Variant>> invoke(const wchar_t* name, WORD flags,
-                                            std::initializer_list<VARIANT> args);
+    Result<std::unique_ptr<Variant>> invoke(const wchar_t* name, WORD flags, std::initializer_list<VARIANT> args);
 
     Microsoft::WRL::ComPtr<IDispatch> object_;
 };
@@ -47,4 +46,4 @@ VARIANT bstrArg(std::wstring_view text);
 // An object result as a LateBound, failing when the result is not an object.
 Result<LateBound> asObject(Variant& result);
 
-}  // namespace gesticon::com
+} // namespace gesticon::com

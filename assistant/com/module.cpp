@@ -16,14 +16,13 @@ std::atomic<long> serverLocks{0};
 // initialisation object, which Windows XP does not have.
 std::atomic<ITypeInfo*> asistenteInfo{nullptr};
 
-}  // namespace
+} // namespace
 
 std::wstring path()
 {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(thisModule, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD length = GetModuleFileNameW(thisModule, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length < buffer.size()) {
             buffer.resize(length);
             return buffer;
@@ -84,7 +83,7 @@ HRESULT asistenteTypeInfo(ITypeInfo** info)
     return S_OK;
 }
 
-}  // namespace gesticon::com::module
+} // namespace gesticon::com::module
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 {

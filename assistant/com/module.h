@@ -23,4 +23,4 @@ HRESULT asistenteTypeInfo(ITypeInfo** info);
 // The type library of this file, with a reference for the caller.
 HRESULT loadOwnTypeLibrary(ITypeLib** library);
 
-}  // namespace gesticon::com::module
+} // namespace gesticon::com::module

@@ -37,8 +37,8 @@ std::wstring guidText(const GUID& guid)
 HRESULT setValue(const std::wstring& key, const wchar_t* name, const std::wstring& value)
 {
     HKEY handle = nullptr;
-    LONG status = RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                                  nullptr, &handle, nullptr);
+    LONG status =
+        RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr);
     if (status == ERROR_SUCCESS) {
         status = RegSetValueExW(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
@@ -70,8 +70,8 @@ const std::wstring& interfaceKey()
 // This target's entry of the type library (version 1.0, locale 0).
 const std::wstring& typeLibraryKey()
 {
-    static const std::wstring key = L"TypeLib\\" + guidText(ids::kLibId) +
-                                    (kSyskind == SYS_WIN64 ? L"\\1.0\\0\\win64" : L"\\1.0\\0\\win32");
+    static const std::wstring key =
+        L"TypeLib\\" + guidText(ids::kLibId) + (kSyskind == SYS_WIN64 ? L"\\1.0\\0\\win64" : L"\\1.0\\0\\win32");
     return key;
 }
 
@@ -93,8 +93,8 @@ REGSAM otherView()
     // Bound at run time: Windows XP has it only from its second service pack.
     using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
     HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    auto isWow64Process = kernel ? reinterpret_cast<IsWow64ProcessFunction>(reinterpret_cast<void*>(
-                                       GetProcAddress(kernel, "IsWow64Process")))
+    auto isWow64Process = kernel ? reinterpret_cast<IsWow64ProcessFunction>(
+                                       reinterpret_cast<void*>(GetProcAddress(kernel, "IsWow64Process")))
                                  : nullptr;
     BOOL wow64 = FALSE;
     return isWow64Process && isWow64Process(GetCurrentProcess(), &wow64) && wow64 ? KEY_WOW64_64KEY : 0;
@@ -107,9 +107,9 @@ bool otherBuildRegistered()
     return view != 0 && keyExists(classKey() + L"\\InprocServer32", view);
 }
 
-}  // namespace
+} // namespace
 
-}  // namespace gesticon::com
+} // namespace gesticon::com
 
 extern "C" HRESULT STDAPICALLTYPE DllRegisterServer()
 {

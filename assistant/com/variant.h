@@ -65,4 +65,4 @@ VARIANT variantOf(typename VariantField<type>::Type value)
     return v;
 }
 
-}  // namespace gesticon::com
+} // namespace gesticon::com

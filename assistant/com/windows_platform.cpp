@@ -24,8 +24,7 @@ std::wstring ansiToWide(std::string_view ansi)
 {
     if (ansi.empty())
         return {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
-                                           nullptr, 0);
+    const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), length);
     return wide;
@@ -48,11 +47,11 @@ ScreenTwips screenSizeInTwips()
                        GetSystemMetrics(SM_CYSCREEN) * (1440.0 / dpiY)};
 }
 
-}  // namespace
+} // namespace
 
 Platform windowsPlatform()
 {
     return Platform{windowsDirectoryA, ansiToWide, screenSizeInTwips};
 }
 
-}  // namespace gesticon::com
+} // namespace gesticon::com

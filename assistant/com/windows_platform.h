@@ -7,4 +7,4 @@ namespace gesticon::com {
 
 Platform windowsPlatform();
 
-}  // namespace gesticon::com
+} // namespace gesticon::com

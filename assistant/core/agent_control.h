@@ -57,4 +57,4 @@ public:
     virtual Status subscribeCommand(CommandHandler handler) = 0;
 };
 
-}  // namespace gesticon
+} // namespace gesticon

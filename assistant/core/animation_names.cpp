@@ -16,7 +16,7 @@ struct OwnName {
     std::wstring_view animation;
 };
 constexpr OwnName kOwnNames[] = {
-    {52, L"ShowA", L"Show"},    {53, L"Search", L"Search"}, {54, L"Searching", L"Searching"},
+    {52, L"ShowA", L"Show"},   {53, L"Search", L"Search"}, {54, L"Searching", L"Searching"},
     {59, L"ThinkW", L"Think"}, {63, L"WriteA", L"Write"},
 };
 
@@ -29,21 +29,76 @@ const OwnName* ownName(std::int32_t value)
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 const std::array<std::wstring_view, kAnimationCount> NombresAnimacion = {
-    L"Acknowledge", L"Alert", L"Announce", L"Blink", L"Confused", L"Congratulate",
-    L"Decline", L"DoMagic1", L"DoMagic2", L"DontRecognize", L"Explain", L"GestureDown",
-    L"GestureLeft", L"GestureRight", L"GestureUp", L"GetAttention",
-    L"GetAttentionContinued", L"GetAttentionReturn", L"Greet", L"Hearing_1", L"Hearing_2",
-    L"Hearing_3", L"Hide", L"Idle1_1", L"Idle1_2", L"Idle1_3", L"Idle1_4", L"Idle2_1",
-    L"Idle2_2", L"Idle3_1", L"Idle3_2", L"LookDown", L"LookDownReturn", L"LookLeft",
-    L"LookLeftReturn", L"LookRight", L"LookRightReturn", L"LookUp", L"LookUpReturn",
-    L"MoveDown", L"MoveLeft", L"MoveUp", L"MoveRight", L"Pleased", L"Process",
-    L"Processing", L"Read", L"ReadContinued", L"Reading", L"ReadReturn", L"RestPose",
-    L"Sad", L"Search", L"Searching", L"Show", L"StartListening", L"StopListening",
-    L"Suggest", L"Surprised", L"Think", L"Thinking", L"Uncertain", L"Wave", L"Write",
-    L"WriteContinued", L"WriteReturn", L"Writing",
+    L"Acknowledge",
+    L"Alert",
+    L"Announce",
+    L"Blink",
+    L"Confused",
+    L"Congratulate",
+    L"Decline",
+    L"DoMagic1",
+    L"DoMagic2",
+    L"DontRecognize",
+    L"Explain",
+    L"GestureDown",
+    L"GestureLeft",
+    L"GestureRight",
+    L"GestureUp",
+    L"GetAttention",
+    L"GetAttentionContinued",
+    L"GetAttentionReturn",
+    L"Greet",
+    L"Hearing_1",
+    L"Hearing_2",
+    L"Hearing_3",
+    L"Hide",
+    L"Idle1_1",
+    L"Idle1_2",
+    L"Idle1_3",
+    L"Idle1_4",
+    L"Idle2_1",
+    L"Idle2_2",
+    L"Idle3_1",
+    L"Idle3_2",
+    L"LookDown",
+    L"LookDownReturn",
+    L"LookLeft",
+    L"LookLeftReturn",
+    L"LookRight",
+    L"LookRightReturn",
+    L"LookUp",
+    L"LookUpReturn",
+    L"MoveDown",
+    L"MoveLeft",
+    L"MoveUp",
+    L"MoveRight",
+    L"Pleased",
+    L"Process",
+    L"Processing",
+    L"Read",
+    L"ReadContinued",
+    L"Reading",
+    L"ReadReturn",
+    L"RestPose",
+    L"Sad",
+    L"Search",
+    L"Searching",
+    L"Show",
+    L"StartListening",
+    L"StopListening",
+    L"Suggest",
+    L"Surprised",
+    L"Think",
+    L"Thinking",
+    L"Uncertain",
+    L"Wave",
+    L"Write",
+    L"WriteContinued",
+    L"WriteReturn",
+    L"Writing",
 };
 
 Result<std::wstring_view> animationAt(std::int32_t indice)
@@ -74,4 +129,4 @@ std::wstring_view accionMemberName(std::int32_t value)
     return NombresAnimacion[static_cast<std::size_t>(value)];
 }
 
-}  // namespace gesticon
+} // namespace gesticon

@@ -27,4 +27,4 @@ Result<std::wstring_view> animationForAction(std::int32_t accNombre);
 // The name of `Accion` member `value` (0 to 66).
 std::wstring_view accionMemberName(std::int32_t value);
 
-}  // namespace gesticon
+} // namespace gesticon

@@ -20,22 +20,17 @@ constexpr std::int32_t kBalloonAutoPace = 8;
 const wchar_t* characterFileBaseName(std::int32_t guia)
 {
     switch (static_cast<Muneco>(guia)) {
-    case Muneco::Genie:
-        return L"genie";
-    case Muneco::Merlin:
-        return L"merlin";
-    case Muneco::Robby:
-        return L"robby";
-    case Muneco::Peedy:
-        return L"peedy";
+    case Muneco::Genie: return L"genie";
+    case Muneco::Merlin: return L"merlin";
+    case Muneco::Robby: return L"robby";
+    case Muneco::Peedy: return L"peedy";
     }
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
-Result<std::unique_ptr<asistente>> asistente::create(const ControlFactory& createControl,
-                                                     Platform platform)
+Result<std::unique_ptr<asistente>> asistente::create(const ControlFactory& createControl, Platform platform)
 {
     auto control = createControl();
     if (!control)
@@ -44,8 +39,8 @@ Result<std::unique_ptr<asistente>> asistente::create(const ControlFactory& creat
     asistente* self = object.get();
     // The control lives inside the object and dies with it, so the handler
     // never outlives the object it calls.
-    if (auto subscribed = self->agnAsistente->subscribeCommand(
-            [self](AgentUserInput& input) { self->agnAsistente_Command(input); });
+    if (auto subscribed =
+            self->agnAsistente->subscribeCommand([self](AgentUserInput& input) { self->agnAsistente_Command(input); });
         !subscribed)
         return subscribed.failure();
     self->CarpetaWindows = BuscarCarpetaWindows(self->platform_);
@@ -54,8 +49,7 @@ Result<std::unique_ptr<asistente>> asistente::create(const ControlFactory& creat
 
 asistente::asistente(std::unique_ptr<AgentControl> control, Platform platform)
     : agnAsistente(std::move(control)), platform_(std::move(platform))
-{
-}
+{}
 
 Result<AgentCharacter*> asistente::character() const
 {
@@ -231,4 +225,4 @@ Status asistente::agnAsistente_Command(AgentUserInput& UserInput)
     return agnAsistente->showPropertySheet();
 }
 
-}  // namespace gesticon
+} // namespace gesticon

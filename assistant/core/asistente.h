@@ -29,8 +29,7 @@ public:
 
     // Creates the control (its failure fails the creation), subscribes to its
     // Command event and finds the Windows folder.
-    static Result<std::unique_ptr<asistente>> create(const ControlFactory& createControl,
-                                                     Platform platform);
+    static Result<std::unique_ptr<asistente>> create(const ControlFactory& createControl, Platform platform);
 
     asistente(const asistente&) = delete;
     asistente& operator=(const asistente&) = delete;
@@ -82,4 +81,4 @@ private:
     std::int16_t ValorAutoSpace = kVbTrue;
 };
 
-}  // namespace gesticon
+} // namespace gesticon

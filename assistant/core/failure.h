@@ -71,4 +71,4 @@ private:
     std::variant<T, Failure> state_;
 };
 
-}  // namespace gesticon
+} // namespace gesticon

@@ -31,10 +31,9 @@ Result<std::int16_t> farEdgePosition(std::int32_t screenPixels, std::int16_t ext
     if (afterExtent < std::numeric_limits<std::int32_t>::min())
         return runtimeError(RuntimeError::Overflow);
     const std::int64_t position = afterExtent - kScreenMarginPixels;
-    if (position < std::numeric_limits<std::int16_t>::min() ||
-        position > std::numeric_limits<std::int16_t>::max())
+    if (position < std::numeric_limits<std::int16_t>::min() || position > std::numeric_limits<std::int16_t>::max())
         return runtimeError(RuntimeError::Overflow);
     return static_cast<std::int16_t>(position);
 }
 
-}  // namespace gesticon
+} // namespace gesticon

@@ -23,4 +23,4 @@ std::int32_t twipsToPixels(std::int32_t twips);
 // screenPixels - extent - margin, as a 16-bit position; error 6 out of range.
 Result<std::int16_t> farEdgePosition(std::int32_t screenPixels, std::int16_t extent);
 
-}  // namespace gesticon
+} // namespace gesticon

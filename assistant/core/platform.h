@@ -24,4 +24,4 @@ struct Platform {
     std::function<ScreenTwips()> screenSizeInTwips;
 };
 
-}  // namespace gesticon
+} // namespace gesticon

@@ -20,4 +20,4 @@ std::wstring BuscarCarpetaWindows(const Platform& platform)
     return folder;
 }
 
-}  // namespace gesticon
+} // namespace gesticon

@@ -9,4 +9,4 @@ namespace gesticon {
 // The Windows folder, ending in "\" unless the lookup gave nothing.
 std::wstring BuscarCarpetaWindows(const Platform& platform);
 
-}  // namespace gesticon
+} // namespace gesticon

@@ -14,8 +14,7 @@ public:
     explicit Balloon(long style);
 
 private:
-    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args,
-                         VARIANT* result) override;
+    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args, VARIANT* result) override;
     long style_;
 };
 
@@ -24,8 +23,7 @@ public:
     Commands();
 
 private:
-    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args,
-                         VARIANT* result) override;
+    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args, VARIANT* result) override;
     std::vector<std::wstring> names_;
 };
 
@@ -38,8 +36,7 @@ public:
 
 private:
     ~Character() override;
-    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args,
-                         VARIANT* result) override;
+    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args, VARIANT* result) override;
     HRESULT usable(const InvokeArgs& args) const override;
     HRESULT request(VARIANT* result);
 
@@ -53,4 +50,4 @@ private:
     bool soundEffects_ = true;
 };
 
-}  // namespace gesticon::standin
+} // namespace gesticon::standin

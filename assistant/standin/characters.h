@@ -16,16 +16,14 @@ public:
 
 private:
     ~Characters() override;
-    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args,
-                         VARIANT* result) override;
+    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args, VARIANT* result) override;
     HRESULT load(const InvokeArgs& args, VARIANT* result);
     // The loaded character that argument 0 names, after journaling `member`.
-    HRESULT find(const InvokeArgs& args, const wchar_t* member,
-                 std::map<std::wstring, Character*>::iterator& found);
+    HRESULT find(const InvokeArgs& args, const wchar_t* member, std::map<std::wstring, Character*>::iterator& found);
     HRESULT item(const InvokeArgs& args, VARIANT* result);
     HRESULT unload(const InvokeArgs& args);
 
     std::map<std::wstring, Character*> loaded_;
 };
 
-}  // namespace gesticon::standin
+} // namespace gesticon::standin

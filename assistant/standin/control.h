@@ -22,8 +22,7 @@ public:
 
 private:
     ~Control() override;
-    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args,
-                         VARIANT* result) override;
+    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args, VARIANT* result) override;
     HRESULT queryOther(REFIID iid, void** out) override;
     HRESULT raiseCommand(const InvokeArgs& args, VARIANT* result);
 
@@ -50,13 +49,12 @@ private:
         ULONG STDMETHODCALLTYPE AddRef() override;
         ULONG STDMETHODCALLTYPE Release() override;
         HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override;
-        HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(
-            IConnectionPointContainer** out) override;
+        HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** out) override;
         HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override;
         HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
         HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** out) override;
 
-        std::vector<IDispatch*> sinksSnapshot() const;  // each AddRef'd
+        std::vector<IDispatch*> sinksSnapshot() const; // each AddRef'd
 
     private:
         Control& owner_;
@@ -73,4 +71,4 @@ private:
 // Creates a control for the class factory.
 HRESULT createControl(REFIID iid, void** out);
 
-}  // namespace gesticon::standin
+} // namespace gesticon::standin

@@ -47,4 +47,4 @@ private:
     unsigned positional_ = 0;
 };
 
-}  // namespace gesticon::standin
+} // namespace gesticon::standin

@@ -16,9 +16,8 @@ namespace gesticon::standin {
 
 using JournalValue = std::variant<std::wstring, long, bool>;
 
-void journalMethod(const wchar_t* object, const wchar_t* member,
-                   const std::vector<JournalValue>& args);
+void journalMethod(const wchar_t* object, const wchar_t* member, const std::vector<JournalValue>& args);
 void journalPut(const wchar_t* object, const wchar_t* member, const JournalValue& value);
 void journalGet(const wchar_t* object, const wchar_t* member);
 
-}  // namespace gesticon::standin
+} // namespace gesticon::standin

@@ -9,4 +9,4 @@ void objectDestroyed();
 void lockServer(bool lock);
 bool serverInUse();
 
-}  // namespace gesticon::standin
+} // namespace gesticon::standin

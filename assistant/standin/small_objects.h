@@ -11,8 +11,7 @@ public:
     Request();
 
 private:
-    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args,
-                         VARIANT* result) override;
+    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args, VARIANT* result) override;
     long id_;
 };
 
@@ -22,8 +21,7 @@ public:
     explicit Command(std::wstring caption);
 
 private:
-    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args,
-                         VARIANT* result) override;
+    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args, VARIANT* result) override;
     std::wstring caption_;
 };
 
@@ -33,8 +31,7 @@ public:
     explicit UserInput(std::wstring name);
 
 private:
-    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args,
-                         VARIANT* result) override;
+    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args, VARIANT* result) override;
     std::wstring name_;
 };
 
@@ -43,9 +40,8 @@ public:
     PropertySheet();
 
 private:
-    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args,
-                         VARIANT* result) override;
+    HRESULT invokeMember(DISPID id, Access access, const InvokeArgs& args, VARIANT* result) override;
     bool visible_ = false;
 };
 
-}  // namespace gesticon::standin
+} // namespace gesticon::standin

@@ -37,4 +37,4 @@ inline constexpr DISPID kDispidAction = 0x6003000B;
 inline constexpr DISPID kDispidAnimations = 0x6003000D;
 inline constexpr DISPID kDispidStopAsistente = 0x6003000E;
 
-}  // namespace gesticon::ids
+} // namespace gesticon::ids

@@ -27,8 +27,7 @@ void check(HRESULT hr, const char* step)
 {
     if (FAILED(hr)) {
         char message[160];
-        std::snprintf(message, sizeof message, "%s failed: 0x%08lX", step,
-                      static_cast<unsigned long>(hr));
+        std::snprintf(message, sizeof message, "%s failed: 0x%08lX", step, static_cast<unsigned long>(hr));
         throw std::runtime_error(message);
     }
 }
@@ -70,7 +69,7 @@ ELEMDESC param(TYPEDESC type, USHORT flags)
 struct Member {
     MEMBERID id;
     INVOKEKIND kind;
-    std::vector<const wchar_t*> names;  // member name, then parameter names
+    std::vector<const wchar_t*> names; // member name, then parameter names
     std::vector<ELEMDESC> params;
 };
 
@@ -88,8 +87,7 @@ HREFTYPE referTo(ICreateTypeInfo* from, ITypeInfo* to)
     return href;
 }
 
-void addEnumMembers(ICreateTypeInfo* info,
-                    const std::vector<std::pair<std::wstring, LONG>>& members)
+void addEnumMembers(ICreateTypeInfo* info, const std::vector<std::pair<std::wstring, LONG>>& members)
 {
     UINT index = 0;
     for (const auto& [name, value] : members) {
@@ -109,8 +107,7 @@ void addEnumMembers(ICreateTypeInfo* info,
     check(info->LayOut(), "LayOut(enum)");
 }
 
-ComPtr<ICreateTypeInfo> createType(ICreateTypeLib2* lib, const wchar_t* name, TYPEKIND kind,
-                                   const GUID& guid)
+ComPtr<ICreateTypeInfo> createType(ICreateTypeLib2* lib, const wchar_t* name, TYPEKIND kind, const GUID& guid)
 {
     ComPtr<ICreateTypeInfo> info;
     check(lib->CreateTypeInfo(const_cast<LPOLESTR>(name), kind, &info), "CreateTypeInfo");
@@ -126,7 +123,7 @@ void setVtableSize(const wchar_t* path, int typeIndex, WORD size)
     constexpr long kHeaderSize = 0x54;
     constexpr long kTypeInfoSize = 0x64;
     constexpr long kVtableSizeField = 0x4E;
-    constexpr unsigned kMagic = 0x5446534D;  // "MSFT"
+    constexpr unsigned kMagic = 0x5446534D; // "MSFT"
     constexpr int kHelpDllFlag = 0x100;
 
     FILE* file = _wfopen(path, L"r+b");
@@ -174,8 +171,12 @@ void writeTypeLibrary(const wchar_t* path, SYSKIND syskind)
     auto muneco = createType(lib.Get(), L"Mu\u00f1eco", TKIND_ENUM, kGuidMuneco);
     auto accion = createType(lib.Get(), L"Accion", TKIND_ENUM, kGuidAccion);
 
-    addEnumMembers(idioma.Get(), {{L"EnglishUS", 1033}, {L"EnglishGB", 2057}, {L"French", 1036},
-                                  {L"Italian", 1040}, {L"Portuguese", 2070}, {L"Spanish", 3082}});
+    addEnumMembers(idioma.Get(), {{L"EnglishUS", 1033},
+                                  {L"EnglishGB", 2057},
+                                  {L"French", 1036},
+                                  {L"Italian", 1040},
+                                  {L"Portuguese", 2070},
+                                  {L"Spanish", 3082}});
     addEnumMembers(muneco.Get(), {{L"Genie", 0}, {L"Merlin", 1}, {L"Robby", 2}, {L"Peedy", 3}});
     std::vector<std::pair<std::wstring, LONG>> accionMembers;
     for (LONG value = 0; value < gesticon::kAnimationCount; ++value)
@@ -184,8 +185,8 @@ void writeTypeLibrary(const wchar_t* path, SYSKIND syskind)
 
     // _asistente: dual, hidden, non-extensible, automation-compatible.
     check(iface->SetVersion(1, 0), "SetVersion(_asistente)");
-    check(iface->SetTypeFlags(TYPEFLAG_FHIDDEN | TYPEFLAG_FDUAL | TYPEFLAG_FNONEXTENSIBLE |
-                              TYPEFLAG_FOLEAUTOMATION | TYPEFLAG_FDISPATCHABLE),
+    check(iface->SetTypeFlags(TYPEFLAG_FHIDDEN | TYPEFLAG_FDUAL | TYPEFLAG_FNONEXTENSIBLE | TYPEFLAG_FOLEAUTOMATION |
+                              TYPEFLAG_FDISPATCHABLE),
           "SetTypeFlags(_asistente)");
     check(iface->AddImplType(0, referTo(iface.Get(), dispatch.Get())), "AddImplType(IDispatch)");
 
@@ -202,30 +203,34 @@ void writeTypeLibrary(const wchar_t* path, SYSKIND syskind)
     const USHORT retval = PARAMFLAG_FOUT | PARAMFLAG_FRETVAL;
 
     std::vector<Member> members;
-    const std::pair<const wchar_t*, MEMBERID> settings[] = {
-        {L"Sound", kDispidSound}, {L"Balloon", kDispidBalloon},
-        {L"AutoHide", kDispidAutoHide}, {L"AutoSpace", kDispidAutoSpace}};
+    const std::pair<const wchar_t*, MEMBERID> settings[] = {{L"Sound", kDispidSound},
+                                                            {L"Balloon", kDispidBalloon},
+                                                            {L"AutoHide", kDispidAutoHide},
+                                                            {L"AutoSpace", kDispidAutoSpace}};
     for (const auto& [name, id] : settings) {
         members.push_back({id, INVOKE_PROPERTYGET, {name}, {param(boolOut.pointer, retval)}});
         // The put parameter carries no name.
         members.push_back({id, INVOKE_PROPERTYPUT, {name}, {param(scalar(VT_BOOL), in)}});
     }
-    members.push_back({kDispidShow, INVOKE_FUNC, {L"Show", L"LenguajeID", L"GUIA"},
+    members.push_back({kDispidShow,
+                       INVOKE_FUNC,
+                       {L"Show", L"LenguajeID", L"GUIA"},
                        {param(userDefined(idiomaRef), in), param(userDefined(munecoRef), in)}});
     members.push_back({kDispidUnload, INVOKE_FUNC, {L"Unload"}, {}});
-    members.push_back({kDispidSpeak, INVOKE_FUNC, {L"Speak", L"strOracion"},
-                       {param(scalar(VT_BSTR), in)}});
-    members.push_back({kDispidThink, INVOKE_FUNC, {L"Think", L"strOracion"},
-                       {param(scalar(VT_BSTR), in)}});
-    members.push_back({kDispidMove, INVOKE_FUNC, {L"Move", L"x", L"y"},
+    members.push_back({kDispidSpeak, INVOKE_FUNC, {L"Speak", L"strOracion"}, {param(scalar(VT_BSTR), in)}});
+    members.push_back({kDispidThink, INVOKE_FUNC, {L"Think", L"strOracion"}, {param(scalar(VT_BSTR), in)}});
+    members.push_back({kDispidMove,
+                       INVOKE_FUNC,
+                       {L"Move", L"x", L"y"},
                        {param(shortRef.pointer, inOut), param(shortRef.pointer, inOut)}});
-    members.push_back({kDispidAction, INVOKE_FUNC, {L"Action", L"accNombre"},
-                       {param(accionPtr.pointer, inOut)}});
-    members.push_back({kDispidAnimations, INVOKE_FUNC, {L"Animations", L"indice"},
+    members.push_back({kDispidAction, INVOKE_FUNC, {L"Action", L"accNombre"}, {param(accionPtr.pointer, inOut)}});
+    members.push_back({kDispidAnimations,
+                       INVOKE_FUNC,
+                       {L"Animations", L"indice"},
                        {param(scalar(VT_I2), in), param(bstrOut.pointer, retval)}});
     members.push_back({kDispidStopAsistente, INVOKE_FUNC, {L"Stop_Asistente"}, {}});
 
-    constexpr UINT kFirstOwnSlot = 7;  // after IUnknown's 3 and IDispatch's 4
+    constexpr UINT kFirstOwnSlot = 7; // after IUnknown's 3 and IDispatch's 4
     for (UINT index = 0; index < members.size(); ++index) {
         Member& m = members[index];
         FUNCDESC func{};
@@ -246,8 +251,7 @@ void writeTypeLibrary(const wchar_t* path, SYSKIND syskind)
 
     // asistente: creatable, application object, predeclared; _asistente by default.
     check(coclass->SetVersion(1, 0), "SetVersion(asistente)");
-    check(coclass->AddImplType(0, referTo(coclass.Get(), typeInfoOf(iface.Get()).Get())),
-          "AddImplType(_asistente)");
+    check(coclass->AddImplType(0, referTo(coclass.Get(), typeInfoOf(iface.Get()).Get())), "AddImplType(_asistente)");
     check(coclass->SetImplTypeFlags(0, IMPLTYPEFLAG_FDEFAULT), "SetImplTypeFlags");
     // Set after AddImplType, which marks the class dispatchable when the
     // interface it adds happens to share IDispatch's reference number.
@@ -264,7 +268,7 @@ void writeTypeLibrary(const wchar_t* path, SYSKIND syskind)
         setVtableSize(path, 0, static_cast<WORD>((kFirstOwnSlot + members.size()) * pointerSize));
 }
 
-}  // namespace
+} // namespace
 
 int wmain(int argc, wchar_t** argv)
 {

@@ -13,8 +13,8 @@ void enterMenuCatalogueFolder()
     if (QDir().mkpath(folder) && QDir::setCurrent(folder))
         return;
     throw CatalogueError(QStringLiteral("No se puede abrir la carpeta del catálogo \"%1\": no existe y no se puede "
-                          "crear, o no se puede entrar en ella.\n\nNo se ha modificado nada.")
-        .arg(QDir::toNativeSeparators(folder)));
+                                        "crear, o no se puede entrar en ella.\n\nNo se ha modificado nada.")
+                             .arg(QDir::toNativeSeparators(folder)));
 }
 
 } // namespace catalogue

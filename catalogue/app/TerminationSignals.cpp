@@ -45,7 +45,7 @@ void closeOnTermination(Form1& form1)
         [[maybe_unused]] const auto read = ::read(signalPipe[1], bytes, sizeof bytes);
         form1.requestClose();
     });
-    struct sigaction action{};
+    struct sigaction action {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

@@ -21,9 +21,9 @@ struct SearchKind {
 };
 
 const SearchKind kTitleSearch{Field::Titulo, QStringLiteral("¿ Qué Película Estas Buscando ?"),
-                             QStringLiteral("Se Ha Encontrado La Película. Es La Número ")};
+                              QStringLiteral("Se Ha Encontrado La Película. Es La Número ")};
 const SearchKind kDirectorSearch{Field::Director, QStringLiteral("¿ Qué Director Estas Buscando ?"),
-                                QStringLiteral("Se Ha Encontrado Director En La Película Número ")};
+                                 QStringLiteral("Se Ha Encontrado Director En La Película Número ")};
 
 // Number of the last film, in the order of the record set, whose searched text
 // holds the answer. Every film is visited: a later match replaces an earlier one.

@@ -10,14 +10,10 @@ namespace {
 std::error_code errorOf(FileHold::Result result)
 {
     switch (result) {
-    case FileHold::Result::Missing:
-        return std::make_error_code(std::errc::no_such_file_or_directory);
-    case FileHold::Result::NotReadable:
-        return std::make_error_code(std::errc::permission_denied);
-    case FileHold::Result::Folder:
-        return std::make_error_code(std::errc::is_a_directory);
-    default:
-        return std::make_error_code(std::errc::io_error);
+    case FileHold::Result::Missing: return std::make_error_code(std::errc::no_such_file_or_directory);
+    case FileHold::Result::NotReadable: return std::make_error_code(std::errc::permission_denied);
+    case FileHold::Result::Folder: return std::make_error_code(std::errc::is_a_directory);
+    default: return std::make_error_code(std::errc::io_error);
     }
 }
 

@@ -72,8 +72,8 @@ bool sameFile(const Path& a, const Path& b)
 
 std::error_code syncFile(const Path& path)
 {
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return lastError();
     const bool ok = FlushFileBuffers(h);
@@ -183,7 +183,8 @@ std::error_code keepUnder(const Path& original, const Path& copy, bool& nameTake
     if (::link(original.c_str(), copy.c_str()) == 0)
         return {};
     if (errno == EEXIST) {
-        struct stat a {}, b {};
+        struct stat a {
+        }, b{};
         nameTaken = !(::stat(original.c_str(), &a) == 0 && ::stat(copy.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
                       a.st_ino == b.st_ino);
         return {};

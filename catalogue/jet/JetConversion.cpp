@@ -47,8 +47,7 @@ class Conversion {
 public:
     Conversion(const QString& fileName, const std::function<void(ConversionStep)>& afterStep)
         : info_(fileName), folder_(info_.absolutePath()), afterStep_(afterStep)
-    {
-    }
+    {}
 
     ConversionOutcome run()
     {
@@ -57,30 +56,32 @@ public:
         const QByteArray start = startOf(info_.filePath());
         header_ = inspectJetHeader(start);
         switch (header_.format) {
-        case JetFormat::NotAccess:
-            return {};
+        case JetFormat::NotAccess: return {};
         case JetFormat::Ace:
             return refused(QStringLiteral("es una base de datos de Access 2007 o posterior (formato ACE, de los "
                                           "archivos .accdb), que este programa no sabe leer. Guárdala desde Access "
                                           "como base de datos de Access 2000-2003 y vuelve a abrir el programa."));
         case JetFormat::UnknownJet:
-            return refused(QStringLiteral("es una base de datos de una versión de Access que este programa no conoce."));
-        default:
-            break;
+            return refused(
+                QStringLiteral("es una base de datos de una versión de Access que este programa no conoce."));
+        default: break;
         }
         const QString what = formatName(header_.format);
         if (header_.encrypted)
             return refused(QStringLiteral("es una base de datos de %1 cifrada, y este programa no sabe leer bases "
                                           "de datos cifradas. Quítale el cifrado desde Access y vuelve a abrir el "
-                                          "programa.").arg(what));
+                                          "programa.")
+                               .arg(what));
         if (header_.passwordProtected)
             return refused(QStringLiteral("es una base de datos de %1 protegida con contraseña. Este programa no "
                                           "la convierte, para no dejar los datos sin esa protección: quítale la "
-                                          "contraseña desde Access y vuelve a abrir el programa.").arg(what));
+                                          "contraseña desde Access y vuelve a abrir el programa.")
+                               .arg(what));
         const qint64 size = info_.size();
         if (size % header_.pageSize != 0 || size < 4 * header_.pageSize)
             return refused(QStringLiteral("es una base de datos de %1, pero está incompleta o dañada: su tamaño no "
-                                          "es el de un número entero de páginas.").arg(what));
+                                          "es el de un número entero de páginas.")
+                               .arg(what));
 
         PelisColumns columns;
         const JetTableRead read = readJetTable(info_.filePath(), QStringLiteral("Pelis"),
@@ -118,10 +119,14 @@ private:
         claim_.release();
         return {Result::Refused,
                 QStringLiteral("No se ha podido convertir el catálogo %1 al formato de este programa: %2.\n\n"
-                               "El archivo no se ha modificado.").arg(quotedPlace(), problem)};
+                               "El archivo no se ha modificado.")
+                    .arg(quotedPlace(), problem)};
     }
 
-    QString temporary() const { return QDir(folder_).filePath(info_.completeBaseName() + QStringLiteral(" (convirtiendo).tmp")); }
+    QString temporary() const
+    {
+        return QDir(folder_).filePath(info_.completeBaseName() + QStringLiteral(" (convirtiendo).tmp"));
+    }
 
     QString keptName(int n) const
     {
@@ -144,13 +149,14 @@ private:
             return {Result::InUse,
                     QStringLiteral("El catálogo %1 lo está convirtiendo ahora mismo otra copia del programa. "
                                    "Espera a que termine y vuelve a abrir el programa.\n\n"
-                                   "El archivo no se ha modificado.").arg(quotedPlace())};
+                                   "El archivo no se ha modificado.")
+                        .arg(quotedPlace())};
         case ClaimedFile::Result::Failed:
             return {Result::Refused,
                     QStringLiteral("No se puede convertir el catálogo %1 al formato de este programa: %2.\n\n"
-                                   "El archivo no se ha modificado.").arg(quotedPlace(), systemProblem(error))};
-        case ClaimedFile::Result::Claimed:
-            break;
+                                   "El archivo no se ha modificado.")
+                        .arg(quotedPlace(), systemProblem(error))};
+        case ClaimedFile::Result::Claimed: break;
         }
         // Another copy may have converted it between our reading and our claim.
         if (inspectJetHeader(startOf(info_.filePath())).format != header_.format) {
@@ -168,7 +174,8 @@ private:
             return failed(QStringLiteral("no se ha podido escribir el catálogo nuevo (puede que el disco esté lleno)"));
         }
         // Closed cleanly, the catalogue is whole in its one file.
-        if (QFileInfo::exists(temporary() + QStringLiteral("-wal")) || QFileInfo::exists(temporary() + QStringLiteral("-journal")))
+        if (QFileInfo::exists(temporary() + QStringLiteral("-wal")) ||
+            QFileInfo::exists(temporary() + QStringLiteral("-journal")))
             return failed(QStringLiteral("no se ha podido terminar de escribir el catálogo nuevo"));
         step(ConversionStep::CatalogueWritten);
         if ((error = files::syncFile(pathOf(temporary()))) || (error = files::syncFolder(pathOf(folder_))))
@@ -176,7 +183,8 @@ private:
 
         for (int n = 1; keptAs_.isEmpty() && n < 1000; ++n) {
             bool taken = false;
-            if ((error = files::keepUnder(pathOf(info_.filePath()), pathOf(QDir(folder_).filePath(keptName(n))), taken)))
+            if ((error =
+                     files::keepUnder(pathOf(info_.filePath()), pathOf(QDir(folder_).filePath(keptName(n))), taken)))
                 return failed(systemProblem(error));
             if (!taken)
                 keptAs_ = keptName(n);
@@ -200,7 +208,8 @@ private:
                                "programa, con %3.\n\nEl archivo original se ha guardado sin ningún cambio, con el "
                                "nombre \"%4\", en la misma carpeta.")
                     .arg(quotedPlace(), formatName(header_.format),
-                         films == 1 ? QStringLiteral("1 película") : QStringLiteral("%1 películas").arg(films), keptAs_),
+                         films == 1 ? QStringLiteral("1 película") : QStringLiteral("%1 películas").arg(films),
+                         keptAs_),
                 films, keptAs_};
     }
 

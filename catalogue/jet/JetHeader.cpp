@@ -11,8 +11,7 @@ bool hasSignature(const QByteArray& start, const char* signature)
 {
     const auto length = qsizetype(std::strlen(signature));
     return start.size() >= page0::signatureOffset + length + 1 &&
-           start.mid(page0::signatureOffset, length) == signature &&
-           start.at(page0::signatureOffset + length) == '\0';
+           start.mid(page0::signatureOffset, length) == signature && start.at(page0::signatureOffset + length) == '\0';
 }
 
 std::uint32_t le32(const QByteArray& bytes, int offset)
@@ -47,7 +46,8 @@ JetHeader inspectJetHeader(const QByteArray& start)
     if (start.size() < scrambledEnd)
         return header; // too short to say more; reading it will find the damage
     QByteArray page = start.left(scrambledEnd);
-    rc4(page0::scrambleKey, sizeof page0::scrambleKey, reinterpret_cast<std::uint8_t*>(page.data()) + page0::scrambledOffset,
+    rc4(page0::scrambleKey, sizeof page0::scrambleKey,
+        reinterpret_cast<std::uint8_t*>(page.data()) + page0::scrambledOffset,
         std::size_t(page0::scrambledLength(jet3)));
 
     header.encrypted = le32(page, page0::encodingKeyOffset) != 0;

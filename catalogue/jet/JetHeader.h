@@ -35,14 +35,26 @@ inline constexpr char aceSignature[] = "Standard ACE DB";
 inline constexpr int versionOffset = 0x14;   // 0 for Jet 3, 1 for Jet 4, 2 and up for ACE
 inline constexpr int scrambledOffset = 0x18; // from here on the page is scrambled with RC4 ...
 inline constexpr std::uint8_t scrambleKey[4] = {0xC7, 0xDA, 0x39, 0x6B}; // ... under this fixed key
-inline constexpr int scrambledLength(bool jet3) { return jet3 ? 126 : 128; }
-inline constexpr int sortOrderOffset(bool jet3) { return jet3 ? 0x3A : 0x6E; }
+inline constexpr int scrambledLength(bool jet3)
+{
+    return jet3 ? 126 : 128;
+}
+inline constexpr int sortOrderOffset(bool jet3)
+{
+    return jet3 ? 0x3A : 0x6E;
+}
 inline constexpr int codePageOffset = 0x3C;
 inline constexpr int encodingKeyOffset = 0x3E; // 4 bytes, 0 unless the database is encoded
 inline constexpr int passwordOffset = 0x42;
-inline constexpr int passwordLength(bool jet3) { return jet3 ? 20 : 40; }
+inline constexpr int passwordLength(bool jet3)
+{
+    return jet3 ? 20 : 40;
+}
 inline constexpr int creationDateOffset = 0x72; // Jet 4: a date whose whole days mask the password
-inline constexpr int pageSize(bool jet3) { return jet3 ? 2048 : 4096; }
+inline constexpr int pageSize(bool jet3)
+{
+    return jet3 ? 2048 : 4096;
+}
 
 // The four bytes that Jet 4 lays over its password, taken from the creation date.
 inline std::uint32_t passwordMask(double creationDate)

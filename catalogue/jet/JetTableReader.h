@@ -22,14 +22,17 @@ struct JetColumn {
 struct JetTableRead {
     enum class Status { Read, NoSuchTable, Unreadable };
     Status status = Status::Unreadable;
-    QString problem;          // Unreadable: what is wrong, in Spanish
-    QStringList tables;       // NoSuchTable: the tables the file does have
+    QString problem;                // Unreadable: what is wrong, in Spanish
+    QStringList tables;             // NoSuchTable: the tables the file does have
     std::vector<JetColumn> columns; // every column of the table
     std::vector<int> read;          // the columns whose values were read
     std::vector<QString> values;    // row by row, one text a column read; NULL is empty
     std::size_t rowCount = 0;
 
-    const QString& value(std::size_t row, std::size_t readColumn) const { return values[row * read.size() + readColumn]; }
+    const QString& value(std::size_t row, std::size_t readColumn) const
+    {
+        return values[row * read.size() + readColumn];
+    }
 };
 
 // Reads every live row of the table (its name matched without regard to

@@ -70,16 +70,46 @@ JetColumn describe(const MdbColumn* col)
 {
     JetColumn c{QString::fromUtf8(col->name), JetKind::Other, {}};
     switch (col->col_type) {
-    case MDB_BYTE: c.kind = JetKind::WholeNumber; c.typeName = QStringLiteral("Byte"); break;
-    case MDB_INT: c.kind = JetKind::WholeNumber; c.typeName = QStringLiteral("Entero"); break;
-    case MDB_LONGINT: c.kind = JetKind::WholeNumber; c.typeName = QStringLiteral("Entero largo"); break;
-    case MDB_MONEY: c.kind = JetKind::Number; c.typeName = QStringLiteral("Moneda"); break;
-    case MDB_FLOAT: c.kind = JetKind::Number; c.typeName = QStringLiteral("Simple"); break;
-    case MDB_DOUBLE: c.kind = JetKind::Number; c.typeName = QStringLiteral("Doble"); break;
-    case MDB_NUMERIC: c.kind = JetKind::Number; c.typeName = QStringLiteral("Decimal"); break;
-    case MDB_DATETIME: c.kind = JetKind::DateTime; c.typeName = QStringLiteral("Fecha/Hora"); break;
-    case MDB_TEXT: c.kind = JetKind::Text; c.typeName = QStringLiteral("Texto"); break;
-    case MDB_MEMO: c.kind = JetKind::Text; c.typeName = QStringLiteral("Memo"); break;
+    case MDB_BYTE:
+        c.kind = JetKind::WholeNumber;
+        c.typeName = QStringLiteral("Byte");
+        break;
+    case MDB_INT:
+        c.kind = JetKind::WholeNumber;
+        c.typeName = QStringLiteral("Entero");
+        break;
+    case MDB_LONGINT:
+        c.kind = JetKind::WholeNumber;
+        c.typeName = QStringLiteral("Entero largo");
+        break;
+    case MDB_MONEY:
+        c.kind = JetKind::Number;
+        c.typeName = QStringLiteral("Moneda");
+        break;
+    case MDB_FLOAT:
+        c.kind = JetKind::Number;
+        c.typeName = QStringLiteral("Simple");
+        break;
+    case MDB_DOUBLE:
+        c.kind = JetKind::Number;
+        c.typeName = QStringLiteral("Doble");
+        break;
+    case MDB_NUMERIC:
+        c.kind = JetKind::Number;
+        c.typeName = QStringLiteral("Decimal");
+        break;
+    case MDB_DATETIME:
+        c.kind = JetKind::DateTime;
+        c.typeName = QStringLiteral("Fecha/Hora");
+        break;
+    case MDB_TEXT:
+        c.kind = JetKind::Text;
+        c.typeName = QStringLiteral("Texto");
+        break;
+    case MDB_MEMO:
+        c.kind = JetKind::Text;
+        c.typeName = QStringLiteral("Memo");
+        break;
     case MDB_BOOL: c.typeName = QStringLiteral("Sí/No"); break;
     case MDB_OLE: c.typeName = QStringLiteral("Objeto OLE"); break;
     case MDB_REPID: c.typeName = QStringLiteral("Id. de réplica"); break;

@@ -18,8 +18,8 @@ QString PelisColumns::problem() const
 {
     for (Field f : allFields) {
         const auto& source = sources_[indexOf(f)];
-        if (source && (source->column.kind == JetKind::Other ||
-                       (isWholeNumber(f) && source->column.kind == JetKind::DateTime)))
+        if (source &&
+            (source->column.kind == JetKind::Other || (isWholeNumber(f) && source->column.kind == JetKind::DateTime)))
             return QStringLiteral("la columna %1 de la tabla Pelis es de tipo %2, que no se puede pasar a %3")
                 .arg(source->column.name, source->column.typeName,
                      isWholeNumber(f) ? QStringLiteral("un número") : QStringLiteral("un texto"));

@@ -42,7 +42,7 @@ inline constexpr ListingDefinition kByCodec = everyFilm(u"Peliculas_Ordenadas_Po
 // Ordered by director and title; the file's name is older than its order.
 inline constexpr ListingDefinition kByDirectorAndTitle = everyFilm(u"Peliculas_Ordenadas_Por_Fecha_Y_Titulo.TxT");
 inline constexpr ListingDefinition kTitlesAndNumbers =
-        everyFilm(u"Peliculas_Ordenadas_Solo_Titulo_Y_Numero.TxT", ListingDefinition::Layout::TitleLine);
+    everyFilm(u"Peliculas_Ordenadas_Solo_Titulo_Y_Numero.TxT", ListingDefinition::Layout::TitleLine);
 
 } // namespace listings
 

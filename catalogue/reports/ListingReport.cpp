@@ -13,8 +13,7 @@ class ListingRun {
 public:
     ListingRun(const ListingDefinition& listing, QStringView recordSource, ReportSource& source)
         : listing_(listing), recordSource_(recordSource), source_(source)
-    {
-    }
+    {}
 
     // Returns the number of films written.
     qint64 run()
@@ -46,8 +45,8 @@ private:
 
     bool selected()
     {
-        return listing_.selection == ListingDefinition::Selection::EveryFilm
-                || numericValue(source_.text(Field::Totalcds)) > 1;
+        return listing_.selection == ListingDefinition::Selection::EveryFilm ||
+               numericValue(source_.text(Field::Totalcds)) > 1;
     }
 
     void writeEntries()

@@ -37,7 +37,10 @@ private:
     qsizetype pos_ = 0;
 };
 
-bool isDecimalDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isDecimalDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 int digitValue(char16_t c, int radix)
 {
@@ -54,8 +57,7 @@ int digitValue(char16_t c, int radix)
 double readRadixInteger(SkippingReader& reader, int radix)
 {
     double value = 0;
-    for (int digit = digitValue(reader.peek(), radix); digit >= 0;
-         digit = digitValue(reader.peek(), radix)) {
+    for (int digit = digitValue(reader.peek(), radix); digit >= 0; digit = digitValue(reader.peek(), radix)) {
         value = value * radix + digit;
         reader.advance();
     }
@@ -124,8 +126,7 @@ double readDecimal(SkippingReader& reader)
 
     const std::string number = mantissa + 'e' + std::to_string(exponent);
     double value = 0;
-    const auto [end, error] =
-            std::from_chars(number.data(), number.data() + number.size(), value);
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range)
         return leadingPosition + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;

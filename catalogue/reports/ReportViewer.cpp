@@ -25,7 +25,7 @@ void openReportInNotepad(const QString& fileName)
     if (!startMinimizedWithFocus(commandLine))
         throw CatalogueError(QStringLiteral("No Se Puede Abrir El Bloc De Notas... El Informe %1 Está En La "
                                             "Carpeta %2...")
-                                     .arg(fileName, QDir::toNativeSeparators(QDir::currentPath())));
+                                 .arg(fileName, QDir::toNativeSeparators(QDir::currentPath())));
 #else
     QProcess::startDetached(QStringLiteral("xdg-open"), {fileName});
 #endif

@@ -39,7 +39,7 @@ CatalogueError ReportWriter::failure(const QString& what, const QString& reason)
 {
     const QString folder = QDir::toNativeSeparators(QFileInfo(name_).absolutePath());
     return CatalogueError(QStringLiteral("%1 %2 En La Carpeta %3... %4... No Se Ha Cambiado Ningún Fichero...")
-                                  .arg(what, QFileInfo(name_).fileName(), folder, reason));
+                              .arg(what, QFileInfo(name_).fileName(), folder, reason));
 }
 
 void ReportWriter::createReport(const QString& fileName)

@@ -21,8 +21,7 @@ class StatisticsRun {
 public:
     StatisticsRun(ReportSource& source, const SummaryCaptions& captions, const QLocale& locale)
         : source_(source), captions_(captions), locale_(locale)
-    {
-    }
+    {}
 
     void run()
     {

@@ -15,15 +15,14 @@ namespace catalogue {
 
 namespace {
 
-const char* const schema =
-    "CREATE TABLE Pelis ("
-    " idzefo INTEGER,"
-    " titulo TEXT,"
-    " \"duración\" TEXT,"
-    " tipopeli TEXT,"
-    " director TEXT,"
-    " totalcds INTEGER,"
-    " codec TEXT)";
+const char* const schema = "CREATE TABLE Pelis ("
+                           " idzefo INTEGER,"
+                           " titulo TEXT,"
+                           " \"duración\" TEXT,"
+                           " tipopeli TEXT,"
+                           " director TEXT,"
+                           " totalcds INTEGER,"
+                           " codec TEXT)";
 
 const QByteArray sqliteMagic("SQLite format 3\0", 16);
 
@@ -53,16 +52,12 @@ QString heldElsewhere(const QString& fileName)
 QString holdProblem(FileHold::Result result)
 {
     switch (result) {
-    case FileHold::Result::Folder:
-        return QStringLiteral("es una carpeta, no un archivo");
+    case FileHold::Result::Folder: return QStringLiteral("es una carpeta, no un archivo");
     case FileHold::Result::NotRegular:
         return QStringLiteral("no es un archivo normal (es un dispositivo, una tubería o algo parecido)");
-    case FileHold::Result::NotReadable:
-        return QStringLiteral("no hay permiso para leer el archivo");
-    case FileHold::Result::Missing:
-        return QStringLiteral("el archivo no existe");
-    default:
-        return QStringLiteral("el sistema no deja abrir el archivo");
+    case FileHold::Result::NotReadable: return QStringLiteral("no hay permiso para leer el archivo");
+    case FileHold::Result::Missing: return QStringLiteral("el archivo no existe");
+    default: return QStringLiteral("el sistema no deja abrir el archivo");
     }
 }
 
@@ -139,7 +134,8 @@ CatalogueDatabase::OpenResult CatalogueDatabase::create(std::unique_ptr<Catalogu
     const QFileInfo info(fileName);
     const QFileInfo folder(info.absolutePath());
     if (!folder.isDir() || !FileHold::writable(folder.filePath()))
-        return {nullptr, cannotCreate(fileName, QStringLiteral("la carpeta no existe o no se puede escribir en ella")), {}};
+        return {
+            nullptr, cannotCreate(fileName, QStringLiteral("la carpeta no existe o no se puede escribir en ella")), {}};
     FileHold::Taken taken = FileHold::createAndHold(fileName);
     if (taken.result == FileHold::Result::HeldElsewhere)
         return {nullptr, heldElsewhere(fileName), {}};
@@ -190,15 +186,21 @@ CatalogueDatabase::OpenResult CatalogueDatabase::openExisting(std::unique_ptr<Ca
     // Everything that can be told from outside is checked before SQLite looks at the file.
     const QByteArray header = cat->hold_->head(kHeaderSize);
     if (!header.isEmpty() && !header.startsWith(sqliteMagic))
-        return {nullptr, cannotOpen(fileName, QStringLiteral("no es un catálogo de películas: no es una base de datos "
-                                                             "que este programa sepa leer")), {}};
+        return {nullptr,
+                cannotOpen(fileName, QStringLiteral("no es un catálogo de películas: no es una base de datos "
+                                                    "que este programa sepa leer")),
+                {}};
     const QFileInfo info(fileName);
     if (!FileHold::writable(fileName))
-        return {nullptr, cannotOpen(fileName, QStringLiteral("el archivo es de sólo lectura y el catálogo necesita "
-                                                             "guardar los cambios")), {}};
+        return {nullptr,
+                cannotOpen(fileName, QStringLiteral("el archivo es de sólo lectura y el catálogo necesita "
+                                                    "guardar los cambios")),
+                {}};
     if (!FileHold::writable(info.absolutePath()))
-        return {nullptr, cannotOpen(fileName, QStringLiteral("la carpeta es de sólo lectura, y el catálogo necesita "
-                                                             "escribir en ella mientras guarda un cambio")), {}};
+        return {nullptr,
+                cannotOpen(fileName, QStringLiteral("la carpeta es de sólo lectura, y el catálogo necesita "
+                                                    "escribir en ella mientras guarda un cambio")),
+                {}};
 
     // A journal beside a file that a database tool is changing is that tool's.
     if (cat->hold_->someoneIsWriting())
@@ -237,7 +239,8 @@ CatalogueDatabase::OpenResult CatalogueDatabase::openExisting(std::unique_ptr<Ca
             if (cat->columns_[indexOf(f)].isEmpty())
                 missing << columnName(f);
         if (!missing.isEmpty())
-            return refuse(QStringLiteral("la tabla Pelis no tiene las columnas %1").arg(missing.join(QStringLiteral(", "))));
+            return refuse(
+                QStringLiteral("la tabla Pelis no tiene las columnas %1").arg(missing.join(QStringLiteral(", "))));
         cat->db_.prepare(QStringLiteral("SELECT rowid FROM Pelis LIMIT 0"));
     } catch (const CatalogueError& e) {
         return refuse(QStringLiteral("la tabla Pelis no se puede usar: %1").arg(e.message()));
@@ -277,8 +280,8 @@ QStringList CatalogueDatabase::finishOpening()
     } catch (const CatalogueError& e) {
         // The whole message: nothing to add to it.
         throw CatalogueError(QStringLiteral("No se puede preparar el catálogo %1 para guardar cambios: %2.\n\nNo se ha "
-                                        "modificado nada.")
-                             .arg(fileAndFolder(fileName_), e.message()));
+                                            "modificado nada.")
+                                 .arg(fileAndFolder(fileName_), e.message()));
     }
     prepareTouch();
     const QStringList notices = leftovers_->settle(db_);
@@ -292,7 +295,8 @@ QStringList CatalogueDatabase::finishOpening()
 void CatalogueDatabase::configure()
 {
     if (db_.firstText("PRAGMA journal_mode=DELETE").compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
-        throw CatalogueError(QStringLiteral("no se puede dejar de usar el diario de escritura de una versión anterior"));
+        throw CatalogueError(
+            QStringLiteral("no se puede dejar de usar el diario de escritura de una versión anterior"));
     db_.exec("PRAGMA synchronous=FULL");
     db_.exec("PRAGMA cache_size=-32768");
 }
@@ -302,8 +306,7 @@ void CatalogueDatabase::configure()
 // by the first write, that ties a leftover journal to its own file.
 void CatalogueDatabase::prepareTouch()
 {
-    const std::uint32_t identity =
-        identity_ != 0 ? identity_ : 1 + QRandomGenerator::system()->bounded(0x7FFFFFFEu);
+    const std::uint32_t identity = identity_ != 0 ? identity_ : 1 + QRandomGenerator::system()->bounded(0x7FFFFFFEu);
     touch_ = db_.prepare(QStringLiteral("PRAGMA user_version=%1").arg(identity));
 }
 
@@ -326,8 +329,8 @@ bool CatalogueDatabase::changedElsewhere()
         return !loadedVersion_ || *loadedVersion_ != dataVersion();
     } catch (const CatalogueError& e) {
         throw CatalogueError(QStringLiteral("No se puede leer el catálogo %1: %2.\n\nNo se ha modificado nada.")
-                             .arg(fileAndFolder(fileName_), e.message()),
-                         e.code());
+                                 .arg(fileAndFolder(fileName_), e.message()),
+                             e.code());
     }
 }
 
@@ -340,8 +343,8 @@ std::vector<StoredRow> CatalogueDatabase::loadAll()
     try {
         loadedVersion_ = dataVersion();
         db_.exec("BEGIN");
-        SqliteStatement select = db_.prepare(
-            QStringLiteral("SELECT rowid, %1 FROM Pelis ORDER BY rowid").arg(columns.join(u',')));
+        SqliteStatement select =
+            db_.prepare(QStringLiteral("SELECT rowid, %1 FROM Pelis ORDER BY rowid").arg(columns.join(u',')));
         while (select.step()) {
             rows.push_back(StoredRow{select.columnInt(0), PackedRow::fromUtf8([&](Field f) {
                                          return select.columnUtf8(int(indexOf(f)) + 1);
@@ -359,8 +362,8 @@ std::vector<StoredRow> CatalogueDatabase::loadAll()
         if (!sqlite3_get_autocommit(db_.handle()))
             sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw CatalogueError(QStringLiteral("No se puede leer el catálogo %1: %2.\n\nNo se ha modificado nada.")
-                             .arg(fileAndFolder(fileName_), e.message()),
-                         e.code());
+                                 .arg(fileAndFolder(fileName_), e.message()),
+                             e.code());
     }
     return rows;
 }
@@ -373,19 +376,19 @@ void CatalogueDatabase::ensureStillOurs()
                                                  "ahora en la carpeta.");
     if (!hold_->stillAtPath())
         throw CatalogueError(QStringLiteral("El archivo del catálogo %1 se ha borrado, movido o sustituido por otro "
-                                        "mientras el programa estaba abierto.\n\n%2")
-                             .arg(where, nothingStored));
+                                            "mientras el programa estaba abierto.\n\n%2")
+                                 .arg(where, nothingStored));
     const QByteArray header = hold_->head(kHeaderSize);
     if (header == committedHeader_)
         return;
     if (identityOf(header) != identity_ || !header.startsWith(sqliteMagic))
         throw CatalogueError(QStringLiteral("El archivo del catálogo %1 se ha sustituido por otro mientras el programa "
-                                        "estaba abierto.\n\n%2")
-                             .arg(where, nothingStored));
+                                            "estaba abierto.\n\n%2")
+                                 .arg(where, nothingStored));
     throw CatalogueError(QStringLiteral("Otro programa ha cambiado el catálogo %1 (o se ha copiado encima una copia de "
-                                    "seguridad) mientras el programa estaba abierto, y la ventana ya no muestra lo "
-                                    "que hay en él.\n\n%2")
-                         .arg(where, nothingStored));
+                                        "seguridad) mientras el programa estaba abierto, y la ventana ya no muestra lo "
+                                        "que hay en él.\n\n%2")
+                             .arg(where, nothingStored));
 }
 
 void CatalogueDatabase::beginWrite()
@@ -504,9 +507,10 @@ void CatalogueDatabase::bindValue(SqliteStatement& stmt, int index, Field field,
     }
     if (!number)
         throw CatalogueError(QStringLiteral("El valor \"%1\" de la columna %2 %3. No se ha guardado nada.")
-                             .arg(text, columnName(field),
-                                  isTooBigWholeNumber(text) ? QStringLiteral("es un número demasiado grande para guardarlo")
-                                                            : QStringLiteral("no es un número entero")));
+                                 .arg(text, columnName(field),
+                                      isTooBigWholeNumber(text)
+                                          ? QStringLiteral("es un número demasiado grande para guardarlo")
+                                          : QStringLiteral("no es un número entero")));
     stmt.bind(index, *number);
 }
 
@@ -559,8 +563,8 @@ std::int64_t CatalogueDatabase::insert(const MovieRecord& values)
                 columns << quotedColumn(f);
                 marks << QStringLiteral("?");
             }
-            insert_ = db_.prepare(QStringLiteral("INSERT INTO Pelis (%1) VALUES (%2)")
-                                      .arg(columns.join(u','), marks.join(u',')));
+            insert_ = db_.prepare(
+                QStringLiteral("INSERT INTO Pelis (%1) VALUES (%2)").arg(columns.join(u','), marks.join(u',')));
         }
         for (Field f : allFields)
             bindValue(*insert_, int(indexOf(f)) + 1, f, values[indexOf(f)]);

@@ -117,10 +117,10 @@ private:
     std::unique_ptr<FileHold> hold_;
     QString fileName_;
     SqliteDatabase db_;
-    std::array<QString, fieldCount> columns_; // the names as the file spells them
+    std::array<QString, fieldCount> columns_;        // the names as the file spells them
     std::unique_ptr<class LeftoverFiles> leftovers_; // until the opening is finished
-    std::uint32_t identity_ = 0; // the file's, 0 until its first write gives it one
-    QByteArray committedHeader_; // the file's header as this program's last write left it
+    std::uint32_t identity_ = 0;                     // the file's, 0 until its first write gives it one
+    QByteArray committedHeader_;                     // the file's header as this program's last write left it
     std::optional<SqliteStatement> touch_;
     std::optional<SqliteStatement> insert_;
     std::optional<SqliteStatement> remove_;

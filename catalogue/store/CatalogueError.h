@@ -10,7 +10,8 @@ namespace catalogue {
 class CatalogueError : public std::runtime_error {
 public:
     explicit CatalogueError(const QString& message, int code = 0)
-        : std::runtime_error(message.toStdString()), message_(message), code_(code) {}
+        : std::runtime_error(message.toStdString()), message_(message), code_(code)
+    {}
     const QString& message() const { return message_; }
     int code() const { return code_; }
 

@@ -25,8 +25,7 @@ public:
 private:
     Criterion(Field field, QString text, QByteArray compareForm)
         : field_(field), text_(std::move(text)), compareForm_(std::move(compareForm))
-    {
-    }
+    {}
     Field field_;
     QString text_;
     QByteArray compareForm_; // the sought text as UTF-8, the form the rows are kept in

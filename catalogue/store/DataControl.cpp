@@ -4,8 +4,7 @@ namespace catalogue {
 
 DataControl::DataControl(std::unique_ptr<CatalogueDatabase> database)
     : database_(std::move(database)), recordSet_(*database_)
-{
-}
+{}
 
 DataControl::OpenResult DataControl::open(const QString& databaseName)
 {

@@ -5,9 +5,8 @@ namespace catalogue {
 QString columnName(Field f)
 {
     static const std::array<QString, fieldCount> names{
-        QStringLiteral("idzefo"),   QStringLiteral("titulo"),   QStringLiteral("duración"),
-        QStringLiteral("tipopeli"), QStringLiteral("director"), QStringLiteral("totalcds"),
-        QStringLiteral("codec")};
+        QStringLiteral("idzefo"),   QStringLiteral("titulo"),   QStringLiteral("duración"), QStringLiteral("tipopeli"),
+        QStringLiteral("director"), QStringLiteral("totalcds"), QStringLiteral("codec")};
     return names[indexOf(f)];
 }
 

@@ -34,7 +34,7 @@ std::map<FileKey, std::weak_ptr<FileHold::Native>>& heldFiles()
 
 std::shared_ptr<FileHold::Native> alreadyHeld(const QByteArray& path)
 {
-    struct stat st{};
+    struct stat st {};
     if (::stat(path.constData(), &st) != 0)
         return nullptr;
     auto it = heldFiles().find({st.st_dev, st.st_ino});
@@ -44,15 +44,11 @@ std::shared_ptr<FileHold::Native> alreadyHeld(const QByteArray& path)
 FileHold::Result resultOfOpenError(int error)
 {
     switch (error) {
-    case ENOENT:
-        return FileHold::Result::Missing;
+    case ENOENT: return FileHold::Result::Missing;
     case EACCES:
-    case EPERM:
-        return FileHold::Result::NotReadable;
-    case EISDIR:
-        return FileHold::Result::Folder;
-    default:
-        return FileHold::Result::Failed;
+    case EPERM: return FileHold::Result::NotReadable;
+    case EISDIR: return FileHold::Result::Folder;
+    default: return FileHold::Result::Failed;
     }
 }
 
@@ -65,9 +61,7 @@ FileHold::Native::~Native()
         ::close(fd);
 }
 
-FileHold::FileHold(QString path, std::shared_ptr<Native> native) : path_(std::move(path)), native_(std::move(native))
-{
-}
+FileHold::FileHold(QString path, std::shared_ptr<Native> native) : path_(std::move(path)), native_(std::move(native)) {}
 
 FileHold::~FileHold() = default;
 
@@ -76,7 +70,7 @@ namespace {
 // Takes the hold on a descriptor just opened, or closes it again and says why not.
 FileHold::Result holdDescriptor(int fd, std::shared_ptr<FileHold::Native>& native)
 {
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0) {
         ::close(fd);
         return FileHold::Result::Failed;
@@ -136,8 +130,8 @@ bool FileHold::writable(const QString& path)
 
 bool FileHold::stillAtPath() const
 {
-    struct stat atPath{};
-    struct stat held{};
+    struct stat atPath {};
+    struct stat held {};
     if (::stat(QFile::encodeName(path_).constData(), &atPath) != 0 || ::fstat(native_->fd, &held) != 0)
         return false;
     return held.st_nlink > 0 && atPath.st_dev == native_->device && atPath.st_ino == native_->inode;
@@ -148,7 +142,7 @@ bool FileHold::someoneIsWriting() const
     // SQLite's writers hold a write lock on this byte (its "reserved" lock)
     // for as long as their change lasts; the question does not take it.
     constexpr off_t sqliteReservedByte = 0x40000001;
-    struct flock probe{};
+    struct flock probe {};
     probe.l_type = F_WRLCK;
     probe.l_whence = SEEK_SET;
     probe.l_start = sqliteReservedByte;

@@ -54,18 +54,15 @@ FileHold::Result resultOfOpenError(const QString& path, DWORD error)
 {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-        return FileHold::Result::Missing;
+    case ERROR_PATH_NOT_FOUND: return FileHold::Result::Missing;
     case ERROR_ACCESS_DENIED: {
         // CreateFileW refuses a folder as it refuses a file the user may not read.
         const DWORD attributes = GetFileAttributesW(nativePath(path).c_str());
         const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
         return folder ? FileHold::Result::Folder : FileHold::Result::NotReadable;
     }
-    case ERROR_SHARING_VIOLATION:
-        return FileHold::Result::HeldElsewhere;
-    default:
-        return FileHold::Result::Failed;
+    case ERROR_SHARING_VIOLATION: return FileHold::Result::HeldElsewhere;
+    default: return FileHold::Result::Failed;
     }
 }
 
@@ -110,9 +107,7 @@ FileHold::Result hold(HANDLE file, std::shared_ptr<FileHold::Native>& native)
 
 } // namespace
 
-FileHold::FileHold(QString path, std::shared_ptr<Native> native) : path_(std::move(path)), native_(std::move(native))
-{
-}
+FileHold::FileHold(QString path, std::shared_ptr<Native> native) : path_(std::move(path)), native_(std::move(native)) {}
 
 FileHold::~FileHold() = default;
 

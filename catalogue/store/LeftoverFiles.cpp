@@ -109,9 +109,7 @@ QStringList LeftoverFiles::settle(SqliteDatabase& catalogue)
     if (!indexAside_.isEmpty())
         QFile::remove(indexAside_);
     switch (recovery.kind) {
-    case WalRecovery::Kind::NothingNew:
-        QFile::remove(walAside_);
-        break;
+    case WalRecovery::Kind::NothingNew: QFile::remove(walAside_); break;
     case WalRecovery::Kind::Recovered:
         QFile::remove(walAside_);
         notices << QStringLiteral("Junto al catálogo %1 había un diario de escritura (\"%2\") de una versión anterior "

@@ -79,8 +79,7 @@ int SqliteDatabase::lastErrorCode() const
 
 SqliteStatement::SqliteStatement(SqliteStatement&& other) noexcept
     : db_(other.db_), stmt_(std::exchange(other.stmt_, nullptr))
-{
-}
+{}
 
 SqliteStatement& SqliteStatement::operator=(SqliteStatement&& other) noexcept
 {

@@ -72,7 +72,7 @@ void appendCollationKey(std::string& key, std::string_view utf8)
     for (;;) {
         // The length includes the key's closing 0, which is left out.
         const int32_t length =
-                ucol_getSortKey(ordering(), text.data(), int32_t(text.size()), scratch.data(), int32_t(scratch.size()));
+            ucol_getSortKey(ordering(), text.data(), int32_t(text.size()), scratch.data(), int32_t(scratch.size()));
         if (length <= 0)
             return;
         if (std::size_t(length) <= scratch.size()) {
@@ -89,7 +89,7 @@ bool textEquals(std::string_view a, std::string_view b)
         return true;
     UErrorCode status = U_ZERO_ERROR;
     const UCollationResult result =
-            ucol_strcollUTF8(matching(), a.data(), int32_t(a.size()), b.data(), int32_t(b.size()), &status);
+        ucol_strcollUTF8(matching(), a.data(), int32_t(a.size()), b.data(), int32_t(b.size()), &status);
     return U_SUCCESS(status) && result == UCOL_EQUAL;
 }
 

@@ -56,8 +56,7 @@ bool textEquals(std::string_view a, std::string_view b)
     const std::wstring wa = toUtf16(a);
     const std::wstring wb = toUtf16(b);
     return CompareStringEx(kSpanish, kCaseIgnored, wa.data(), int(wa.size()), wb.data(), int(wb.size()), nullptr,
-                           nullptr, 0)
-            == CSTR_EQUAL;
+                           nullptr, 0) == CSTR_EQUAL;
 }
 
 } // namespace catalogue

@@ -23,7 +23,8 @@ QByteArray contentDigest(SqliteDatabase& db)
     while (rows.step()) {
         for (int c = 0; c < columns; ++c) {
             const std::string_view bytes = rows.columnUtf8(c);
-            hash.addData(QByteArray::number(rows.columnType(c)) + ':' + QByteArray::number(qsizetype(bytes.size())) + ':');
+            hash.addData(QByteArray::number(rows.columnType(c)) + ':' + QByteArray::number(qsizetype(bytes.size())) +
+                         ':');
             hash.addData(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
         }
     }

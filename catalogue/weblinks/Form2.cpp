@@ -51,11 +51,10 @@ Form2::Form2(LinkOpener& links) : QWidget(nullptr, Qt::Window), links_(links)
     setPalette(background);
     setAutoFillBackground(true);
 
-    auto* dedication = new QLabel(
-            QStringLiteral("Programa dedicado a todos aquell@s que os encante tener bien "
-                           "organizadas vuestras listas de películas. Espero que os sirva de "
-                           "utilidad..."),
-            this);
+    auto* dedication = new QLabel(QStringLiteral("Programa dedicado a todos aquell@s que os encante tener bien "
+                                                 "organizadas vuestras listas de películas. Espero que os sirva de "
+                                                 "utilidad..."),
+                                  this);
     dedication->setObjectName(QStringLiteral("Label1"));
     dedication->setGeometry(twipsRect(120, 120, 2775, 855));
     dedication->setWordWrap(true);
@@ -64,16 +63,13 @@ Form2::Form2(LinkOpener& links) : QWidget(nullptr, Qt::Window), links_(links)
     shrinkFontToFit(dedication);
 
     addRule(this, QStringLiteral("Line2"), twipsLine(0, 960, 3000, 960));
-    addLinkLabel(QStringLiteral("Label2"), kContactWebSite.toString(),
-                 twipsRect(120, 1080, 1815, 255), kMagenta,
+    addLinkLabel(QStringLiteral("Label2"), kContactWebSite.toString(), twipsRect(120, 1080, 1815, 255), kMagenta,
                  QStringLiteral("Visita Mi Web ---> ^Brisvel^ WEB SERVER"), kContactWebSite.toString());
-    addLinkLabel(QStringLiteral("Label3"), kSecondWebSite.toString(),
-                 twipsRect(120, 1320, 2055, 255), kMagenta,
-                 QStringLiteral("VISITA LA WEB DE MI PUEBLO: ALCALÁ DEL JÚCAR (ALBACETE)"),
-                 kSecondWebSite.toString());
+    addLinkLabel(QStringLiteral("Label3"), kSecondWebSite.toString(), twipsRect(120, 1320, 2055, 255), kMagenta,
+                 QStringLiteral("VISITA LA WEB DE MI PUEBLO: ALCALÁ DEL JÚCAR (ALBACETE)"), kSecondWebSite.toString());
     addRule(this, QStringLiteral("Line3"), twipsLine(2280, 960, 2280, 1680));
-    addLinkLabel(QStringLiteral("Label4"), QStringLiteral("Email"), twipsRect(2400, 1200, 495, 255),
-                 kRed, QStringLiteral("Pinchame Para Mandarme Un Email"), kContactMailLink.toString());
+    addLinkLabel(QStringLiteral("Label4"), QStringLiteral("Email"), twipsRect(2400, 1200, 495, 255), kRed,
+                 QStringLiteral("Pinchame Para Mandarme Un Email"), kContactMailLink.toString());
     addRule(this, QStringLiteral("Line1"), twipsLine(3000, 0, 3000, 1680));
 
     loadArtwork();
@@ -89,8 +85,8 @@ Form2::Form2(LinkOpener& links) : QWidget(nullptr, Qt::Window), links_(links)
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }
 
-void Form2::addLinkLabel(const QString& name, const QString& text, const QRect& geometry,
-                         const QColor& colour, const QString& toolTip, const QString& link)
+void Form2::addLinkLabel(const QString& name, const QString& text, const QRect& geometry, const QColor& colour,
+                         const QString& toolTip, const QString& link)
 {
     auto* label = new ClickableLabel(text, this);
     label->setObjectName(name);

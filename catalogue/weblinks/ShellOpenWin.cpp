@@ -12,7 +12,7 @@ ShellExecuteAFunction shellExecuteA()
     static const ShellExecuteAFunction kShellExecuteA = [] {
         HMODULE shell32 = LoadLibraryA("shell32.dll");
         return shell32 ? reinterpret_cast<ShellExecuteAFunction>(
-                                 reinterpret_cast<void*>(GetProcAddress(shell32, "ShellExecuteA")))
+                             reinterpret_cast<void*>(GetProcAddress(shell32, "ShellExecuteA")))
                        : nullptr;
     }();
     return kShellExecuteA;

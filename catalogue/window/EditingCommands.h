@@ -7,20 +7,20 @@ namespace catalogue {
 
 class Form1;
 
-inline const QString kMissingNumberOrTitle = QStringLiteral(
-    "Añade Por Lo Menos El Número De La Película Y El Título, Y Si Lo Rellenas Todo Mucho Mejor...");
+inline const QString kMissingNumberOrTitle =
+    QStringLiteral("Añade Por Lo Menos El Número De La Película Y El Título, Y Si Lo Rellenas Todo Mucho Mejor...");
 inline const QString kFilmDeleted = QStringLiteral("Película Borrada.");
 inline const QString kCatalogueCleared = QStringLiteral("Base De Datos Borrada. Crea La Nueva.");
 inline const QString kNumberNotWhole = QStringLiteral(
     "El Número De Película Tiene Que Ser Un Número Entero (1, 2, 3, 4, 5, Etc...). No Se Ha Grabado Nada.");
 inline const QString kCdsNotWhole = QStringLiteral(
     "El Número De Cd's Tiene Que Ser Un Número Entero (1, 2, 3, Etc...) O Quedar Vacío. No Se Ha Grabado Nada.");
-inline const QString kNumberTooBig = QStringLiteral(
-    "El Número De Película Es Demasiado Grande Para Guardarlo (Como Mucho 9223372036854775807). "
-    "No Se Ha Grabado Nada.");
-inline const QString kCdsTooBig = QStringLiteral(
-    "El Número De Cd's Es Demasiado Grande Para Guardarlo (Como Mucho 9223372036854775807). "
-    "No Se Ha Grabado Nada.");
+inline const QString kNumberTooBig =
+    QStringLiteral("El Número De Película Es Demasiado Grande Para Guardarlo (Como Mucho 9223372036854775807). "
+                   "No Se Ha Grabado Nada.");
+inline const QString kCdsTooBig =
+    QStringLiteral("El Número De Cd's Es Demasiado Grande Para Guardarlo (Como Mucho 9223372036854775807). "
+                   "No Se Ha Grabado Nada.");
 inline const QString kDefaultRunningTime = QStringLiteral("01:30:00");
 
 // "&Añadir Película"

@@ -61,7 +61,14 @@ const LabelSpec kLabelSpecs[] = {
     {"Label9", u"Duración Total De Películas", {3960, 2160, 3735, 375}, kWhite, 12, true, true},
     {"Label8", u"", {3960, 2760, 3015, 495}, kGreen, 24, true, true, u"Duración Total De Películas O Series"},
     {"Label12", u"D.Visio.", {7155, 2760, 615, 255}, kWhite, 0, false, true},
-    {"Label13", u"", {7150, 3000, 615, 255}, kWhite, 0, false, true, u"Días De Visionado Seguidos Para Ver Todas Tus Películas"},
+    {"Label13",
+     u"",
+     {7150, 3000, 615, 255},
+     kWhite,
+     0,
+     false,
+     true,
+     u"Días De Visionado Seguidos Para Ver Todas Tus Películas"},
     {"Label11", u"", {7200, 3435, 495, 255}, kWhite, 0, false, true, u"Número De Películas Totales"},
     {"Label15", u"Último Número De Película Añadida", {3900, 3360, 2655, 255}, kWhite, 0, false, true},
     {"Label16", u"", {6600, 3360, 375, 255}, kGreen, 0, false, true, u"Último Número De Película Añadida"},
@@ -71,13 +78,18 @@ const LabelSpec kLabelSpecs[] = {
 
 const BoxSpec kBoxSpecs[] = {
     {Field::Idzefo, {1800, 120, 975, 285}, u"Número De Película (1, 2, 3, 4, 5, Etc...)"},
-    {Field::Titulo, {1800, 480, 4095, 285},
-     u"Doble Click Y Buscaremos En Google El Título De La Peli Para Buscar Información", kYellow},
-    {Field::Duracion, {1800, 840, 975, 285},
+    {Field::Titulo,
+     {1800, 480, 4095, 285},
+     u"Doble Click Y Buscaremos En Google El Título De La Peli Para Buscar Información",
+     kYellow},
+    {Field::Duracion,
+     {1800, 840, 975, 285},
      u"Duración De Peli O Serie En Formato : hh:mm:ss De Lo Contrario Se Añadirá 01:30:00 Por Defecto"},
     {Field::Tipopeli, {1800, 1200, 2295, 285}, u"Tipo De Película - Screener, DvD-Rip, Etc..."},
-    {Field::Director, {1800, 1560, 2295, 285},
-     u"Doble Click Y Buscaremos En Google El Director Para Buscar Información Sobre El", kYellow},
+    {Field::Director,
+     {1800, 1560, 2295, 285},
+     u"Doble Click Y Buscaremos En Google El Director Para Buscar Información Sobre El",
+     kYellow},
     {Field::Totalcds, {4320, 840, 375, 285}, u"Número De Cd's De La Película O La Serie"},
     {Field::Codec, {4920, 1560, 975, 285}, u"Codec Utilizado (Divx3.11 - Divx5.02, Etc...)"},
 };
@@ -264,9 +276,10 @@ void Form1::choose(const OpcionesCommand& command)
 
 void Form1::setTabOrder()
 {
-    const std::array<QWidget*, 13> order{Command2(), Command5(), Command6(), box(Field::Idzefo), box(Field::Titulo),
-                                         box(Field::Duracion), box(Field::Tipopeli), box(Field::Director),
-                                         box(Field::Totalcds), Command1(), Command3(), Command4(), box(Field::Codec)};
+    const std::array<QWidget*, 13> order{
+        Command2(),           Command5(),           Command6(),           box(Field::Idzefo),   box(Field::Titulo),
+        box(Field::Duracion), box(Field::Tipopeli), box(Field::Director), box(Field::Totalcds), Command1(),
+        Command3(),           Command4(),           box(Field::Codec)};
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

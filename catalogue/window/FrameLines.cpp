@@ -45,7 +45,8 @@ void FrameLines::setLineY(const QString& name, int y)
             const int oldY = px(l.twips.y1());
             l.twips.setLine(l.twips.x1(), y, l.twips.x2(), y);
             // Repaint only the band between the old and the new place.
-            update(QRect(px(l.twips.x1()), std::min(oldY, px(y)) - 1, px(l.twips.dx()) + 2, std::abs(px(y) - oldY) + 3));
+            update(
+                QRect(px(l.twips.x1()), std::min(oldY, px(y)) - 1, px(l.twips.dx()) + 2, std::abs(px(y) - oldY) + 3));
         }
 }
 

@@ -12,21 +12,25 @@ NavigationBar::NavigationBar(RecordSet& records, QWidget* parent) : QWidget(pare
     setObjectName(QStringLiteral("Data1"));
     setToolTip(QStringLiteral("Navegador De Pelis"));
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral(
-        "catalogue--NavigationBar { background: black; border: 1px solid #808080; }"
-        "QLabel { color: white; background: black; }"
-        "QToolButton { color: black; background: #c0c0c0; border: 1px solid #808080; padding: 0px; }"
-        "QToolButton:disabled { color: #808080; }"));
+    setStyleSheet(
+        QStringLiteral("catalogue--NavigationBar { background: black; border: 1px solid #808080; }"
+                       "QLabel { color: white; background: black; }"
+                       "QToolButton { color: black; background: #c0c0c0; border: 1px solid #808080; padding: 0px; }"
+                       "QToolButton:disabled { color: #808080; }"));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->setSpacing(0);
-    first_ = makeButton(QStringLiteral("Data1First"), QStringLiteral("|◀"), QStringLiteral("Primera película"), Step::First);
-    previous_ = makeButton(QStringLiteral("Data1Previous"), QStringLiteral("◀"), QStringLiteral("Película anterior"), Step::Previous);
+    first_ =
+        makeButton(QStringLiteral("Data1First"), QStringLiteral("|◀"), QStringLiteral("Primera película"), Step::First);
+    previous_ = makeButton(QStringLiteral("Data1Previous"), QStringLiteral("◀"), QStringLiteral("Película anterior"),
+                           Step::Previous);
     caption_ = new QLabel(QStringLiteral("  Tu Colección De Pelis"), this);
     caption_->setObjectName(QStringLiteral("Data1Caption"));
-    next_ = makeButton(QStringLiteral("Data1Next"), QStringLiteral("▶"), QStringLiteral("Película siguiente"), Step::Next);
-    last_ = makeButton(QStringLiteral("Data1Last"), QStringLiteral("▶|"), QStringLiteral("Última película"), Step::Last);
+    next_ =
+        makeButton(QStringLiteral("Data1Next"), QStringLiteral("▶"), QStringLiteral("Película siguiente"), Step::Next);
+    last_ =
+        makeButton(QStringLiteral("Data1Last"), QStringLiteral("▶|"), QStringLiteral("Última película"), Step::Last);
     layout->addWidget(first_);
     layout->addWidget(previous_);
     layout->addWidget(caption_, 1);
@@ -35,8 +39,7 @@ NavigationBar::NavigationBar(RecordSet& records, QWidget* parent) : QWidget(pare
     updateEnds();
 }
 
-QToolButton* NavigationBar::makeButton(const QString& name, const QString& glyph, const QString& tip,
-                                       Step step)
+QToolButton* NavigationBar::makeButton(const QString& name, const QString& glyph, const QString& tip, Step step)
 {
     auto* button = new QToolButton(this);
     button->setObjectName(name);

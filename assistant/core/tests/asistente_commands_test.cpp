@@ -39,12 +39,19 @@ TEST_F(ShownAssistant, MovePassesBothCoordinates)
 
 TEST_F(ShownAssistant, ActionPlaysTheMembersAnimation)
 {
-    const std::pair<std::int32_t, const char*> members[] = {
-        {0, "Acknowledge"}, {41, "MoveUp"}, {42, "MoveRight"}, {51, "Sad"},
-        // ShowA, Search, Searching: each its own name.
-        {52, "Show"}, {53, "Search"}, {54, "Searching"}, {55, "StartListening"},
-        // ThinkW and WriteA drop their final letter.
-        {59, "Think"}, {63, "Write"}, {66, "Writing"}};
+    const std::pair<std::int32_t, const char*> members[] = {{0, "Acknowledge"},
+                                                            {41, "MoveUp"},
+                                                            {42, "MoveRight"},
+                                                            {51, "Sad"},
+                                                            // ShowA, Search, Searching: each its own name.
+                                                            {52, "Show"},
+                                                            {53, "Search"},
+                                                            {54, "Searching"},
+                                                            {55, "StartListening"},
+                                                            // ThinkW and WriteA drop their final letter.
+                                                            {59, "Think"},
+                                                            {63, "Write"},
+                                                            {66, "Writing"}};
     for (const auto& [member, animation] : members) {
         clearJournal();
         ASSERT_TRUE(assistant->Action(member).ok()) << member;
@@ -92,8 +99,7 @@ TEST_F(ShownAssistant, RestPoseIsNotPlayedWhenStopFails)
 
 TEST_F(ShownAssistant, CharacterFailuresArePassedOnUnchanged)
 {
-    for (const char* call : {"Character.Speak", "Character.Think", "Character.MoveTo",
-                             "Character.Play"})
+    for (const char* call : {"Character.Speak", "Character.Think", "Character.MoveTo", "Character.Play"})
         failNext(call, kControlFailure);
     EXPECT_EQ(assistant->Speak(L"a").failure(), kControlFailure);
     EXPECT_EQ(assistant->Think(L"a").failure(), kControlFailure);
@@ -136,9 +142,9 @@ TEST_F(AssistantTest, AnimationsNamesEachPositionBeforeAnyShowWithoutTheCharacte
     auto assistant = makeAssistant();
     clearJournal();
     const std::pair<std::int16_t, const wchar_t*> positions[] = {
-        {1, L"Acknowledge"}, {20, L"Hearing_1"}, {42, L"MoveUp"}, {43, L"MoveRight"},
-        {51, L"RestPose"}, {53, L"Search"}, {54, L"Searching"}, {55, L"Show"},
-        {60, L"Think"}, {64, L"Write"}, {67, L"Writing"}};
+        {1, L"Acknowledge"}, {20, L"Hearing_1"}, {42, L"MoveUp"},    {43, L"MoveRight"},
+        {51, L"RestPose"},   {53, L"Search"},    {54, L"Searching"}, {55, L"Show"},
+        {60, L"Think"},      {64, L"Write"},     {67, L"Writing"}};
     for (const auto& [indice, name] : positions) {
         auto listed = assistant->Animations(indice);
         ASSERT_TRUE(listed.ok()) << indice;
@@ -153,5 +159,5 @@ TEST_F(AssistantTest, AnimationsNamesEachPositionBeforeAnyShowWithoutTheCharacte
     EXPECT_TRUE(journal().empty());
 }
 
-}  // namespace
-}  // namespace gesticon::tests
+} // namespace
+} // namespace gesticon::tests

@@ -31,9 +31,8 @@ TEST_F(AssistantTest, ConstructionSubscribesAndSendsNoSettingToAnyone)
 
 TEST_F(AssistantTest, CreationFailsWithTheControlsOwnError)
 {
-    auto created = asistente::create(
-        []() -> Result<std::unique_ptr<AgentControl>> { return kControlFailure; },
-        platformWith("C:\\WINDOWS"));
+    auto created = asistente::create([]() -> Result<std::unique_ptr<AgentControl>> { return kControlFailure; },
+                                     platformWith("C:\\WINDOWS"));
     ASSERT_FALSE(created.ok());
     EXPECT_EQ(created.failure(), kControlFailure);
 }
@@ -50,8 +49,7 @@ TEST_P(ShowCharacter, LoadsShowsAndPlacesTheChosenCharacter)
     auto assistant = makeAssistant();
     clearJournal();
     ASSERT_TRUE(assistant->Show(1033, GetParam().guia).ok());
-    EXPECT_EQ(journal(),
-              showJournal("\"C:\\\\WINDOWS\\\\msagent\\\\chars\\\\" + GetParam().file + ".acs\"", 1033));
+    EXPECT_EQ(journal(), showJournal("\"C:\\\\WINDOWS\\\\msagent\\\\chars\\\\" + GetParam().file + ".acs\"", 1033));
 }
 
 INSTANTIATE_TEST_SUITE_P(Characters, ShowCharacter,
@@ -62,8 +60,7 @@ TEST_F(AssistantTest, LanguageIsPassedUnvalidated)
 {
     auto assistant = makeAssistant();
     ASSERT_TRUE(assistant->Show(-7, 0).ok());
-    EXPECT_NE(std::find(journal().begin(), journal().end(), "Character.LanguageID=-7"),
-              journal().end());
+    EXPECT_NE(std::find(journal().begin(), journal().end(), "Character.LanguageID=-7"), journal().end());
 }
 
 TEST_F(AssistantTest, OutOfRangeCharacterFirstLoadsAnEmptyBaseNameAndStaysNotShown)
@@ -241,19 +238,17 @@ TEST_P(BalloonStyleBits, ReadsTheStyleThenChangesOnlyItsOwnBit)
     state->balloonStyle = GetParam().startStyle;
     clearJournal();
     ASSERT_TRUE(apply(*assistant, GetParam().setting, GetParam().value).ok());
-    EXPECT_EQ(journal(),
-              (Lines{"Balloon.Style?", "Balloon.Style=" + std::to_string(GetParam().expectedStyle)}));
+    EXPECT_EQ(journal(), (Lines{"Balloon.Style?", "Balloon.Style=" + std::to_string(GetParam().expectedStyle)}));
     EXPECT_EQ(read(*assistant, GetParam().setting), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, BalloonStyleBits,
-    ::testing::Values(StyleCase{"Balloon", 13, 0, 12}, StyleCase{"Balloon", 12, -1, 13},
-                      StyleCase{"Balloon", 0x7FFFFFF0, 1, 0x7FFFFFF1},
-                      StyleCase{"AutoHide", 13, 0, 9}, StyleCase{"AutoHide", 0x102, -1, 0x106},
-                      StyleCase{"AutoSpace", 13, 0, 5}, StyleCase{"AutoSpace", -1, 0, -9},
-                      // Any nonzero 16-bit value is "on", and is stored unchanged.
-                      StyleCase{"AutoSpace", 0, 2, 8}));
+INSTANTIATE_TEST_SUITE_P(Settings, BalloonStyleBits,
+                         ::testing::Values(StyleCase{"Balloon", 13, 0, 12}, StyleCase{"Balloon", 12, -1, 13},
+                                           StyleCase{"Balloon", 0x7FFFFFF0, 1, 0x7FFFFFF1},
+                                           StyleCase{"AutoHide", 13, 0, 9}, StyleCase{"AutoHide", 0x102, -1, 0x106},
+                                           StyleCase{"AutoSpace", 13, 0, 5}, StyleCase{"AutoSpace", -1, 0, -9},
+                                           // Any nonzero 16-bit value is "on", and is stored unchanged.
+                                           StyleCase{"AutoSpace", 0, 2, 8}));
 
 TEST_F(AssistantTest, BalloonOffThenOnKeepsTheOtherBits)
 {
@@ -318,5 +313,5 @@ TEST_F(AssistantTest, OtherCommandsAreIgnored)
     EXPECT_TRUE(journal().empty());
 }
 
-}  // namespace
-}  // namespace gesticon::tests
+} // namespace
+} // namespace gesticon::tests

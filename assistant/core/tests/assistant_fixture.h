@@ -59,7 +59,6 @@ protected:
     std::shared_ptr<FakeAgentState> state = std::make_shared<FakeAgentState>();
 };
 
-inline const Failure kControlFailure{static_cast<std::int32_t>(0x80070002),
-                                     L"file not found", L"AgentControl"};
+inline const Failure kControlFailure{static_cast<std::int32_t>(0x80070002), L"file not found", L"AgentControl"};
 
-}  // namespace gesticon::tests
+} // namespace gesticon::tests

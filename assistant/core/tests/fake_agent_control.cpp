@@ -20,11 +20,10 @@ std::string narrow(std::wstring_view text)
 
 Failure notLoaded(std::wstring_view id)
 {
-    return Failure{static_cast<std::int32_t>(0x80040204), L"not loaded: " + std::wstring(id),
-                   L"FakeAgent"};
+    return Failure{static_cast<std::int32_t>(0x80040204), L"not loaded: " + std::wstring(id), L"FakeAgent"};
 }
 
-}  // namespace
+} // namespace
 
 std::string quoted(std::wstring_view text)
 {
@@ -47,14 +46,12 @@ Status FakeAgentState::record(const std::string& call, const std::string& line)
 
 Status FakeAgentCharacter::addCommand(std::wstring_view name, std::wstring_view caption)
 {
-    return state_->record("Commands.Add",
-                          "Commands.Add(" + quoted(name) + "," + quoted(caption) + ")");
+    return state_->record("Commands.Add", "Commands.Add(" + quoted(name) + "," + quoted(caption) + ")");
 }
 
 Status FakeAgentCharacter::setLanguageId(std::int32_t languageId)
 {
-    return state_->record("Character.LanguageID",
-                          "Character.LanguageID=" + std::to_string(languageId));
+    return state_->record("Character.LanguageID", "Character.LanguageID=" + std::to_string(languageId));
 }
 
 Status FakeAgentCharacter::show()
@@ -88,8 +85,7 @@ Status FakeAgentCharacter::setTop(std::int16_t top)
 
 Status FakeAgentCharacter::setSoundEffectsOn(std::int16_t on)
 {
-    return state_->record("Character.SoundEffectsOn",
-                          "Character.SoundEffectsOn=" + std::to_string(on));
+    return state_->record("Character.SoundEffectsOn", "Character.SoundEffectsOn=" + std::to_string(on));
 }
 
 Result<std::int32_t> FakeAgentCharacter::balloonStyle()
@@ -119,8 +115,7 @@ Status FakeAgentCharacter::think(std::wstring_view text)
 
 Status FakeAgentCharacter::moveTo(std::int16_t x, std::int16_t y)
 {
-    return state_->record("Character.MoveTo", "Character.MoveTo(" + std::to_string(x) + "," +
-                                                  std::to_string(y) + ")");
+    return state_->record("Character.MoveTo", "Character.MoveTo(" + std::to_string(x) + "," + std::to_string(y) + ")");
 }
 
 Status FakeAgentCharacter::play(std::wstring_view animation)
@@ -135,8 +130,7 @@ Status FakeAgentCharacter::stop()
 
 Status FakeAgentControl::loadCharacter(std::wstring_view characterId, std::wstring_view loadKey)
 {
-    auto s = state_->record("Characters.Load",
-                            "Characters.Load(" + quoted(characterId) + "," + quoted(loadKey) + ")");
+    auto s = state_->record("Characters.Load", "Characters.Load(" + quoted(characterId) + "," + quoted(loadKey) + ")");
     if (s)
         state_->loaded.emplace(characterId);
     return s;
@@ -144,8 +138,7 @@ Status FakeAgentControl::loadCharacter(std::wstring_view characterId, std::wstri
 
 Result<std::unique_ptr<AgentCharacter>> FakeAgentControl::character(std::wstring_view characterId)
 {
-    if (auto s = state_->record("Characters.Item", "Characters.Item(" + quoted(characterId) + ")");
-        !s)
+    if (auto s = state_->record("Characters.Item", "Characters.Item(" + quoted(characterId) + ")"); !s)
         return s.failure();
     if (!state_->loaded.contains(std::wstring(characterId)))
         return notLoaded(characterId);
@@ -154,8 +147,7 @@ Result<std::unique_ptr<AgentCharacter>> FakeAgentControl::character(std::wstring
 
 Status FakeAgentControl::unloadCharacter(std::wstring_view characterId)
 {
-    auto s = state_->record("Characters.Unload",
-                            "Characters.Unload(" + quoted(characterId) + ")");
+    auto s = state_->record("Characters.Unload", "Characters.Unload(" + quoted(characterId) + ")");
     if (!s)
         return s;
     if (state_->loaded.erase(std::wstring(characterId)) == 0)
@@ -174,4 +166,4 @@ Status FakeAgentControl::subscribeCommand(CommandHandler handler)
     return state_->record("Control.Advise", "Control.Advise()");
 }
 
-}  // namespace gesticon::tests
+} // namespace gesticon::tests

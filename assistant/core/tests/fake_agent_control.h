@@ -77,4 +77,4 @@ private:
     Result<std::wstring> name_;
 };
 
-}  // namespace gesticon::tests
+} // namespace gesticon::tests

@@ -22,19 +22,17 @@ TEST_P(RoundToInt32, SendsHalvesToTheEvenNeighbour)
     EXPECT_EQ(*rounded, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, RoundToInt32,
-    ::testing::Values(RoundingCase{0.5, 0}, RoundingCase{1.5, 2}, RoundingCase{2.5, 2},
-                      RoundingCase{2.4999, 2}, RoundingCase{2.5001, 3}, RoundingCase{-0.5, 0},
-                      RoundingCase{-1.5, -2}, RoundingCase{-2.5, -2}, RoundingCase{15360.0, 15360},
-                      RoundingCase{2147483646.5, 2147483646},
-                      RoundingCase{2147483647.4, 2147483647},
-                      RoundingCase{-2147483648.5, std::numeric_limits<std::int32_t>::min()}));
+INSTANTIATE_TEST_SUITE_P(Values, RoundToInt32,
+                         ::testing::Values(RoundingCase{0.5, 0}, RoundingCase{1.5, 2}, RoundingCase{2.5, 2},
+                                           RoundingCase{2.4999, 2}, RoundingCase{2.5001, 3}, RoundingCase{-0.5, 0},
+                                           RoundingCase{-1.5, -2}, RoundingCase{-2.5, -2}, RoundingCase{15360.0, 15360},
+                                           RoundingCase{2147483646.5, 2147483646},
+                                           RoundingCase{2147483647.4, 2147483647},
+                                           RoundingCase{-2147483648.5, std::numeric_limits<std::int32_t>::min()}));
 
 TEST(RoundToInt32Overflow, FailsWithErrorSixOutsideThe32BitRange)
 {
-    for (double value : {2147483647.5, 2147483648.0, -2147483649.0, 1e300,
-                         std::numeric_limits<double>::infinity(),
+    for (double value : {2147483647.5, 2147483648.0, -2147483649.0, 1e300, std::numeric_limits<double>::infinity(),
                          std::numeric_limits<double>::quiet_NaN()}) {
         auto rounded = roundToInt32(value);
         ASSERT_FALSE(rounded.ok()) << value;
@@ -73,19 +71,16 @@ TEST_P(ShowPlacement, PutsTheCharacterFiftyPixelsInFromTheBottomRight)
     auto assistant = makeAssistant(platformWith("C:\\WINDOWS", GetParam().screen));
     ASSERT_TRUE(assistant->Show(3082, 0).ok());
     const auto& lines = journal();
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "Character.Left=" + GetParam().left),
-              lines.end());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "Character.Top=" + GetParam().top),
-              lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Character.Left=" + GetParam().left), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Character.Top=" + GetParam().top), lines.end());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Screens, ShowPlacement,
-    ::testing::Values(ScreenCase{{15360, 11520}, "846", "590"},
-                      // 29.5 twips rounds to 30 (2 pixels) and 44.5 to 44 (2 pixels):
-                      // halves go to even before the truncating division.
-                      ScreenCase{{29.5, 44.5}, "-176", "-176"},
-                      ScreenCase{{19200.4, 16200.6}, "1102", "902"}));
+INSTANTIATE_TEST_SUITE_P(Screens, ShowPlacement,
+                         ::testing::Values(ScreenCase{{15360, 11520}, "846", "590"},
+                                           // 29.5 twips rounds to 30 (2 pixels) and 44.5 to 44 (2 pixels):
+                                           // halves go to even before the truncating division.
+                                           ScreenCase{{29.5, 44.5}, "-176", "-176"},
+                                           ScreenCase{{19200.4, 16200.6}, "1102", "902"}));
 
 TEST_F(AssistantTest, PlacementOutOfRangeFailsWithErrorSixAndLeavesTheObjectNotShown)
 {
@@ -93,7 +88,7 @@ TEST_F(AssistantTest, PlacementOutOfRangeFailsWithErrorSixAndLeavesTheObjectNotS
     auto shown = assistant->Show(3082, 0);
     ASSERT_FALSE(shown.ok());
     EXPECT_EQ(shown.failure(), runtimeError(RuntimeError::Overflow));
-    EXPECT_EQ(journal().back(), "Character.Height?");  // Left was set, Top never
+    EXPECT_EQ(journal().back(), "Character.Height?"); // Left was set, Top never
     // The character stays loaded in the control: the next Show unloads it
     // before it loads again.
     clearJournal();
@@ -111,5 +106,5 @@ TEST_F(AssistantTest, ScreenBeyond32BitsFailsBeforeTheWidthIsAsked)
     EXPECT_EQ(journal().back(), "Character.Show()");
 }
 
-}  // namespace
-}  // namespace gesticon::tests
+} // namespace
+} // namespace gesticon::tests

@@ -18,14 +18,13 @@ TEST_P(WindowsFolderLookup, EndsInOneBackslashUnlessEmpty)
     EXPECT_EQ(BuscarCarpetaWindows(platformWith(GetParam().reported)), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Reported, WindowsFolderLookup,
-    ::testing::Values(FolderCase{"C:\\WINDOWS", L"C:\\WINDOWS\\"}, FolderCase{"C:\\", L"C:\\"},
-                      FolderCase{"D:\\Archivos\\Windows\\", L"D:\\Archivos\\Windows\\"},
-                      // A failed lookup (n = 0) gives an empty folder.
-                      FolderCase{"", L""},
-                      // The ANSI answer is widened through the code page.
-                      FolderCase{"C:\\Espa\xf1ol", L"C:\\Espa\u00f1ol\\"}));
+INSTANTIATE_TEST_SUITE_P(Reported, WindowsFolderLookup,
+                         ::testing::Values(FolderCase{"C:\\WINDOWS", L"C:\\WINDOWS\\"}, FolderCase{"C:\\", L"C:\\"},
+                                           FolderCase{"D:\\Archivos\\Windows\\", L"D:\\Archivos\\Windows\\"},
+                                           // A failed lookup (n = 0) gives an empty folder.
+                                           FolderCase{"", L""},
+                                           // The ANSI answer is widened through the code page.
+                                           FolderCase{"C:\\Espa\xf1ol", L"C:\\Espa\u00f1ol\\"}));
 
 TEST(WindowsFolderLookupLength, TakesOnlyTheReportedLengthOfTheBuffer)
 {
@@ -33,7 +32,7 @@ TEST(WindowsFolderLookupLength, TakesOnlyTheReportedLengthOfTheBuffer)
     platform.getWindowsDirectoryA = [](char* buffer, std::uint32_t size) -> std::uint32_t {
         EXPECT_EQ(size, 145u);
         std::memcpy(buffer, "C:\\WINDOWSJUNK", 15);
-        return 10;  // only "C:\WINDOWS" counts
+        return 10; // only "C:\WINDOWS" counts
     };
     EXPECT_EQ(BuscarCarpetaWindows(platform), L"C:\\WINDOWS\\");
 }
@@ -43,7 +42,7 @@ TEST(WindowsFolderLookupLength, KeepsTheWholeBufferWhenTheLengthIsLarger)
     Platform platform = platformWith("");
     platform.getWindowsDirectoryA = [](char* buffer, std::uint32_t) -> std::uint32_t {
         buffer[0] = 'X';
-        return 400;  // the size a longer folder would need
+        return 400; // the size a longer folder would need
     };
     const std::wstring folder = BuscarCarpetaWindows(platform);
     ASSERT_EQ(folder.size(), 146u);
@@ -63,5 +62,5 @@ TEST_F(AssistantTest, CharacterPathIsRelativeWhenTheFolderLookupFails)
     EXPECT_EQ(journal().front(), "Characters.Load(\"CharacterID\",\"msagent\\\\chars\\\\genie.acs\")");
 }
 
-}  // namespace
-}  // namespace gesticon::tests
+} // namespace
+} // namespace gesticon::tests

@@ -34,4 +34,4 @@ std::string hex(long value);
 // UTF-8, for messages.
 std::string narrow(const std::wstring& text);
 
-}  // namespace gesticon::tests
+} // namespace gesticon::tests

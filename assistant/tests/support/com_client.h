@@ -15,9 +15,17 @@ public:
     Var() { VariantInit(&v_); }
     // Takes over what `value` holds.
     explicit Var(const VARIANT& value) : v_(value) {}
-    Var(const Var& other) { VariantInit(&v_); VariantCopy(&v_, const_cast<VARIANT*>(&other.v_)); }
-    Var& operator=(const Var& other) {
-        if (this != &other) { VariantClear(&v_); VariantCopy(&v_, const_cast<VARIANT*>(&other.v_)); }
+    Var(const Var& other)
+    {
+        VariantInit(&v_);
+        VariantCopy(&v_, const_cast<VARIANT*>(&other.v_));
+    }
+    Var& operator=(const Var& other)
+    {
+        if (this != &other) {
+            VariantClear(&v_);
+            VariantCopy(&v_, const_cast<VARIANT*>(&other.v_));
+        }
         return *this;
     }
     ~Var() { VariantClear(&v_); }
@@ -43,7 +51,7 @@ private:
 struct CallResult {
     HRESULT invokeResult = S_OK;
     HRESULT code = S_OK;
-    UINT argError = ~0u;  // as Invoke left it
+    UINT argError = ~0u; // as Invoke left it
     std::wstring description;
     std::wstring source;
     Var value;
@@ -55,8 +63,7 @@ CallResult getProperty(IDispatch* object, const wchar_t* name);
 CallResult putProperty(IDispatch* object, const wchar_t* name, Var value);
 // The same with a dispatch identifier and raw flags, for callers that want to
 // pass something a script host would not.
-CallResult invokeRaw(IDispatch* object, DISPID id, WORD flags, std::vector<Var> args,
-                     bool asPut);
+CallResult invokeRaw(IDispatch* object, DISPID id, WORD flags, std::vector<Var> args, bool asPut);
 
 // An argument passed by name: the parameter's identifier from GetIDsOfNames.
 struct NamedArg {
@@ -93,4 +100,4 @@ Function exported(HMODULE module, const char* name)
 }
 using EntryPoint = HRESULT(STDAPICALLTYPE*)();
 
-}  // namespace gesticon::tests
+} // namespace gesticon::tests

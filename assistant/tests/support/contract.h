@@ -40,7 +40,7 @@ struct ExpectedParam {
     VARTYPE target;          // for VT_PTR
     const wchar_t* typeName; // for VT_USERDEFINED (directly or behind the pointer)
     USHORT flags;
-    const wchar_t* name;     // nullptr when unnamed
+    const wchar_t* name; // nullptr when unnamed
 };
 
 // One member of `_asistente`: its vtable slot, name, kind, dispatch
@@ -68,17 +68,24 @@ inline const std::vector<ExpectedMember>& expectedMembers()
         {12, L"AutoHide", INVOKE_PROPERTYPUT, 0x68030001, {{VT_BOOL, 0, nullptr, kIn, nullptr}}},
         {13, L"AutoSpace", INVOKE_PROPERTYGET, 0x68030000, {{VT_PTR, VT_BOOL, nullptr, kRetval, nullptr}}},
         {14, L"AutoSpace", INVOKE_PROPERTYPUT, 0x68030000, {{VT_BOOL, 0, nullptr, kIn, nullptr}}},
-        {15, L"Show", INVOKE_FUNC, 0x60030006,
-         {{VT_USERDEFINED, 0, L"Idioma", kIn, L"LenguajeID"},
-          {VT_USERDEFINED, 0, L"Mu\u00f1eco", kIn, L"GUIA"}}},
+        {15,
+         L"Show",
+         INVOKE_FUNC,
+         0x60030006,
+         {{VT_USERDEFINED, 0, L"Idioma", kIn, L"LenguajeID"}, {VT_USERDEFINED, 0, L"Mu\u00f1eco", kIn, L"GUIA"}}},
         {16, L"Unload", INVOKE_FUNC, 0x60030007, {}},
         {17, L"Speak", INVOKE_FUNC, 0x60030008, {{VT_BSTR, 0, nullptr, kIn, L"strOracion"}}},
         {18, L"Think", INVOKE_FUNC, 0x60030009, {{VT_BSTR, 0, nullptr, kIn, L"strOracion"}}},
-        {19, L"Move", INVOKE_FUNC, 0x6003000A,
+        {19,
+         L"Move",
+         INVOKE_FUNC,
+         0x6003000A,
          {{VT_PTR, VT_I2, nullptr, kInOut, L"x"}, {VT_PTR, VT_I2, nullptr, kInOut, L"y"}}},
-        {20, L"Action", INVOKE_FUNC, 0x6003000B,
-         {{VT_PTR, VT_USERDEFINED, L"Accion", kInOut, L"accNombre"}}},
-        {21, L"Animations", INVOKE_FUNC, 0x6003000D,
+        {20, L"Action", INVOKE_FUNC, 0x6003000B, {{VT_PTR, VT_USERDEFINED, L"Accion", kInOut, L"accNombre"}}},
+        {21,
+         L"Animations",
+         INVOKE_FUNC,
+         0x6003000D,
          {{VT_I2, 0, nullptr, kIn, L"indice"}, {VT_PTR, VT_BSTR, nullptr, kRetval, nullptr}}},
         {22, L"Stop_Asistente", INVOKE_FUNC, 0x6003000E, {}},
     };
@@ -92,43 +99,91 @@ struct ExpectedConstant {
 
 inline const std::vector<ExpectedConstant>& idiomaMembers()
 {
-    static const std::vector<ExpectedConstant> members = {
-        {L"EnglishUS", 1033}, {L"EnglishGB", 2057}, {L"French", 1036},
-        {L"Italian", 1040},   {L"Portuguese", 2070}, {L"Spanish", 3082}};
+    static const std::vector<ExpectedConstant> members = {{L"EnglishUS", 1033},  {L"EnglishGB", 2057},
+                                                          {L"French", 1036},     {L"Italian", 1040},
+                                                          {L"Portuguese", 2070}, {L"Spanish", 3082}};
     return members;
 }
 
 inline const std::vector<ExpectedConstant>& munecoMembers()
 {
-    static const std::vector<ExpectedConstant> members = {
-        {L"Genie", 0}, {L"Merlin", 1}, {L"Robby", 2}, {L"Peedy", 3}};
+    static const std::vector<ExpectedConstant> members = {{L"Genie", 0}, {L"Merlin", 1}, {L"Robby", 2}, {L"Peedy", 3}};
     return members;
 }
 
 inline const std::vector<ExpectedConstant>& accionMembers()
 {
-    static const std::vector<ExpectedConstant> members = {
-        {L"Acknowledge", 0}, {L"Alert", 1}, {L"Announce", 2}, {L"Blink", 3}, {L"Confused", 4},
-        {L"Congratulate", 5}, {L"Decline", 6}, {L"DoMagic1", 7}, {L"DoMagic2", 8},
-        {L"DontRecognize", 9}, {L"Explain", 10}, {L"GestureDown", 11}, {L"GestureLeft", 12},
-        {L"GestureRight", 13}, {L"GestureUp", 14}, {L"GetAttention", 15},
-        {L"GetAttentionContinued", 16}, {L"GetAttentionReturn", 17}, {L"Greet", 18},
-        {L"Hearing_1", 19}, {L"Hearing_2", 20}, {L"Hearing_3", 21}, {L"Hide", 22},
-        {L"Idle1_1", 23}, {L"Idle1_2", 24}, {L"Idle1_3", 25}, {L"Idle1_4", 26}, {L"Idle2_1", 27},
-        {L"Idle2_2", 28}, {L"Idle3_1", 29}, {L"Idle3_2", 30}, {L"LookDown", 31},
-        {L"LookDownReturn", 32}, {L"LookLeft", 33}, {L"LookLeftReturn", 34}, {L"LookRight", 35},
-        {L"LookRightReturn", 36}, {L"LookUp", 37}, {L"LookUpReturn", 38}, {L"MoveDown", 39},
-        {L"MoveLeft", 40}, {L"MoveUp", 41}, {L"MoveRight", 42}, {L"Pleased", 43},
-        {L"Process", 44}, {L"Processing", 45}, {L"Read", 46}, {L"ReadContinued", 47},
-        {L"Reading", 48}, {L"ReadReturn", 49}, {L"RestPose", 50}, {L"Sad", 51}, {L"ShowA", 52},
-        {L"Search", 53}, {L"Searching", 54}, {L"StartListening", 55}, {L"StopListening", 56},
-        {L"Suggest", 57}, {L"Surprised", 58}, {L"ThinkW", 59}, {L"Thinking", 60},
-        {L"Uncertain", 61}, {L"Wave", 62}, {L"WriteA", 63}, {L"WriteContinued", 64},
-        {L"WriteReturn", 65}, {L"Writing", 66}};
+    static const std::vector<ExpectedConstant> members = {{L"Acknowledge", 0},
+                                                          {L"Alert", 1},
+                                                          {L"Announce", 2},
+                                                          {L"Blink", 3},
+                                                          {L"Confused", 4},
+                                                          {L"Congratulate", 5},
+                                                          {L"Decline", 6},
+                                                          {L"DoMagic1", 7},
+                                                          {L"DoMagic2", 8},
+                                                          {L"DontRecognize", 9},
+                                                          {L"Explain", 10},
+                                                          {L"GestureDown", 11},
+                                                          {L"GestureLeft", 12},
+                                                          {L"GestureRight", 13},
+                                                          {L"GestureUp", 14},
+                                                          {L"GetAttention", 15},
+                                                          {L"GetAttentionContinued", 16},
+                                                          {L"GetAttentionReturn", 17},
+                                                          {L"Greet", 18},
+                                                          {L"Hearing_1", 19},
+                                                          {L"Hearing_2", 20},
+                                                          {L"Hearing_3", 21},
+                                                          {L"Hide", 22},
+                                                          {L"Idle1_1", 23},
+                                                          {L"Idle1_2", 24},
+                                                          {L"Idle1_3", 25},
+                                                          {L"Idle1_4", 26},
+                                                          {L"Idle2_1", 27},
+                                                          {L"Idle2_2", 28},
+                                                          {L"Idle3_1", 29},
+                                                          {L"Idle3_2", 30},
+                                                          {L"LookDown", 31},
+                                                          {L"LookDownReturn", 32},
+                                                          {L"LookLeft", 33},
+                                                          {L"LookLeftReturn", 34},
+                                                          {L"LookRight", 35},
+                                                          {L"LookRightReturn", 36},
+                                                          {L"LookUp", 37},
+                                                          {L"LookUpReturn", 38},
+                                                          {L"MoveDown", 39},
+                                                          {L"MoveLeft", 40},
+                                                          {L"MoveUp", 41},
+                                                          {L"MoveRight", 42},
+                                                          {L"Pleased", 43},
+                                                          {L"Process", 44},
+                                                          {L"Processing", 45},
+                                                          {L"Read", 46},
+                                                          {L"ReadContinued", 47},
+                                                          {L"Reading", 48},
+                                                          {L"ReadReturn", 49},
+                                                          {L"RestPose", 50},
+                                                          {L"Sad", 51},
+                                                          {L"ShowA", 52},
+                                                          {L"Search", 53},
+                                                          {L"Searching", 54},
+                                                          {L"StartListening", 55},
+                                                          {L"StopListening", 56},
+                                                          {L"Suggest", 57},
+                                                          {L"Surprised", 58},
+                                                          {L"ThinkW", 59},
+                                                          {L"Thinking", 60},
+                                                          {L"Uncertain", 61},
+                                                          {L"Wave", 62},
+                                                          {L"WriteA", 63},
+                                                          {L"WriteContinued", 64},
+                                                          {L"WriteReturn", 65},
+                                                          {L"Writing", 66}};
     return members;
 }
 
 // The dispatch identifier of member `name`.
 DISPID dispidOf(const wchar_t* name);
 
-}  // namespace gesticon::tests
+} // namespace gesticon::tests

@@ -22,11 +22,10 @@ public:
     std::vector<std::string> calls() const;
     std::vector<std::string> allLines() const;
     // "expected" and "got" side by side, for a failure message.
-    static std::string describe(const std::vector<std::string>& expected,
-                                const std::vector<std::string>& got);
+    static std::string describe(const std::vector<std::string>& expected, const std::vector<std::string>& got);
 
 private:
     std::wstring path_;
 };
 
-}  // namespace gesticon::tests
+} // namespace gesticon::tests

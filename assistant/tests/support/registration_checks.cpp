@@ -35,14 +35,15 @@ bool samePath(const std::wstring& a, const std::wstring& b)
     return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
 }
 
-}  // namespace
+} // namespace
 
 void checkRegistered(Checks& checks, const std::wstring& dll)
 {
     checks.section("registration");
     checks.that(registryValue(kClassKey) != L"<missing>", "class key with a name");
     checks.that(samePath(registryValue(kClassKey + L"\\InprocServer32"), dll), "InprocServer32 is the library file");
-    checks.that(registryValue(kClassKey + L"\\InprocServer32", L"ThreadingModel") == L"Apartment", "ThreadingModel Apartment");
+    checks.that(registryValue(kClassKey + L"\\InprocServer32", L"ThreadingModel") == L"Apartment",
+                "ThreadingModel Apartment");
     checks.that(registryValue(kClassKey + L"\\ProgID") == kProgId, "class ProgID Gesticon.asistente");
     checks.that(registryValue(kClassKey + L"\\TypeLib") == kLibId, "class TypeLib");
     checks.that(registryValue(std::wstring(kProgId) + L"\\CLSID") == kClsidAsistente,
@@ -72,4 +73,4 @@ void checkUnregistered(Checks& checks)
     checks.that(FAILED(CLSIDFromProgID(kProgId, &fromProgId)), "ProgID no longer resolves");
 }
 
-}  // namespace gesticon::tests
+} // namespace gesticon::tests

@@ -24,4 +24,4 @@ void checkRegistered(Checks& checks, const std::wstring& dll);
 // None of them is left.
 void checkUnregistered(Checks& checks);
 
-}  // namespace gesticon::tests
+} // namespace gesticon::tests

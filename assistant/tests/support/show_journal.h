@@ -25,4 +25,4 @@ inline std::vector<std::string> showJournal(const std::string& quotedFile, long 
     };
 }
 
-}  // namespace gesticon::tests
+} // namespace gesticon::tests

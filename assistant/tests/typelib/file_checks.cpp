@@ -35,7 +35,7 @@ std::wstring versionString(const std::vector<unsigned char>& block, const wchar_
     return (*found && value && length) ? std::wstring(value, wcsnlen(value, length)) : std::wstring();
 }
 
-}  // namespace
+} // namespace
 
 std::vector<unsigned char> typeLibraryResource(const std::wstring& dll)
 {
@@ -90,7 +90,7 @@ void checkStoredRecords(Checks& checks, const std::vector<unsigned char>& tlb, i
     checks.equal(flags & 0xF, pointerSize == 8 ? int(SYS_WIN64) : int(SYS_WIN32), label + " stored target system");
 
     const auto& members = expectedMembers();
-    size_t offset = static_cast<size_t>(records) + 4;  // after the block's total length
+    size_t offset = static_cast<size_t>(records) + 4; // after the block's total length
     for (const ExpectedMember& want : members) {
         const std::string where = label + " stored slot " + std::to_string(want.slot) + " " + narrow(want.name);
         INT info = 0;
@@ -109,8 +109,7 @@ void checkStoredRecords(Checks& checks, const std::vector<unsigned char>& tlb, i
                 INT nameOffset = 0;
                 readAt(tlb, params + 12 * p + 4, nameOffset);
                 checks.equal(nameOffset == -1, want.params[p].name == nullptr,
-                             where + " parameter " + std::to_string(p) +
-                                 (want.params[p].name ? " named" : " unnamed"));
+                             where + " parameter " + std::to_string(p) + (want.params[p].name ? " named" : " unnamed"));
             }
         }
         offset += length;
@@ -128,17 +127,21 @@ void checkVersionBlock(Checks& checks, const std::wstring& dll, const std::strin
     UINT length = 0;
     if (checks.that(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) && fixed,
                     label + " fixed version")) {
-        checks.that(fixed->dwFileVersionMS == 0x00010000 && fixed->dwFileVersionLS == 0, label + " file version 1.0.0.0");
+        checks.that(fixed->dwFileVersionMS == 0x00010000 && fixed->dwFileVersionLS == 0,
+                    label + " file version 1.0.0.0");
         checks.that(fixed->dwProductVersionMS == 0x00010000 && fixed->dwProductVersionLS == 0,
                     label + " product version 1.0.0.0");
     }
     WORD* translation = nullptr;
-    checks.that(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) &&
-                    length >= 4 && translation[0] == 0x0409 && translation[1] == 1200,
-                label + " language 0x0409, code page 1200");
-    const std::pair<const wchar_t*, const wchar_t*> strings[] = {
-        {L"FileVersion", L"1.00"}, {L"ProductVersion", L"1.00"}, {L"ProductName", L"Gesticon"},
-        {L"InternalName", L"Gesticon"}, {L"OriginalFilename", L"Gesticon.dll"}};
+    checks.that(
+        VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) &&
+            length >= 4 && translation[0] == 0x0409 && translation[1] == 1200,
+        label + " language 0x0409, code page 1200");
+    const std::pair<const wchar_t*, const wchar_t*> strings[] = {{L"FileVersion", L"1.00"},
+                                                                 {L"ProductVersion", L"1.00"},
+                                                                 {L"ProductName", L"Gesticon"},
+                                                                 {L"InternalName", L"Gesticon"},
+                                                                 {L"OriginalFilename", L"Gesticon.dll"}};
     for (const auto& [name, value] : strings) {
         bool found = false;
         checks.that(versionString(block, name, &found) == value && found, label + " " + narrow(name));
@@ -178,7 +181,8 @@ void checkExports(Checks& checks, const std::wstring& dll, WORD machine, const s
         return 0;
     };
     IMAGE_EXPORT_DIRECTORY exports{};
-    if (!checks.that(exportDirectory.VirtualAddress && readAt(file, fileOffset(exportDirectory.VirtualAddress), exports),
+    if (!checks.that(exportDirectory.VirtualAddress &&
+                         readAt(file, fileOffset(exportDirectory.VirtualAddress), exports),
                      label + " has exports"))
         return;
     std::map<std::string, DWORD> ordinals;
@@ -199,4 +203,4 @@ void checkExports(Checks& checks, const std::wstring& dll, WORD machine, const s
                 label + " exports exactly the four entry points with ordinals 1 to 4");
 }
 
-}  // namespace gesticon::tests
+} // namespace gesticon::tests

@@ -28,4 +28,4 @@ void checkVersionBlock(Checks& checks, const std::wstring& dll, const std::strin
 // machine of the file.
 void checkExports(Checks& checks, const std::wstring& dll, WORD machine, const std::string& label);
 
-}  // namespace gesticon::tests
+} // namespace gesticon::tests

@@ -68,7 +68,7 @@ HRESULT callEntryPoint(const std::wstring& dll, const char* name)
     return hr;
 }
 
-}  // namespace
+} // namespace
 
 int wmain(int argc, wchar_t** argv)
 {

@@ -17,8 +17,7 @@ using Microsoft::WRL::ComPtr;
 
 namespace {
 
-void expectFailure(Checks& checks, HRESULT hr, HRESULT code, const wchar_t* description,
-                   const std::string& what)
+void expectFailure(Checks& checks, HRESULT hr, HRESULT code, const wchar_t* description, const std::string& what)
 {
     checks.hr(hr, code, what);
     const ErrorInfo info = threadErrorInfo();
@@ -122,7 +121,8 @@ void checkDispatch(Checks& checks, IDispatch* object)
 
     // Move(x, y) with variables: reaches the member (error 91, no character) and leaves them alone.
     VARIANT x = variantOf<VT_I4>(10), y = variantOf<VT_I4>(20);
-    CallResult move = invokeRaw(object, dispidOf(L"Move"), DISPATCH_METHOD, {Var::refVariant(&x), Var::refVariant(&y)}, false);
+    CallResult move =
+        invokeRaw(object, dispidOf(L"Move"), DISPATCH_METHOD, {Var::refVariant(&x), Var::refVariant(&y)}, false);
     checks.hr(move.code, kError91, "Move(x, y) by reference reaches the member");
     checks.that(V_VT(&x) == VT_I4 && V_I4(&x) == 10 && V_VT(&y) == VT_I4 && V_I4(&y) == 20,
                 "Move leaves the caller's variables unchanged");
@@ -150,14 +150,11 @@ void checkErrorsThroughVtable(Checks& checks, _asistente* a)
     expectFailure(checks, a->Animations(68, &name), kError9, kError9Text, "Animations(68)");
 
     BSTR text = SysAllocString(L"hola");
-    expectFailure(checks, a->Speak(text), kError91, kError91Text,
-                  "Speak before Show");
-    expectFailure(checks, a->Think(text), kError91, kError91Text,
-                  "Think before Show");
+    expectFailure(checks, a->Speak(text), kError91, kError91Text, "Speak before Show");
+    expectFailure(checks, a->Think(text), kError91, kError91Text, "Think before Show");
     SysFreeString(text);
     SHORT x = 1, y = 2;
-    expectFailure(checks, a->Move(&x, &y), kError91, kError91Text,
-                  "Move before Show");
+    expectFailure(checks, a->Move(&x, &y), kError91, kError91Text, "Move before Show");
     LONG member = 2147483647;
     expectFailure(checks, a->Action(&member), kError6, kError6Text, "Action(2147483647)");
     member = 67;
@@ -165,16 +162,14 @@ void checkErrorsThroughVtable(Checks& checks, _asistente* a)
     member = -1;
     expectFailure(checks, a->Action(&member), kError9, kError9Text, "Action(-1)");
     checks.that(member == -1, "Action leaves its argument unchanged");
-    expectFailure(checks, a->Stop_Asistente(), kError91, kError91Text,
-                  "Stop_Asistente before Show");
-    expectFailure(checks, a->put_AutoHide(VARIANT_FALSE), kError91,
-                  kError91Text, "AutoHide put before Show");
+    expectFailure(checks, a->Stop_Asistente(), kError91, kError91Text, "Stop_Asistente before Show");
+    expectFailure(checks, a->put_AutoHide(VARIANT_FALSE), kError91, kError91Text, "AutoHide put before Show");
     VARIANT_BOOL autoHide = VARIANT_TRUE;
     checks.that(a->get_AutoHide(&autoHide) == S_OK && autoHide == VARIANT_FALSE, "AutoHide reads the new value");
     checks.hr(a->get_Sound(nullptr), E_POINTER, "null out pointer");
 }
 
-}  // namespace
+} // namespace
 
 void checkObject(Checks& checks, const std::wstring& dll)
 {
@@ -195,8 +190,9 @@ void checkObject(Checks& checks, const std::wstring& dll)
         checkDispatch(checks, object.Get());
     }
     object.Reset();
-    checks.hr(exported<EntryPoint>(library, "DllCanUnloadNow")(), S_OK, "DllCanUnloadNow once every object is released");
+    checks.hr(exported<EntryPoint>(library, "DllCanUnloadNow")(), S_OK,
+              "DllCanUnloadNow once every object is released");
     FreeLibrary(library);
 }
 
-}  // namespace gesticon::tests
+} // namespace gesticon::tests

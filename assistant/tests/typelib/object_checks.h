@@ -10,4 +10,4 @@ namespace gesticon::tests {
 // the one registered.
 void checkObject(Checks& checks, const std::wstring& dll);
 
-}  // namespace gesticon::tests
+} // namespace gesticon::tests

@@ -41,8 +41,8 @@ struct Attributes {
     }
 };
 
-void checkParam(Checks& checks, ITypeInfo* info, const ELEMDESC& actual,
-                const ExpectedParam& expected, const std::string& where)
+void checkParam(Checks& checks, ITypeInfo* info, const ELEMDESC& actual, const ExpectedParam& expected,
+                const std::string& where)
 {
     checks.equal(actual.tdesc.vt, expected.type, where + " type");
     checks.equal(actual.paramdesc.wParamFlags, expected.flags, where + " flags");
@@ -104,8 +104,8 @@ void checkInterfaceMembers(Checks& checks, ITypeInfo* iface, const std::string& 
     }
 }
 
-void checkEnum(Checks& checks, ITypeInfo* info, const GUID& guid,
-               const std::vector<ExpectedConstant>& members, const std::string& where)
+void checkEnum(Checks& checks, ITypeInfo* info, const GUID& guid, const std::vector<ExpectedConstant>& members,
+               const std::string& where)
 {
     Attributes attributes(info);
     TYPEATTR* attr = attributes.attr;
@@ -127,8 +127,7 @@ void checkEnum(Checks& checks, ITypeInfo* info, const GUID& guid,
         checks.that(take(name) == members[i].name, member + " name");
         checks.equal(var->varkind, VAR_CONST, member + " is a constant");
         checks.equal(var->elemdescVar.tdesc.vt, VT_I4, member + " is 32-bit");
-        checks.that(var->lpvarValue && V_VT(var->lpvarValue) == VT_I4 &&
-                        V_I4(var->lpvarValue) == members[i].value,
+        checks.that(var->lpvarValue && V_VT(var->lpvarValue) == VT_I4 && V_I4(var->lpvarValue) == members[i].value,
                     member + " value");
         info->ReleaseVarDesc(var);
     }
@@ -157,7 +156,7 @@ void checkImportOfStdOle(Checks& checks, ITypeInfo* iface, const std::string& la
     }
 }
 
-}  // namespace
+} // namespace
 
 void checkTypeLibrary(Checks& checks, ITypeLib* library, SYSKIND syskind, const std::string& label)
 {
@@ -183,8 +182,7 @@ void checkTypeLibrary(Checks& checks, ITypeLib* library, SYSKIND syskind, const 
         return;
     ComPtr<ITypeInfo> infos[5];
     for (UINT i = 0; i < 5; ++i) {
-        checks.that(SUCCEEDED(library->GetTypeInfo(i, &infos[i])) &&
-                        typeName(infos[i].Get()) == order[i],
+        checks.that(SUCCEEDED(library->GetTypeInfo(i, &infos[i])) && typeName(infos[i].Get()) == order[i],
                     label + " type " + std::to_string(i) + " is " + narrow(order[i]));
     }
     if (!infos[0] || !infos[1] || !infos[2] || !infos[3] || !infos[4])
@@ -251,4 +249,4 @@ void checkTypeLibrary(Checks& checks, ITypeLib* library, SYSKIND syskind, const 
     checkEnum(checks, infos[4].Get(), guid(kGuidAccion), accionMembers(), label + " Accion");
 }
 
-}  // namespace gesticon::tests
+} // namespace gesticon::tests

@@ -34,53 +34,66 @@ Checks check;
 JournalReader* journal = nullptr;
 
 // The character file's path as the journal quotes it.
-std::string quotedCharacterPath(const std::string& name) {
+std::string quotedCharacterPath(const std::string& name)
+{
     return "\"C:\\\\windows\\\\msagent\\\\chars\\\\" + name + ".acs\"";
 }
 
-Lines showCalls(const std::string& name, long language) {
+Lines showCalls(const std::string& name, long language)
+{
     return showJournal(quotedCharacterPath(name), language);
 }
 
 // A Show that first unloads the character loaded before.
-Lines unloadThenShowCalls(const std::string& name, long language) {
+Lines unloadThenShowCalls(const std::string& name, long language)
+{
     Lines calls{"Characters.Unload(\"CharacterID\")"};
-    for (const auto& line : showCalls(name, language)) calls.push_back(line);
+    for (const auto& line : showCalls(name, language))
+        calls.push_back(line);
     return calls;
 }
 
 // Runs one step with a fresh journal and compares what reached the control.
-void expectCalls(const Lines& expected, const std::string& what) {
+void expectCalls(const Lines& expected, const std::string& what)
+{
     Lines got = journal->calls();
     check.that(got == expected, what + JournalReader::describe(expected, got));
 }
 
-void expectCode(const CallResult& result, HRESULT code, const std::string& what) {
+void expectCode(const CallResult& result, HRESULT code, const std::string& what)
+{
     check.that(result.code == code, what + ": expected " + hex(code) + ", got " + hex(result.code));
     if (FAILED(code))
         check.that(!result.description.empty() && !result.source.empty(),
                    what + ": the failure carries a description and a source");
 }
 
-IDispatch* newAssistant() {
+IDispatch* newAssistant()
+{
     IDispatch* object = nullptr;
     HRESULT hr = createByProgId(kProgId, &object);
     check.that(SUCCEEDED(hr) && object != nullptr, "Gesticon.asistente is created: " + hex(hr));
     return object;
 }
 
-CallResult show(IDispatch* a, long language, long character) {
+CallResult show(IDispatch* a, long language, long character)
+{
     journal->clear();
     return callMethod(a, L"Show", {Var::int32(language), Var::int32(character)});
 }
 
-void showLoadsAndPlacesEachCharacter() {
+void showLoadsAndPlacesEachCharacter()
+{
     check.section("Show: each character, its language, its place");
-    struct Case { long guia; const char* name; long language; };
-    for (Case c : {Case{0, "genie", 3082}, Case{1, "merlin", 1033}, Case{2, "robby", 1036},
-                   Case{3, "peedy", 2070}}) {
+    struct Case {
+        long guia;
+        const char* name;
+        long language;
+    };
+    for (Case c : {Case{0, "genie", 3082}, Case{1, "merlin", 1033}, Case{2, "robby", 1036}, Case{3, "peedy", 2070}}) {
         IDispatch* a = newAssistant();
-        if (!a) return;
+        if (!a)
+            return;
         CallResult shown = show(a, c.language, c.guia);
         expectCode(shown, S_OK, std::string("Show ") + c.name);
         expectCalls(showCalls(c.name, c.language), std::string("Show for ") + c.name);
@@ -88,10 +101,12 @@ void showLoadsAndPlacesEachCharacter() {
     }
 }
 
-void showAgainUnloadsFirst() {
+void showAgainUnloadsFirst()
+{
     check.section("Show twice, Show/Unload/Show, out-of-range characters");
     IDispatch* a = newAssistant();
-    if (!a) return;
+    if (!a)
+        return;
     show(a, 3082, 0);
     CallResult again = show(a, 1040, 1);
     expectCode(again, S_OK, "a second Show");
@@ -114,13 +129,14 @@ void showAgainUnloadsFirst() {
     expectCode(callMethod(a, L"Speak", {Var::text(L"Otra vez")}), S_OK, "Speak after Show, Unload, Show");
     callMethod(a, L"Unload");
     expectCode(callMethod(a, L"Unload"), kNotLoaded, "a second Unload passes the control's refusal on");
-    expectCalls({"Character.Speak(\"Otra vez\")", "Characters.Unload(\"CharacterID\")",
-                 "Characters.Unload(\"CharacterID\")"},
-                "Speak, then both unloads reach the control");
+    expectCalls(
+        {"Character.Speak(\"Otra vez\")", "Characters.Unload(\"CharacterID\")", "Characters.Unload(\"CharacterID\")"},
+        "Speak, then both unloads reach the control");
     a->Release();
 
     IDispatch* fresh = newAssistant();
-    if (!fresh) return;
+    if (!fresh)
+        return;
     CallResult negative = show(fresh, 3082, -1);
     expectCode(negative, kFileNotFound, "a first Show with character -1");
     expectCalls({"Characters.Load(\"CharacterID\"," + quotedCharacterPath("") + ")"},
@@ -140,15 +156,17 @@ struct NamedCase {
     std::vector<NamedArg> named;
     HRESULT expected;
     Lines calls;
-    UINT argError;            // ~0u: not looked at
-    bool platformAgrees;      // Wine's ITypeInfo::Invoke answers the same
+    UINT argError;       // ~0u: not looked at
+    bool platformAgrees; // Wine's ITypeInfo::Invoke answers the same
 };
 
 // Runs a case on a new assistant that has shown Genie, through the object's
 // Invoke or through the platform's dispatcher.
-CallResult runNamedCase(const NamedCase& c, ITypeInfo* platform, Lines& calls) {
+CallResult runNamedCase(const NamedCase& c, ITypeInfo* platform, Lines& calls)
+{
     IDispatch* a = newAssistant();
-    if (!a) return {};
+    if (!a)
+        return {};
     show(a, 3082, 0);
     journal->clear();
     CallResult result = invokeNamed(a, c.member, c.flags, c.positional, c.named, platform);
@@ -158,22 +176,26 @@ CallResult runNamedCase(const NamedCase& c, ITypeInfo* platform, Lines& calls) {
 }
 
 // The type information the platform's dispatcher works from: the vtable view of _asistente.
-ITypeInfo* vtableTypeInfo(IDispatch* a) {
+ITypeInfo* vtableTypeInfo(IDispatch* a)
+{
     ITypeInfo* info = nullptr;
     ITypeInfo* vtable = nullptr;
     HREFTYPE other = 0;
-    if (FAILED(a->GetTypeInfo(0, 0, &info))) return nullptr;
+    if (FAILED(a->GetTypeInfo(0, 0, &info)))
+        return nullptr;
     if (SUCCEEDED(info->GetRefTypeOfImplType(-1, &other)) && SUCCEEDED(info->GetRefTypeInfo(other, &vtable))) {
         info->Release();
         return vtable;
     }
-    return info;  // already the vtable view
+    return info; // already the vtable view
 }
 
-void namedArguments() {
+void namedArguments()
+{
     check.section("named arguments and property puts, as the platform's dispatcher takes them");
     IDispatch* a = newAssistant();
-    if (!a) return;
+    if (!a)
+        return;
     const wchar_t* showNames[] = {L"Show", L"GUIA", L"LenguajeID"};
     DISPID ids[3] = {};
     check.that(a->GetIDsOfNames(IID_NULL, const_cast<LPOLESTR*>(showNames), 3, 0, ids) == S_OK &&
@@ -188,42 +210,139 @@ void namedArguments() {
     a->Release();
 
     const DISPID showId = dispidOf(L"Show"), speakId = dispidOf(L"Speak"), moveId = dispidOf(L"Move"),
-                 animationsId = dispidOf(L"Animations"), balloonId = dispidOf(L"Balloon"),
-                 soundId = dispidOf(L"Sound");
+                 animationsId = dispidOf(L"Animations"), balloonId = dispidOf(L"Balloon"), soundId = dispidOf(L"Sound");
     const Lines showMerlin = unloadThenShowCalls("merlin", 3082);
     const Lines nothing;
     const NamedCase cases[] = {
         {"Show 3082, 1", showId, DISPATCH_METHOD, {Var::int32(3082), Var::int32(1)}, {}, S_OK, showMerlin, ~0u, true},
-        {"Show LenguajeID:=3082, GUIA:=1", showId, DISPATCH_METHOD, {},
-         {{0, Var::int32(3082)}, {1, Var::int32(1)}}, S_OK, showMerlin, ~0u, true},
-        {"Show GUIA:=1, LenguajeID:=3082", showId, DISPATCH_METHOD, {},
-         {{1, Var::int32(1)}, {0, Var::int32(3082)}}, S_OK, showMerlin, ~0u, true},
-        {"Show 3082, GUIA:=1", showId, DISPATCH_METHOD, {Var::int32(3082)}, {{1, Var::int32(1)}}, S_OK,
-         showMerlin, ~0u, true},
-        {"Move y:=-7, x:=5", moveId, DISPATCH_METHOD, {}, {{1, Var::int16(-7)}, {0, Var::int16(5)}}, S_OK,
-         {"Character.MoveTo(5,-7)"}, ~0u, true},
-        {"Speak strOracion:=\"Hola\"", speakId, DISPATCH_METHOD, {}, {{0, Var::text(L"Hola")}}, S_OK,
-         {"Character.Speak(\"Hola\")"}, ~0u, true},
-        {"Animations indice:=64", animationsId, DISPATCH_METHOD | DISPATCH_PROPERTYGET, {},
-         {{0, Var::int16(64)}}, S_OK, nothing, ~0u, true},
-        {"Balloon = False", balloonId, DISPATCH_PROPERTYPUT, {}, {{DISPID_PROPERTYPUT, Var::boolean(false)}}, S_OK,
-         {"Balloon.Style?", "Balloon.Style=12"}, ~0u, true},
-        {"Sound = False as put or put by reference", soundId, DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF, {},
-         {{DISPID_PROPERTYPUT, Var::boolean(false)}}, S_OK, {"Character.SoundEffectsOn=false"}, ~0u, true},
-        {"a put whose value is not named DISPID_PROPERTYPUT", balloonId, DISPATCH_PROPERTYPUT,
-         {Var::boolean(false)}, {}, DISP_E_PARAMNOTFOUND, nothing, ~0u, true},
-        {"a put by reference only", balloonId, DISPATCH_PROPERTYPUTREF, {},
-         {{DISPID_PROPERTYPUT, Var::boolean(false)}}, DISP_E_MEMBERNOTFOUND, nothing, ~0u, true},
+        {"Show LenguajeID:=3082, GUIA:=1",
+         showId,
+         DISPATCH_METHOD,
+         {},
+         {{0, Var::int32(3082)}, {1, Var::int32(1)}},
+         S_OK,
+         showMerlin,
+         ~0u,
+         true},
+        {"Show GUIA:=1, LenguajeID:=3082",
+         showId,
+         DISPATCH_METHOD,
+         {},
+         {{1, Var::int32(1)}, {0, Var::int32(3082)}},
+         S_OK,
+         showMerlin,
+         ~0u,
+         true},
+        {"Show 3082, GUIA:=1",
+         showId,
+         DISPATCH_METHOD,
+         {Var::int32(3082)},
+         {{1, Var::int32(1)}},
+         S_OK,
+         showMerlin,
+         ~0u,
+         true},
+        {"Move y:=-7, x:=5",
+         moveId,
+         DISPATCH_METHOD,
+         {},
+         {{1, Var::int16(-7)}, {0, Var::int16(5)}},
+         S_OK,
+         {"Character.MoveTo(5,-7)"},
+         ~0u,
+         true},
+        {"Speak strOracion:=\"Hola\"",
+         speakId,
+         DISPATCH_METHOD,
+         {},
+         {{0, Var::text(L"Hola")}},
+         S_OK,
+         {"Character.Speak(\"Hola\")"},
+         ~0u,
+         true},
+        {"Animations indice:=64",
+         animationsId,
+         DISPATCH_METHOD | DISPATCH_PROPERTYGET,
+         {},
+         {{0, Var::int16(64)}},
+         S_OK,
+         nothing,
+         ~0u,
+         true},
+        {"Balloon = False",
+         balloonId,
+         DISPATCH_PROPERTYPUT,
+         {},
+         {{DISPID_PROPERTYPUT, Var::boolean(false)}},
+         S_OK,
+         {"Balloon.Style?", "Balloon.Style=12"},
+         ~0u,
+         true},
+        {"Sound = False as put or put by reference",
+         soundId,
+         DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF,
+         {},
+         {{DISPID_PROPERTYPUT, Var::boolean(false)}},
+         S_OK,
+         {"Character.SoundEffectsOn=false"},
+         ~0u,
+         true},
+        {"a put whose value is not named DISPID_PROPERTYPUT",
+         balloonId,
+         DISPATCH_PROPERTYPUT,
+         {Var::boolean(false)},
+         {},
+         DISP_E_PARAMNOTFOUND,
+         nothing,
+         ~0u,
+         true},
+        {"a put by reference only",
+         balloonId,
+         DISPATCH_PROPERTYPUTREF,
+         {},
+         {{DISPID_PROPERTYPUT, Var::boolean(false)}},
+         DISP_E_MEMBERNOTFOUND,
+         nothing,
+         ~0u,
+         true},
         // Where Wine's dispatcher ignores the stray name and miscounts, the
         // documented DISP_E_PARAMNOTFOUND names the argument at fault.
-        {"Show 3082, a name that is no parameter", showId, DISPATCH_METHOD, {Var::int32(3082)},
-         {{2, Var::int32(1)}}, DISP_E_PARAMNOTFOUND, nothing, 0, false},
-        {"Show LenguajeID named twice", showId, DISPATCH_METHOD, {},
-         {{0, Var::int32(3082)}, {0, Var::int32(1)}}, DISP_E_PARAMNOTFOUND, nothing, 1, false},
-        {"Show 3082, LenguajeID:=3082", showId, DISPATCH_METHOD, {Var::int32(3082)}, {{0, Var::int32(3082)}},
-         DISP_E_PARAMNOTFOUND, nothing, 0, false},
-        {"Show GUIA:=1 alone", showId, DISPATCH_METHOD, {}, {{1, Var::int32(1)}}, DISP_E_BADPARAMCOUNT, nothing,
-         ~0u, true},
+        {"Show 3082, a name that is no parameter",
+         showId,
+         DISPATCH_METHOD,
+         {Var::int32(3082)},
+         {{2, Var::int32(1)}},
+         DISP_E_PARAMNOTFOUND,
+         nothing,
+         0,
+         false},
+        {"Show LenguajeID named twice",
+         showId,
+         DISPATCH_METHOD,
+         {},
+         {{0, Var::int32(3082)}, {0, Var::int32(1)}},
+         DISP_E_PARAMNOTFOUND,
+         nothing,
+         1,
+         false},
+        {"Show 3082, LenguajeID:=3082",
+         showId,
+         DISPATCH_METHOD,
+         {Var::int32(3082)},
+         {{0, Var::int32(3082)}},
+         DISP_E_PARAMNOTFOUND,
+         nothing,
+         0,
+         false},
+        {"Show GUIA:=1 alone",
+         showId,
+         DISPATCH_METHOD,
+         {},
+         {{1, Var::int32(1)}},
+         DISP_E_BADPARAMCOUNT,
+         nothing,
+         ~0u,
+         true},
     };
     for (const NamedCase& c : cases) {
         Lines ours, theirs;
@@ -232,8 +351,8 @@ void namedArguments() {
                    std::string(c.what) + ": expected " + hex(c.expected) + ", got " + hex(got.code));
         check.that(ours == c.calls, std::string(c.what) + JournalReader::describe(c.calls, ours));
         if (c.argError != ~0u)
-            check.that(got.argError == c.argError, std::string(c.what) + ": argument in error " +
-                                                       std::to_string(got.argError));
+            check.that(got.argError == c.argError,
+                       std::string(c.what) + ": argument in error " + std::to_string(got.argError));
         if (c.member == animationsId)
             check.that(V_VT(got.value.get()) == VT_BSTR && std::wstring(V_BSTR(got.value.get())) == L"Write",
                        std::string(c.what) + " returns \"Write\"");
@@ -244,26 +363,27 @@ void namedArguments() {
                            JournalReader::describe(theirs, ours));
         }
     }
-    if (platform) platform->Release();
+    if (platform)
+        platform->Release();
 }
 
-void beforeShow() {
+void beforeShow()
+{
     check.section("before any Show");
     IDispatch* a = newAssistant();
-    if (!a) return;
+    if (!a)
+        return;
     journal->clear();
     short x = 1, y = 2;
     expectCode(callMethod(a, L"Speak", {Var::text(L"x")}), kError91, "Speak before Show");
     expectCode(callMethod(a, L"Think", {Var::text(L"x")}), kError91, "Think before Show");
-    expectCode(callMethod(a, L"Move", {Var::refInt16(&x), Var::refInt16(&y)}), kError91,
-               "Move before Show");
+    expectCode(callMethod(a, L"Move", {Var::refInt16(&x), Var::refInt16(&y)}), kError91, "Move before Show");
     expectCode(callMethod(a, L"Action", {Var::int32(0)}), kError91, "Action before Show");
     expectCode(callMethod(a, L"Stop_Asistente"), kError91, "Stop_Asistente before Show");
 
     CallResult sound = getProperty(a, L"Sound"), balloon = getProperty(a, L"Balloon");
     CallResult autoHide = getProperty(a, L"AutoHide"), autoSpace = getProperty(a, L"AutoSpace");
-    check.that(V_VT(sound.value.get()) == VT_BOOL && V_BOOL(sound.value.get()) == VARIANT_FALSE,
-               "Sound starts false");
+    check.that(V_VT(sound.value.get()) == VT_BOOL && V_BOOL(sound.value.get()) == VARIANT_FALSE, "Sound starts false");
     for (CallResult* r : {&balloon, &autoHide, &autoSpace})
         check.that(V_VT(r->value.get()) == VT_BOOL && V_BOOL(r->value.get()) == VARIANT_TRUE,
                    "Balloon, AutoHide and AutoSpace start true");
@@ -279,26 +399,29 @@ void beforeShow() {
     a->Release();
 }
 
-void speechAndMovement(IDispatch* a) {
+void speechAndMovement(IDispatch* a)
+{
     check.section("Speak, Think, Move");
     journal->clear();
     expectCode(callMethod(a, L"Speak", {Var::text(L"Hola")}), S_OK, "Speak");
     expectCode(callMethod(a, L"Speak", {Var::text(L"")}), S_OK, "Speak with an empty text");
     expectCode(callMethod(a, L"Speak", {Var::text(L"Año \"nuevo\"")}), S_OK, "Speak with ñ and quotes");
     expectCode(callMethod(a, L"Think", {Var::text(L"Pensando...")}), S_OK, "Think");
-    expectCalls({"Character.Speak(\"Hola\")", "Character.Speak(\"\")",
-                 "Character.Speak(\"Año \\\"nuevo\\\"\")", "Character.Think(\"Pensando...\")"},
+    expectCalls({"Character.Speak(\"Hola\")", "Character.Speak(\"\")", "Character.Speak(\"Año \\\"nuevo\\\"\")",
+                 "Character.Think(\"Pensando...\")"},
                 "Speak and Think pass their text as given");
 
     journal->clear();
     short x = 100, y = 200;
     expectCode(callMethod(a, L"Move", {Var::refInt16(&x), Var::refInt16(&y)}), S_OK, "Move by reference");
     check.that(x == 100 && y == 200, "Move leaves the caller's variables unchanged");
-    VARIANT vx, vy;  // how VBScript passes its variables
+    VARIANT vx, vy; // how VBScript passes its variables
     VariantInit(&vx);
     VariantInit(&vy);
-    V_VT(&vx) = VT_I2; V_I2(&vx) = 10;
-    V_VT(&vy) = VT_I4; V_I4(&vy) = 20;
+    V_VT(&vx) = VT_I2;
+    V_I2(&vx) = 10;
+    V_VT(&vy) = VT_I4;
+    V_I4(&vy) = 20;
     expectCode(callMethod(a, L"Move", {Var::refVariant(&vx), Var::refVariant(&vy)}), S_OK,
                "Move with variant references");
     check.that(V_VT(&vx) == VT_I2 && V_I2(&vx) == 10 && V_VT(&vy) == VT_I4 && V_I4(&vy) == 20,
@@ -319,12 +442,16 @@ void speechAndMovement(IDispatch* a) {
     }
 }
 
-void actions(IDispatch* a) {
+void actions(IDispatch* a)
+{
     check.section("Action");
-    struct Case { long value; const char* animation; };
-    for (Case c : {Case{0, "Acknowledge"}, Case{59, "Think"}, Case{66, "Writing"}, Case{63, "Write"},
-                   Case{50, "RestPose"}, Case{52, "Show"}, Case{53, "Search"}, Case{54, "Searching"},
-                   Case{55, "StartListening"}}) {
+    struct Case {
+        long value;
+        const char* animation;
+    };
+    for (Case c :
+         {Case{0, "Acknowledge"}, Case{59, "Think"}, Case{66, "Writing"}, Case{63, "Write"}, Case{50, "RestPose"},
+          Case{52, "Show"}, Case{53, "Search"}, Case{54, "Searching"}, Case{55, "StartListening"}}) {
         journal->clear();
         long value = c.value;
         std::string what = "Action " + std::to_string(c.value);
@@ -341,15 +468,21 @@ void actions(IDispatch* a) {
     expectCalls({}, "a refused Action sends nothing");
 }
 
-void settings() {
+void settings()
+{
     check.section("settings and balloon style bits");
     // A starting style with a bit the assistant does not own (32).
     SetEnvironmentVariableW(L"AGENT_STANDIN_BALLOON_STYLE", L"45");
     IDispatch* a = newAssistant();
-    if (!a) return;
+    if (!a)
+        return;
     show(a, 3082, 0);
     SetEnvironmentVariableW(L"AGENT_STANDIN_BALLOON_STYLE", nullptr);
-    struct Case { const wchar_t* setting; bool on; long style; };
+    struct Case {
+        const wchar_t* setting;
+        bool on;
+        long style;
+    };
     for (Case c : {Case{L"Balloon", false, 44}, Case{L"Balloon", true, 45}, Case{L"AutoHide", false, 41},
                    Case{L"AutoSpace", false, 33}, Case{L"AutoHide", true, 37}, Case{L"AutoSpace", true, 45}}) {
         journal->clear();
@@ -358,19 +491,18 @@ void settings() {
         expectCalls({"Balloon.Style?", "Balloon.Style=" + std::to_string(c.style)},
                     what + " reads the style and changes only its own bit");
         CallResult read = getProperty(a, c.setting);
-        check.that(V_VT(read.value.get()) == VT_BOOL &&
-                       (V_BOOL(read.value.get()) != VARIANT_FALSE) == c.on,
+        check.that(V_VT(read.value.get()) == VT_BOOL && (V_BOOL(read.value.get()) != VARIANT_FALSE) == c.on,
                    what + " reads back");
     }
     journal->clear();
     expectCode(putProperty(a, L"Sound", Var::boolean(true)), S_OK, "Sound on");
     expectCode(putProperty(a, L"Sound", Var::boolean(false)), S_OK, "Sound off");
-    expectCalls({"Character.SoundEffectsOn=true", "Character.SoundEffectsOn=false"},
-                "Sound goes to SoundEffectsOn");
+    expectCalls({"Character.SoundEffectsOn=true", "Character.SoundEffectsOn=false"}, "Sound goes to SoundEffectsOn");
     a->Release();
 }
 
-void stopAndControlFailures(IDispatch* a) {
+void stopAndControlFailures(IDispatch* a)
+{
     check.section("Stop_Asistente and the control's own failures");
     journal->clear();
     expectCode(callMethod(a, L"Stop_Asistente"), S_OK, "Stop_Asistente");
@@ -391,14 +523,16 @@ void stopAndControlFailures(IDispatch* a) {
     SetEnvironmentVariableW(L"AGENT_STANDIN_FAIL", nullptr);
 }
 
-void commandEvent() {
+void commandEvent()
+{
     check.section("the Command event");
     IDispatch* a = newAssistant();
     IDispatch* hook = nullptr;
     CoCreateInstance(gesticon::agent::kClsidAgent, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
                      reinterpret_cast<void**>(&hook));
     check.that(hook != nullptr, "a control of the test's own to raise events from");
-    if (!a || !hook) return;
+    if (!a || !hook)
+        return;
     for (int shown = 0; shown < 2; ++shown) {
         std::string when = shown ? " after Show" : " before Show";
         journal->clear();
@@ -418,7 +552,8 @@ void commandEvent() {
     hook->Release();
 }
 
-void missingCharacterFile() {
+void missingCharacterFile()
+{
     check.section("a missing character file");
     const wchar_t* file = L"C:\\windows\\msagent\\chars\\merlin.acs";
     const wchar_t* aside = L"C:\\windows\\msagent\\chars\\merlin.acs.aside";
@@ -441,7 +576,8 @@ void missingCharacterFile() {
             a->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support));
             check.that(support && support->InterfaceSupportsErrorInfo(guid(kIidAsistente)) == S_OK,
                        "ISupportErrorInfo answers for _asistente");
-            if (support) support->Release();
+            if (support)
+                support->Release();
             early->Release();
         }
         a->Release();
@@ -449,23 +585,27 @@ void missingCharacterFile() {
     MoveFileW(aside, file);
 }
 
-int controlMissing() {
+int controlMissing()
+{
     check.section("the control is not registered");
     IDispatch* a = nullptr;
     HRESULT hr = createByProgId(kProgId, &a);
     check.that(hr == REGDB_E_CLASSNOTREG && a == nullptr,
                "creating the assistant fails with the control's creation error: " + hex(hr));
-    if (a) a->Release();
+    if (a)
+        a->Release();
     return check.finish();
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     CoInitialize(nullptr);
     JournalReader reader;
     journal = &reader;
-    if (argc > 1 && std::strcmp(argv[1], "control-missing") == 0) return controlMissing();
+    if (argc > 1 && std::strcmp(argv[1], "control-missing") == 0)
+        return controlMissing();
 
     beforeShow();
     showLoadsAndPlacesEachCharacter();

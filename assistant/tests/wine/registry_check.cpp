@@ -21,10 +21,11 @@ namespace {
 const wchar_t kWin64Build[] = L"C:\\windows\\system32\\Gesticon.dll";
 const wchar_t kWin32Build[] = L"C:\\windows\\syswow64\\Gesticon.dll";
 
-bool writeOtherView(const std::wstring& path, const wchar_t* name, const wchar_t* text) {
+bool writeOtherView(const std::wstring& path, const wchar_t* name, const wchar_t* text)
+{
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE | KEY_WOW64_32KEY,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
         return false;
     const LONG status = RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
                                        static_cast<DWORD>((std::wcslen(text) + 1) * sizeof(wchar_t)));
@@ -32,20 +33,22 @@ bool writeOtherView(const std::wstring& path, const wchar_t* name, const wchar_t
     return status == ERROR_SUCCESS;
 }
 
-bool removeOtherView(const std::wstring& path) {
+bool removeOtherView(const std::wstring& path)
+{
     HKEY parent = nullptr;
     const size_t slash = path.rfind(L'\\');
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.substr(0, slash).c_str(), 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY,
-                      &parent) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.substr(0, slash).c_str(), 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY, &parent) !=
+        ERROR_SUCCESS)
         return false;
     const LONG removed = RegDeleteTreeW(parent, path.substr(slash + 1).c_str());
     RegCloseKey(parent);
     return removed == ERROR_SUCCESS || removed == ERROR_FILE_NOT_FOUND;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     CoInitialize(nullptr);
     Checks check;
     const std::string mode = argc > 1 ? argv[1] : "";

@@ -17,7 +17,10 @@ using namespace gesticon::agent;
 
 namespace {
 
-VARTYPE typeOf(CallResult& r) { return V_VT(r.value.get()); }
+VARTYPE typeOf(CallResult& r)
+{
+    return V_VT(r.value.get());
+}
 
 const wchar_t kGenie[] = L"C:\\windows\\msagent\\chars\\genie.acs";
 
@@ -28,7 +31,8 @@ public:
     std::wstring lastCommand;
     int commands = 0;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
+    {
         if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
             (answersEvents_ && IsEqualIID(iid, kDiidAgentEvents))) {
             *out = this;
@@ -40,18 +44,22 @@ public:
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
     ULONG STDMETHODCALLTYPE Release() override { return --references_; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { *count = 0; return S_OK; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
+    {
+        *count = 0;
+        return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
-                                     EXCEPINFO*, UINT*) override {
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
+                                     UINT*) override
+    {
         if (id != kDispidCommandEvent || params->cArgs != 1 || V_VT(&params->rgvarg[0]) != VT_DISPATCH)
             return S_OK;
         ++commands;
         CallResult name = getProperty(V_DISPATCH(&params->rgvarg[0]), L"Name");
-        if (name.ok() && typeOf(name) == VT_BSTR) lastCommand = V_BSTR(name.value.get());
+        if (name.ok() && typeOf(name) == VT_BSTR)
+            lastCommand = V_BSTR(name.value.get());
         return S_OK;
     }
     ULONG references() const { return references_; }
@@ -61,10 +69,10 @@ private:
     ULONG references_ = 1;
 };
 
-}  // namespace
+} // namespace
 
-
-int main() {
+int main()
+{
     CoInitialize(nullptr);
     Checks check;
     JournalReader journal;
@@ -74,7 +82,8 @@ int main() {
                                        reinterpret_cast<void**>(&control));
     check.that(SUCCEEDED(created) && control != nullptr,
                "the stand-in is created by the control's class through IAgentCtlEx: " + hex(created));
-    if (control == nullptr) return check.finish();
+    if (control == nullptr)
+        return check.finish();
 
     check.section("names and dispatch identifiers");
     check.that(dispatchId(control, L"characters") == 3, "Characters resolves, case-insensitively, to 3");
@@ -87,39 +96,42 @@ int main() {
 
     check.section("Load");
     journal.clear();
-    CallResult missing = callMethod(characters, L"Load",
-        {Var::text(L"CharacterID"), Var::text(L"C:\\windows\\msagent\\chars\\missing.acs")});
+    CallResult missing = callMethod(
+        characters, L"Load", {Var::text(L"CharacterID"), Var::text(L"C:\\windows\\msagent\\chars\\missing.acs")});
     check.that(missing.invokeResult == DISP_E_EXCEPTION && missing.code == HRESULT(0x80070002),
                "a missing character file fails as DISP_E_EXCEPTION with 0x80070002: " + hex(missing.code));
     check.that(missing.description.find(L"missing.acs") != std::wstring::npos,
                "the failure names the file: " + narrow(missing.description));
-    check.that(journal.allLines() == std::vector<std::string>{
-                   "Characters.Load(\"CharacterID\",\"C:\\\\windows\\\\msagent\\\\chars\\\\missing.acs\")"},
+    check.that(journal.allLines() ==
+                   std::vector<std::string>{
+                       "Characters.Load(\"CharacterID\",\"C:\\\\windows\\\\msagent\\\\chars\\\\missing.acs\")"},
                "the failed Load is journaled" + JournalReader::describe({}, journal.allLines()));
 
     {
         // Without an EXCEPINFO the control's code comes back as the Invoke result.
         Var path = Var::text(L"C:\\nowhere.acs"), id = Var::text(L"Other");
-        VARIANT raw[2] = {path.ref(), id.ref()};  // reversed: LoadKey, CharacterID
+        VARIANT raw[2] = {path.ref(), id.ref()}; // reversed: LoadKey, CharacterID
         DISPPARAMS params{raw, nullptr, 2, 0};
-        HRESULT plain = characters->Invoke(1, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
-                                           &params, nullptr, nullptr, nullptr);
+        HRESULT plain =
+            characters->Invoke(1, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
         check.that(plain == HRESULT(0x80070002), "without EXCEPINFO the code itself is returned: " + hex(plain));
     }
 
     CallResult loaded = callMethod(characters, L"Load", {Var::text(L"CharacterID"), Var::text(kGenie)});
-    check.that(loaded.ok() && typeOf(loaded) == VT_DISPATCH, "an existing file loads and returns a request: " + hex(loaded.code));
+    check.that(loaded.ok() && typeOf(loaded) == VT_DISPATCH,
+               "an existing file loads and returns a request: " + hex(loaded.code));
     CallResult twice = callMethod(characters, L"Load", {Var::text(L"CharacterID"), Var::text(kGenie)});
     check.that(!twice.ok(), "loading a second character under the same identifier fails");
 
     check.section("Item and the character");
     CallResult other = invokeRaw(characters, 0, DISPATCH_METHOD | DISPATCH_PROPERTYGET, {Var::text(L"Other")}, false);
     check.that(other.code == HRESULT(0x80070490), "Item of an identifier not loaded fails: " + hex(other.code));
-    CallResult item = invokeRaw(characters, dispatchId(characters, L"Item"),
-                                DISPATCH_METHOD | DISPATCH_PROPERTYGET, {Var::text(L"CharacterID")}, false);
+    CallResult item = invokeRaw(characters, dispatchId(characters, L"Item"), DISPATCH_METHOD | DISPATCH_PROPERTYGET,
+                                {Var::text(L"CharacterID")}, false);
     check.that(item.ok() && typeOf(item) == VT_DISPATCH, "Item returns the character");
     IDispatch* character = item.ok() ? V_DISPATCH(item.value.get()) : nullptr;
-    if (character == nullptr) return check.finish();
+    if (character == nullptr)
+        return check.finish();
 
     CallResult width = getProperty(character, L"Width");
     CallResult height = getProperty(character, L"Height");
@@ -134,8 +146,9 @@ int main() {
     journal.clear();
     CallResult commandsGet = getProperty(character, L"Commands");
     IDispatch* commands = commandsGet.ok() ? V_DISPATCH(commandsGet.value.get()) : nullptr;
-    CallResult added = commands ? callMethod(commands, L"Add", {Var::text(L"Opciones"), Var::text(L"&Opciones Avanzadas")})
-                                : CallResult{};
+    CallResult added = commands
+                           ? callMethod(commands, L"Add", {Var::text(L"Opciones"), Var::text(L"&Opciones Avanzadas")})
+                           : CallResult{};
     check.that(added.ok() && typeOf(added) == VT_DISPATCH, "Commands.Add returns a command");
     check.that(putProperty(character, L"LanguageID", Var::int32(3082)).ok(), "LanguageID takes a 32-bit value");
     check.that(putProperty(character, L"Left", Var::int16(846)).ok(), "Left takes a 16-bit value");
@@ -144,16 +157,15 @@ int main() {
     check.that(callMethod(character, L"MoveTo", {Var::int16(10), Var::int16(-20)}).ok(), "MoveTo without Speed");
     check.that(callMethod(character, L"Show").ok(), "Show without Fast");
     check.that(putProperty(balloon, L"Style", Var::int32(12)).ok(), "Style takes a 32-bit value");
-    std::vector<std::string> expected{
-        "Character.Commands?",
-        "Commands.Add(\"Opciones\",\"&Opciones Avanzadas\")",
-        "Character.LanguageID=3082",
-        "Character.Left=846",
-        "Character.SoundEffectsOn=true",
-        "Character.Speak(\"a \\\"q\\\" \\\\ b\")",
-        "Character.MoveTo(10,-20)",
-        "Character.Show()",
-        "Balloon.Style=12"};
+    std::vector<std::string> expected{"Character.Commands?",
+                                      "Commands.Add(\"Opciones\",\"&Opciones Avanzadas\")",
+                                      "Character.LanguageID=3082",
+                                      "Character.Left=846",
+                                      "Character.SoundEffectsOn=true",
+                                      "Character.Speak(\"a \\\"q\\\" \\\\ b\")",
+                                      "Character.MoveTo(10,-20)",
+                                      "Character.Show()",
+                                      "Balloon.Style=12"};
     check.that(journal.allLines() == expected,
                "each call is journaled in its fixed shape" + JournalReader::describe(expected, journal.allLines()));
 
@@ -164,14 +176,13 @@ int main() {
         // A put without the DISPID_PROPERTYPUT named argument is malformed.
         VARIANT value = Var::int16(1).ref();
         DISPPARAMS params{&value, nullptr, 1, 0};
-        HRESULT hr = character->Invoke(3, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT,
-                                       &params, nullptr, nullptr, nullptr);
+        HRESULT hr = character->Invoke(3, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr,
+                                       nullptr, nullptr);
         check.that(hr == DISP_E_PARAMNOTFOUND, "a put without its named argument is refused: " + hex(hr));
     }
     check.that(putProperty(character, L"Left", Var::int32(40000)).code == DISP_E_OVERFLOW,
                "Left refuses a value beyond 16 bits");
-    check.that(putProperty(character, L"Width", Var::int16(1)).code == DISP_E_MEMBERNOTFOUND,
-               "Width cannot be set");
+    check.that(putProperty(character, L"Width", Var::int16(1)).code == DISP_E_MEMBERNOTFOUND, "Width cannot be set");
 
     check.section("injected failures");
     SetEnvironmentVariableW(L"AGENT_STANDIN_FAIL", L"Character.Play,Character.Stop:hresult");
@@ -179,7 +190,8 @@ int main() {
     check.that(play.invokeResult == DISP_E_EXCEPTION && play.code == HRESULT(0x80070001),
                "an injected failure comes as DISP_E_EXCEPTION: " + hex(play.code));
     CallResult stop = callMethod(character, L"Stop");
-    check.that(stop.invokeResult == HRESULT(0x80070001), "a ':hresult' failure is the Invoke result: " + hex(stop.invokeResult));
+    check.that(stop.invokeResult == HRESULT(0x80070001),
+               "a ':hresult' failure is the Invoke result: " + hex(stop.invokeResult));
     SetEnvironmentVariableW(L"AGENT_STANDIN_FAIL", nullptr);
     check.that(callMethod(character, L"Stop").ok(), "without the variable Stop succeeds");
 
@@ -204,8 +216,7 @@ int main() {
 
         // The hook on another control reaches this control's sinks too.
         IDispatch* second = nullptr;
-        CoCreateInstance(kClsidAgent, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                         reinterpret_cast<void**>(&second));
+        CoCreateInstance(kClsidAgent, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&second));
         CallResult raised = second ? callMethod(second, L"RaiseCommand", {Var::text(L"Opciones")}) : CallResult{};
         check.that(raised.ok() && typeOf(raised) == VT_I4 && V_I4(raised.value.get()) == 1,
                    "RaiseCommand reports one sink reached");
@@ -217,10 +228,12 @@ int main() {
         check.that(after.ok() && V_I4(after.value.get()) == 0 && sink.commands == 1,
                    "after Unadvise no sink is reached");
         check.that(sink.references() == 1, "the control released the sink");
-        if (second) second->Release();
+        if (second)
+            second->Release();
         point->Release();
     }
-    if (container) container->Release();
+    if (container)
+        container->Release();
 
     check.section("Unload");
     journal.clear();
@@ -233,10 +246,12 @@ int main() {
 
     SetEnvironmentVariableW(L"AGENT_STANDIN_BALLOON_STYLE", L"45");
     callMethod(characters, L"Load", {Var::text(L"Other"), Var::text(kGenie)});
-    CallResult otherItem = invokeRaw(characters, 0, DISPATCH_METHOD | DISPATCH_PROPERTYGET, {Var::text(L"Other")}, false);
+    CallResult otherItem =
+        invokeRaw(characters, 0, DISPATCH_METHOD | DISPATCH_PROPERTYGET, {Var::text(L"Other")}, false);
     IDispatch* otherCharacter = otherItem.ok() ? V_DISPATCH(otherItem.value.get()) : nullptr;
     CallResult otherBalloon = otherCharacter ? getProperty(otherCharacter, L"Balloon") : CallResult{};
-    CallResult otherStyle = otherBalloon.ok() ? getProperty(V_DISPATCH(otherBalloon.value.get()), L"Style") : CallResult{};
+    CallResult otherStyle =
+        otherBalloon.ok() ? getProperty(V_DISPATCH(otherBalloon.value.get()), L"Style") : CallResult{};
     check.that(typeOf(otherStyle) == VT_I4 && V_I4(otherStyle.value.get()) == 45,
                "AGENT_STANDIN_BALLOON_STYLE sets the starting style");
     SetEnvironmentVariableW(L"AGENT_STANDIN_BALLOON_STYLE", nullptr);
@@ -249,8 +264,8 @@ int main() {
 
     check.section("unloading the server");
     // Release everything the checks above still hold, then ask the server.
-    for (CallResult* held : {&otherBalloon, &otherItem, &otherStyle, &charactersGet, &item,
-                             &balloonGet, &commandsGet, &added, &loaded, &play, &duplicate})
+    for (CallResult* held : {&otherBalloon, &otherItem, &otherStyle, &charactersGet, &item, &balloonGet, &commandsGet,
+                             &added, &loaded, &play, &duplicate})
         *held = CallResult{};
     control->Release();
     auto canUnload = exported<EntryPoint>(GetModuleHandleW(L"AgentStandIn.dll"), "DllCanUnloadNow");

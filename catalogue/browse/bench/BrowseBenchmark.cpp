@@ -25,11 +25,11 @@ constexpr int kRuns = 9;
 
 std::vector<MovieRecord> generatedFilms(int count)
 {
-    const QStringList words{"Amor", "Noche", "Ciudad", "Guerra", "Alien", "Sombra", "Río", "Matrix",
-                            "Último", "Tren", "Mar", "Ojos", "Fuego", "Camino", "Niño", "Sueño"};
-    const QStringList directors{"Steven Spielberg", "Pedro Almodóvar", "Ridley Scott", "Akira Kurosawa",
-                                "Willis O'Brien", "Christopher Nolan", "Agnès Varda", "Alejandro Amenábar",
-                                "Luis Buñuel", "Stanley Kubrick", "Fritz Lang", "Jane Campion"};
+    const QStringList words{"Amor",   "Noche", "Ciudad", "Guerra", "Alien", "Sombra", "Río",  "Matrix",
+                            "Último", "Tren",  "Mar",    "Ojos",   "Fuego", "Camino", "Niño", "Sueño"};
+    const QStringList directors{"Steven Spielberg", "Pedro Almodóvar",   "Ridley Scott", "Akira Kurosawa",
+                                "Willis O'Brien",   "Christopher Nolan", "Agnès Varda",  "Alejandro Amenábar",
+                                "Luis Buñuel",      "Stanley Kubrick",   "Fritz Lang",   "Jane Campion"};
     const QStringList kinds{"DvD-Rip", "Screener", "TS", "VHS-Rip", "TV-Rip"};
     const QStringList codecs{"Divx3.11", "Divx5.02", "XviD", "H264"};
     std::mt19937 random(20240601);
@@ -45,8 +45,8 @@ std::vector<MovieRecord> generatedFilms(int count)
                                  .arg(random() % 60, 2, 10, QChar(u'0'));
         // Numbers in shuffled order, so that number order is real work.
         const QString number = QString::number((i * 7919) % count + 1);
-        films.push_back({number, title, time, pick(kinds), pick(directors), QString::number(1 + random() % 4),
-                         pick(codecs)});
+        films.push_back(
+            {number, title, time, pick(kinds), pick(directors), QString::number(1 + random() % 4), pick(codecs)});
     }
     return films;
 }
@@ -90,8 +90,8 @@ int main(int argc, char** argv)
     QCoreApplication::processEvents();
 
     bench::printTableHeader();
-    for (const char* item : {"pornumero", "ordefecha", "orddura", "ordtitu", "pordirector", "oredipopeli",
-                             "ordecantc"}) {
+    for (const char* item :
+         {"pornumero", "ordefecha", "orddura", "ordtitu", "pordirector", "oredipopeli", "ordecantc"}) {
         QAction* action = form1.findChild<QAction*>(QString::fromLatin1(item));
         report(item, count, medianMilliseconds([&] { action->trigger(); }));
     }

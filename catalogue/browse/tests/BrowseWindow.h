@@ -9,10 +9,7 @@
 namespace catalogue::testing {
 
 struct BrowseWindow : WindowFixture {
-    explicit BrowseWindow(const std::vector<MovieRecord>& films = {}) : WindowFixture(films)
-    {
-        form.show();
-    }
+    explicit BrowseWindow(const std::vector<MovieRecord>& films = {}) : WindowFixture(films) { form.show(); }
 
     // Chooses an item of "Opciones"; a disabled item does nothing, as for the user.
     void choose(const char* name) { item(name)->trigger(); }

@@ -46,11 +46,16 @@ private slots:
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("reported"); // empty: nothing found
-        QTest::newRow("stretch in lower case") << "atri" << "2";
-        QTest::newRow("capitals in the answer") << "Matrix" << "2";
-        QTest::newRow("capitals in the title only") << "matrix" << "2";
-        QTest::newRow("whole title in capitals") << "MATRIX" << "2";
-        QTest::newRow("not there") << "xirtam" << "";
+        QTest::newRow("stretch in lower case") << "atri"
+                                               << "2";
+        QTest::newRow("capitals in the answer") << "Matrix"
+                                                << "2";
+        QTest::newRow("capitals in the title only") << "matrix"
+                                                    << "2";
+        QTest::newRow("whole title in capitals") << "MATRIX"
+                                                 << "2";
+        QTest::newRow("not there") << "xirtam"
+                                   << "";
     }
     void lettersMatchWhateverTheirCase()
     {

@@ -38,16 +38,33 @@ private slots:
         QTest::addColumn<QString>("recordSource");
         QTest::addColumn<QString>("firstNumber");
         QTest::addColumn<QString>("secondNumber");
-        QTest::newRow("pornumero") << "pornumero" << "select * FROM [Pelis] ORDER BY [idzefo] ASC" << "2" << "10";
-        QTest::newRow("ordefecha") << "ordefecha" << "select * FROM [Pelis] ORDER BY [codec] ASC" << "10" << "2";
+        QTest::newRow("pornumero") << "pornumero"
+                                   << "select * FROM [Pelis] ORDER BY [idzefo] ASC"
+                                   << "2"
+                                   << "10";
+        QTest::newRow("ordefecha") << "ordefecha"
+                                   << "select * FROM [Pelis] ORDER BY [codec] ASC"
+                                   << "10"
+                                   << "2";
         QTest::newRow("orddura") << "orddura" << QString::fromUtf8("select * FROM [Pelis] ORDER BY [duración] ASC")
-                                 << "11" << "10";
-        QTest::newRow("ordtitu") << "ordtitu" << "select * FROM [Pelis] ORDER BY [titulo] ASC" << "12" << "13";
-        QTest::newRow("pordirector") << "pordirector" << "select * FROM [Pelis] ORDER BY [director] ASC" << "13"
+                                 << "11"
+                                 << "10";
+        QTest::newRow("ordtitu") << "ordtitu"
+                                 << "select * FROM [Pelis] ORDER BY [titulo] ASC"
+                                 << "12"
+                                 << "13";
+        QTest::newRow("pordirector") << "pordirector"
+                                     << "select * FROM [Pelis] ORDER BY [director] ASC"
+                                     << "13"
                                      << "10";
-        QTest::newRow("oredipopeli") << "oredipopeli" << "select * FROM [Pelis] ORDER BY [tipopeli] ASC" << "14"
+        QTest::newRow("oredipopeli") << "oredipopeli"
+                                     << "select * FROM [Pelis] ORDER BY [tipopeli] ASC"
+                                     << "14"
                                      << "2";
-        QTest::newRow("ordecantc") << "ordecantc" << "select * FROM [Pelis] ORDER BY [totalcds] DESC" << "15" << "2";
+        QTest::newRow("ordecantc") << "ordecantc"
+                                   << "select * FROM [Pelis] ORDER BY [totalcds] DESC"
+                                   << "15"
+                                   << "2";
     }
     void eachOrderingShowsTheFirstFilmOfItsOrder()
     {
@@ -111,8 +128,8 @@ private slots:
 
     void mostCdsFirstKeepsTiesInTheStoresOrder()
     {
-        BrowseWindow w({film("1", "A", {}, "2"), film("2", "B", {}, "3"), film("3", "C", {}, "3"),
-                        film("4", "D", {}, "10")});
+        BrowseWindow w(
+            {film("1", "A", {}, "2"), film("2", "B", {}, "3"), film("3", "C", {}, "3"), film("4", "D", {}, "10")});
         w.choose("ordecantc");
         QCOMPARE(walk(w.form.records(), Field::Idzefo),
                  (QStringList{QStringLiteral("4"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1")}));

@@ -48,7 +48,8 @@ int main()
 
             QElapsedTimer timer;
             timer.start();
-            const JetTableRead read = readJetTable(path, QStringLiteral("Pelis"), [](const JetColumn&) { return true; });
+            const JetTableRead read =
+                readJetTable(path, QStringLiteral("Pelis"), [](const JetColumn&) { return true; });
             reading.push_back(double(timer.nsecsElapsed()) / 1e6);
             if (read.rowCount != films)
                 return 1;

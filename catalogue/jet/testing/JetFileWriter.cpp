@@ -302,8 +302,11 @@ public:
         update();
         return count_ - 1;
     }
-    int rowStart(int row) const { return std::uint16_t(bytes_[f_.rowCountOffset + 2 + 2 * row] & 0xFF) |
-                                         (std::uint16_t(bytes_[f_.rowCountOffset + 3 + 2 * row] & 0x1F) << 8); }
+    int rowStart(int row) const
+    {
+        return std::uint16_t(bytes_[f_.rowCountOffset + 2 + 2 * row] & 0xFF) |
+               (std::uint16_t(bytes_[f_.rowCountOffset + 3 + 2 * row] & 0x1F) << 8);
+    }
     QByteArray& bytes() { return bytes_; }
 
 private:
@@ -370,7 +373,11 @@ private:
         const TableLayout layout = layoutOf(table);
         const std::uint32_t definition = firstPage == 0 ? 0 : firstPage - 1;
         std::vector<DataPage> pages;
-        struct Moved { std::size_t page; int slot; QByteArray row; };
+        struct Moved {
+            std::size_t page;
+            int slot;
+            QByteArray row;
+        };
         std::vector<Moved> moved;
         auto place = [&](std::vector<DataPage>& into, const QByteArray& row, std::uint16_t flags) {
             if (into.empty() || into.back().add(row, flags) < 0) {
@@ -439,10 +446,7 @@ private:
         return (1u << 8) | std::uint32_t(slot);
     }
 
-    QByteArray emptyMap() const
-    {
-        return QByteArray(f_.usageMapSize, '\0');
-    }
+    QByteArray emptyMap() const { return QByteArray(f_.usageMapSize, '\0'); }
 
     // A map of the pages a table owns: a bitmap from a start page where it
     // fits in the row, else a list of map pages (type 0x05) each covering its
@@ -465,7 +469,8 @@ private:
             const std::uint32_t index = pg / perMapPage;
             if (1 + 4 * int(index) + 4 > map.size())
                 fail("file too large for one usage map");
-            std::uint32_t mapPage = std::uint8_t(map[1 + 4 * int(index)]) | (std::uint8_t(map[2 + 4 * int(index)]) << 8) |
+            std::uint32_t mapPage = std::uint8_t(map[1 + 4 * int(index)]) |
+                                    (std::uint8_t(map[2 + 4 * int(index)]) << 8) |
                                     (std::uint8_t(map[3 + 4 * int(index)]) << 16);
             if (mapPage == 0) {
                 mapPage = nextMapPage_++;
@@ -554,7 +559,8 @@ private:
         return page;
     }
 
-    JetTableDef systemTable(const std::vector<JetTableDef>& tables, const std::vector<std::uint32_t>& definitionPages) const
+    JetTableDef systemTable(const std::vector<JetTableDef>& tables,
+                            const std::vector<std::uint32_t>& definitionPages) const
     {
         JetTableDef sys{QStringLiteral("MSysObjects"),
                         {{QStringLiteral("Id"), JetType::Long},

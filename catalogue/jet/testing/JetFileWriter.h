@@ -27,7 +27,7 @@ enum class JetType : std::uint8_t {
     Double = 0x07,
     DateTime = 0x08, // days since 30 December 1899
     Text = 0x0A,
-    Ole = 0x0B, // only ever NULL here
+    Ole = 0x0B,  // only ever NULL here
     Memo = 0x0C, // kept inside the row
 };
 
@@ -57,9 +57,9 @@ struct JetTableDef {
 
 struct JetFileOptions {
     JetVersion version = JetVersion::Jet3;
-    QString password;                 // empty: none
-    std::uint32_t encodingKey = 0;    // not 0: every page after the first is encoded
-    std::uint16_t codePage = 1252;    // Jet 3 text is written in this code page
+    QString password;              // empty: none
+    std::uint32_t encodingKey = 0; // not 0: every page after the first is encoded
+    std::uint16_t codePage = 1252; // Jet 3 text is written in this code page
 };
 
 QByteArray writeJetFile(const JetFileOptions& options, const std::vector<JetTableDef>& tables);

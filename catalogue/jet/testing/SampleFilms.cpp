@@ -15,9 +15,10 @@ std::vector<std::vector<JetCell>> sampleFilms(int count)
     films.reserve(std::size_t(count));
     for (int i = 0; i < count; ++i) {
         const QString title = i == 0 ? titles[0] : QStringLiteral("%1 %2").arg(titles[i % 5]).arg(i + 1);
-        films.push_back({QString::number(i + 1), title,
-                         QStringLiteral("%1:%2:00").arg(1 + i % 3, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0')),
-                         kinds[i % 3], directors[i % 5], QString::number(1 + i % 4), QStringLiteral("Divx5.02")});
+        films.push_back(
+            {QString::number(i + 1), title,
+             QStringLiteral("%1:%2:00").arg(1 + i % 3, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0')),
+             kinds[i % 3], directors[i % 5], QString::number(1 + i % 4), QStringLiteral("Divx5.02")});
     }
     return films;
 }

@@ -49,7 +49,8 @@ TEST(JetReading, TextsNullsAndWholeNumbersOfBothVersions)
         SCOPED_TRACE(v == JetVersion::Jet3 ? "Jet 3" : "Jet 4");
         QStringList rows = cells;
         if (v == JetVersion::Jet4) // beyond Latin-1: the full two-byte form, and a mix of both forms
-            rows << "5|七人の侍|03:27:00|DvD|黒澤明|2|Divx" << "6|Ἰλιάς and the Ὀδύσσεια|NULL|a|b|3|c"
+            rows << "5|七人の侍|03:27:00|DvD|黒澤明|2|Divx"
+                 << "6|Ἰλιάς and the Ὀδύσσεια|NULL|a|b|3|c"
                  << "7|Człowiek z żelaza — Łódź, źródło|02:33:00|VHS|Andrzej Wajda|1|¿ñ?";
         JetTableDef table = pelisTable({});
         for (const QString& r : rows)
@@ -74,8 +75,7 @@ TEST(JetReading, TextsNullsAndWholeNumbersOfBothVersions)
                                  "ha convertido al formato de este programa, con %3 películas.\n\nEl archivo original "
                                  "se ha guardado sin ningún cambio, con el nombre \"Peliculas (Jet original).mdb\", "
                                  "en la misma carpeta.")
-                      .arg(folder.shownPath(),
-                           v == JetVersion::Jet3 ? "Access 97 (Jet 3)" : "Access 2000-2003 (Jet 4)")
+                      .arg(folder.shownPath(), v == JetVersion::Jet3 ? "Access 97 (Jet 3)" : "Access 2000-2003 (Jet 4)")
                       .arg(rows.size()));
         // Opened again, the converted catalogue is ours: nothing more happens.
         EXPECT_EQ(convert(folder).result, ConversionOutcome::Result::NotJet);
@@ -141,33 +141,34 @@ TEST(JetReading, ColumnsFoundByNameWhateverTheirCaseOrderOrType)
     // A file of the user's own design: columns in another order and case, the
     // numbers as text, Double, Currency and Byte, the running time as a
     // Date/Time, one more column and one more table, and no codec column.
-    const JetTableDef pelis{
-        QStringLiteral("PELIS"),
-        {{"Notas", JetType::Memo},
-         {"DURACIÓN", JetType::DateTime},
-         {"Titulo", JetType::Text},
-         {"IDZEFO", JetType::Text},
-         {"TotalCds", JetType::Double},
-         {"tipopeli", JetType::Text},
-         {"Director", JetType::Text},
-         {"visto", JetType::Boolean}},
-        {row("nota|0.0625| Uno |  12 |3|DvD|Ana|1"), row("NULL|36526.5|Dos|12b|2.5|NULL|NULL|0"),
-         row("NULL|NULL|Tres||NULL|x|y|0"), row("NULL|0|Cuatro|-4|-1|z|w|1")}};
-    const JetTableDef extra{QStringLiteral("Prestamos"), {{"quien", JetType::Text}, {"cds", JetType::Byte}},
-                            {row("Luis|200")}};
-    JetTableDef money{QStringLiteral("Pelis"), {{"idzefo", JetType::Currency}, {"totalcds", JetType::Byte}},
+    const JetTableDef pelis{QStringLiteral("PELIS"),
+                            {{"Notas", JetType::Memo},
+                             {"DURACIÓN", JetType::DateTime},
+                             {"Titulo", JetType::Text},
+                             {"IDZEFO", JetType::Text},
+                             {"TotalCds", JetType::Double},
+                             {"tipopeli", JetType::Text},
+                             {"Director", JetType::Text},
+                             {"visto", JetType::Boolean}},
+                            {row("nota|0.0625| Uno |  12 |3|DvD|Ana|1"), row("NULL|36526.5|Dos|12b|2.5|NULL|NULL|0"),
+                             row("NULL|NULL|Tres||NULL|x|y|0"), row("NULL|0|Cuatro|-4|-1|z|w|1")}};
+    const JetTableDef extra{
+        QStringLiteral("Prestamos"), {{"quien", JetType::Text}, {"cds", JetType::Byte}}, {row("Luis|200")}};
+    JetTableDef money{QStringLiteral("Pelis"),
+                      {{"idzefo", JetType::Currency}, {"totalcds", JetType::Byte}},
                       {row("7|255"), row("7.5|0")}};
     for (JetVersion v : {JetVersion::Jet3, JetVersion::Jet4}) {
         JetTestFolder folder(writeJetFile(version(v), {extra, pelis}));
-        EXPECT_MDB_EXPORT(folder.path(), QStringLiteral("PELIS"),
-                  (QStringList{"nota|1899-12-30 01:30:00| Uno |  12 |3|DvD|Ana|1",
-                               "NULL|2000-01-01 12:00:00|Dos|12b|2.5|NULL|NULL|0",
-                               "NULL|NULL|Tres|NULL|NULL|x|y|0", "NULL|1899-12-30 00:00:00|Cuatro|-4|-1|z|w|1"}));
+        EXPECT_MDB_EXPORT(
+            folder.path(), QStringLiteral("PELIS"),
+            (QStringList{"nota|1899-12-30 01:30:00| Uno |  12 |3|DvD|Ana|1",
+                         "NULL|2000-01-01 12:00:00|Dos|12b|2.5|NULL|NULL|0", "NULL|NULL|Tres|NULL|NULL|x|y|0",
+                         "NULL|1899-12-30 00:00:00|Cuatro|-4|-1|z|w|1"}));
         EXPECT_MDB_EXPORT(folder.path(), QStringLiteral("Prestamos"), QStringList{"Luis|200"});
         ASSERT_EQ(convert(folder).result, ConversionOutcome::Result::Converted);
-        EXPECT_EQ(storedFilms(folder.path()), (QStringList{"12| Uno |01:30:00|DvD|Ana|3|",
-                                                          "12b|Dos|2000-01-01 12:00:00|||2.5|",
-                                                          "|Tres||x|y||", "-4|Cuatro|00:00:00|z|w|-1|"}));
+        EXPECT_EQ(storedFilms(folder.path()),
+                  (QStringList{"12| Uno |01:30:00|DvD|Ana|3|", "12b|Dos|2000-01-01 12:00:00|||2.5|", "|Tres||x|y||",
+                               "-4|Cuatro|00:00:00|z|w|-1|"}));
 
         JetTestFolder other(writeJetFile(version(v), {money}));
         EXPECT_MDB_EXPORT(other.path(), QStringLiteral("Pelis"), (QStringList{"7.0000|255", "7.5000|0"}));

@@ -56,12 +56,16 @@ TEST(JetRefusal, EachFileIsRefusedSayingWhatWasFoundAndLeftAsItWas)
          "es una base de datos de Access 97 (Jet 3), pero está incompleta o dañada: su tamaño"},
         {"truncated at a page boundary", films(JetVersion::Jet4, 3000).chopped(3 * 4096),
          "es una base de datos de Access 2000-2003 (Jet 4), pero está dañada: falta la página"},
-        {"a row pointing off its page", changed(films(JetVersion::Jet3, 10), [](QByteArray& b) {
-             b[5 * 2048 + 10] = char(0xFF); // page 5 holds the films; this is where its first row starts
-             b[5 * 2048 + 11] = 0x1F;
-         }), "pero está dañada: la fila 0 de la página 5 está dañada."},
-        {"no Pelis", jetFile(JetVersion::Jet4, {{"Clientes", {{"nombre", JetType::Text}}, {}},
-                                                {"Pedidos", {{"numero", JetType::Long}}, {}}}),
+        {"a row pointing off its page",
+         changed(films(JetVersion::Jet3, 10),
+                 [](QByteArray& b) {
+                     b[5 * 2048 + 10] = char(0xFF); // page 5 holds the films; this is where its first row starts
+                     b[5 * 2048 + 11] = 0x1F;
+                 }),
+         "pero está dañada: la fila 0 de la página 5 está dañada."},
+        {"no Pelis",
+         jetFile(JetVersion::Jet4,
+                 {{"Clientes", {{"nombre", JetType::Text}}, {}}, {"Pedidos", {{"numero", JetType::Long}}, {}}}),
          "pero no tiene la tabla Pelis (sus tablas son: Clientes, Pedidos)."},
         {"no tables", jetFile(JetVersion::Jet3, {}), "pero no tiene la tabla Pelis (no tiene ninguna tabla)."},
         {"encrypted", jetFile(JetVersion::Jet4, {pelisTable(sampleFilms(3))}, {}, 0x5EC12E7u),
@@ -79,7 +83,8 @@ TEST(JetRefusal, EachFileIsRefusedSayingWhatWasFoundAndLeftAsItWas)
         const ConversionOutcome outcome = convertJetCatalogue(folder.path());
         EXPECT_EQ(outcome.result, ConversionOutcome::Result::Refused);
         EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("No se puede abrir el catálogo \"Peliculas.mdb\" de la "
-                                                              "carpeta \"%1\": ").arg(folder.shownPath())));
+                                                              "carpeta \"%1\": ")
+                                                   .arg(folder.shownPath())));
         EXPECT_TRUE(outcome.message.contains(c.found)) << outcome.message.toStdString();
         EXPECT_TRUE(outcome.message.endsWith(QStringLiteral("\n\nEl archivo no se ha modificado.")));
         EXPECT_EQ(folder.read(), c.file);

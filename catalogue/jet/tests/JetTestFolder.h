@@ -70,9 +70,10 @@ inline QStringList storedFilms(const QString& path)
 inline QStringList mdbExport(const QString& path, const QString& table)
 {
     QProcess export_;
-    export_.start(QStringLiteral("mdb-export"), {QStringLiteral("-H"), QStringLiteral("-Q"), QStringLiteral("-d"),
-                                                 QStringLiteral("|"), QStringLiteral("-0"), QStringLiteral("NULL"),
-                                                 QStringLiteral("-T"), QStringLiteral("%Y-%m-%d %H:%M:%S"), path, table});
+    export_.start(QStringLiteral("mdb-export"),
+                  {QStringLiteral("-H"), QStringLiteral("-Q"), QStringLiteral("-d"), QStringLiteral("|"),
+                   QStringLiteral("-0"), QStringLiteral("NULL"), QStringLiteral("-T"),
+                   QStringLiteral("%Y-%m-%d %H:%M:%S"), path, table});
     if (!export_.waitForFinished(60000) || export_.exitCode() != 0)
         return {QStringLiteral("mdb-export failed: ") + QString::fromUtf8(export_.readAllStandardError())};
     QStringList lines = QString::fromUtf8(export_.readAllStandardOutput()).split(u'\n');

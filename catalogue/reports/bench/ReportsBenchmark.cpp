@@ -71,9 +71,9 @@ void printFigures(qint64 films, const QString& item, const Figures& figures, dou
 {
     bench::printRow(films, item, figures.medianMs, bench::peakMemoryMiB(),
                     QStringLiteral("re-query %1 ms, file %2 MB: %3")
-                            .arg(requeryMs, 0, 'f', 1)
-                            .arg(double(QFileInfo(file).size()) / (1024.0 * 1024.0), 0, 'f', 1)
-                            .arg(figures.message));
+                        .arg(requeryMs, 0, 'f', 1)
+                        .arg(double(QFileInfo(file).size()) / (1024.0 * 1024.0), 0, 'f', 1)
+                        .arg(figures.message));
 }
 
 } // namespace
@@ -116,8 +116,8 @@ int main(int argc, char** argv)
         }
         const Figures statistics = runFromMenu(form, dialogs, QStringLiteral("estadis"), runs);
         printFigures(films, QStringLiteral("estadis"), statistics,
-                     medianRequeryMs(form, recordSources::kByRunningTime, runs)
-                             + medianRequeryMs(form, recordSources::kByCdsMostFirst, runs),
+                     medianRequeryMs(form, recordSources::kByRunningTime, runs) +
+                         medianRequeryMs(form, recordSources::kByCdsMostFirst, runs),
                      kStatisticsFileName.toString());
     }
     return 0;

@@ -20,7 +20,7 @@ struct SortKey {
 SortKey sortKeyFor(const QString& column)
 {
     static const std::pair<QString, SortKey> kColumns[] = {
-        {QStringLiteral("idzefo"), {Field::Idzefo, true}},     {QStringLiteral("titulo"), {Field::Titulo, false}},
+        {QStringLiteral("idzefo"), {Field::Idzefo, true}},      {QStringLiteral("titulo"), {Field::Titulo, false}},
         {QStringLiteral("duración"), {Field::Duracion, false}}, {QStringLiteral("tipopeli"), {Field::Tipopeli, false}},
         {QStringLiteral("director"), {Field::Director, false}}, {QStringLiteral("totalcds"), {Field::Totalcds, true}},
         {QStringLiteral("codec"), {Field::Codec, false}},
@@ -133,16 +133,12 @@ QString GeneratedCatalogue::text(Field field)
 std::vector<MovieRecord> sampleFilms()
 {
     return {
-        {u"12"_s, u"Alien"_s, u"01:57:00"_s, u"DVD-Rip"_s, u"Ridley Scott"_s, u"1"_s,
-         u"DivX 5.1"_s},
-        {u"3"_s, u"El Espíritu De La Colmena"_s, u"01:37:00"_s, u"Screener – Pequeño"_s,
-         u"Víctor Erice"_s, u"0"_s, u"XviD"_s},
-        {u"7"_s, u"Mar Adentro"_s, u"02:05:00"_s, u"DVD-Rip"_s, u"Alejandro Amenábar"_s,
-         u"2"_s, u"DivX 6"_s},
-        {u"25"_s, u"Abre Los Ojos"_s, QString(), u"DVD"_s, u"Alejandro Amenábar"_s, u"3"_s,
+        {u"12"_s, u"Alien"_s, u"01:57:00"_s, u"DVD-Rip"_s, u"Ridley Scott"_s, u"1"_s, u"DivX 5.1"_s},
+        {u"3"_s, u"El Espíritu De La Colmena"_s, u"01:37:00"_s, u"Screener – Pequeño"_s, u"Víctor Erice"_s, u"0"_s,
          u"XviD"_s},
-        {u"9"_s, u"Hero 英雄 🎬"_s, u"01:39:00"_s, u"DVD-Rip"_s, u"Zhang Yimou"_s, QString(),
-         u"H.264"_s},
+        {u"7"_s, u"Mar Adentro"_s, u"02:05:00"_s, u"DVD-Rip"_s, u"Alejandro Amenábar"_s, u"2"_s, u"DivX 6"_s},
+        {u"25"_s, u"Abre Los Ojos"_s, QString(), u"DVD"_s, u"Alejandro Amenábar"_s, u"3"_s, u"XviD"_s},
+        {u"9"_s, u"Hero 英雄 🎬"_s, u"01:39:00"_s, u"DVD-Rip"_s, u"Zhang Yimou"_s, QString(), u"H.264"_s},
     };
 }
 

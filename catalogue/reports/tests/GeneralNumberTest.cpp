@@ -22,8 +22,7 @@ TEST(GeneralNumber, UsesTheLocaleSeparatorAndAtMostFifteenDigits)
     EXPECT_EQ(generalNumber(1e15, spanish), "1E+15");
 
     EXPECT_EQ(generalNumber(37.0 / 25, QLocale::c()), "1.48");
-    EXPECT_EQ(generalNumber(1234567.5, QLocale(QLocale::English, QLocale::UnitedStates)),
-              "1234567.5");
+    EXPECT_EQ(generalNumber(1234567.5, QLocale(QLocale::English, QLocale::UnitedStates)), "1234567.5");
 }
 
 TEST(GeneralNumber, TakesOnlyTheDecimalSeparatorFromTheLocale)

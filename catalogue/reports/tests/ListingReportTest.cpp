@@ -26,7 +26,8 @@ protected:
     // Runs as the window runs a command: a failure ends it and is shown.
     void run(const MenuListing& listing, ReportSource& source)
     {
-        runCommand(dialogs, [&] { writeListingReport(*listing.listing, listing.recordSource, source, dialogs, opener); });
+        runCommand(dialogs,
+                   [&] { writeListingReport(*listing.listing, listing.recordSource, source, dialogs, opener); });
     }
     void run(const MenuListing& listing) { run(listing, catalogue); }
 
@@ -39,8 +40,7 @@ protected:
     RecordingOpener opener{events};
 };
 
-class EveryListing : public ListingReportTest,
-                     public ::testing::WithParamInterface<MenuListing> {};
+class EveryListing : public ListingReportTest, public ::testing::WithParamInterface<MenuListing> {};
 
 TEST_P(EveryListing, WritesItsFileByteForByteThenConfirmsThenOpensIt)
 {
@@ -53,18 +53,18 @@ TEST_P(EveryListing, WritesItsFileByteForByteThenConfirmsThenOpensIt)
     EXPECT_EQ(readBytes(fileName), expected);
     const qint64 films = listing.menuItem == u"pelismas1cd" ? 2 : 5;
     EXPECT_EQ(events, (QStringList{
-                              joinedText(u"requery ", listing.recordSource),
-                              joinedText(kDone, QString::number(films), listing.listing->messageTail),
-                              u"open %1 (%2 bytes)"_s.arg(fileName).arg(expected.size()),
+                          joinedText(u"requery ", listing.recordSource),
+                          joinedText(kDone, QString::number(films), listing.listing->messageTail),
+                          u"open %1 (%2 bytes)"_s.arg(fileName).arg(expected.size()),
                       }));
     // The window browses in the listing's order, from the first film of that
     // order (for films of more than one CD, the first of all films).
     EXPECT_EQ(catalogue.recordSource(), listing.recordSource);
     const QString firstTitle = listing.menuItem == u"porelnumero" || listing.menuItem == u"pelismas1cd"
-            ? u"El Espíritu De La Colmena"_s
-            : listing.menuItem == u"listadodirector" ? u"Mar Adentro"_s
-            : listing.menuItem == u"ordenadaporcodecs" ? u"Alien"_s
-                                                       : u"Abre Los Ojos"_s;
+                                   ? u"El Espíritu De La Colmena"_s
+                               : listing.menuItem == u"listadodirector"   ? u"Mar Adentro"_s
+                               : listing.menuItem == u"ordenadaporcodecs" ? u"Alien"_s
+                                                                          : u"Abre Los Ojos"_s;
     EXPECT_EQ(catalogue.shownTitle(), firstTitle);
     EXPECT_EQ(folder.fileNames(), QStringList{fileName});
 }
@@ -80,8 +80,10 @@ TEST_F(ListingReportTest, RunningTwiceLeavesOnlyTheSecondRun)
 
     const QByteArray file = readBytes(u"Peliculas_Ordenadas_Por_Titulo.TxT"_s);
     EXPECT_EQ(file.count("\r\n"), 10);
-    EXPECT_TRUE(file.startsWith("N\xFAmero Pel\xED" "cula    ---> 12\r\n"));
-    EXPECT_TRUE(file.endsWith("Total Pel\xED" "culas 1\r\n^Brisvel^ Corp.\r\n"));
+    EXPECT_TRUE(file.startsWith("N\xFAmero Pel\xED"
+                                "cula    ---> 12\r\n"));
+    EXPECT_TRUE(file.endsWith("Total Pel\xED"
+                              "culas 1\r\n^Brisvel^ Corp.\r\n"));
     EXPECT_EQ(events.last(), u"open Peliculas_Ordenadas_Por_Titulo.TxT (%1 bytes)"_s.arg(file.size()));
 }
 
@@ -97,7 +99,7 @@ TEST_F(ListingReportTest, CreatesTheFileBeforeTheRequeryExceptForFilmsOfMoreThan
             run(each);
         }
         EXPECT_EQ(events.last().startsWith(u"message La Base De Datos"), each.listing->requeryBeforeFile)
-                << events.last().toStdString();
+            << events.last().toStdString();
     }
 }
 
@@ -125,7 +127,8 @@ TEST_F(ListingReportTest, NoFilmOfMoreThanOneCdStillWritesTotalsAndOpensTheFile)
     run(listing(u"pelismas1cd"), oneCdEach);
 
     EXPECT_EQ(readBytes(u"Peliculas_O_Series_De_Mas_De_1CD.TxT"_s),
-              QByteArray("Total Pel\xED" "culas De M\xE1s De 1CD 0\r\n^Brisvel^ Corp.\r\n"));
+              QByteArray("Total Pel\xED"
+                         "culas De M\xE1s De 1CD 0\r\n^Brisvel^ Corp.\r\n"));
     EXPECT_TRUE(events.contains(kDone + u"0 Películas De Más De 1CD"_s));
     EXPECT_TRUE(events.last().startsWith(u"open Peliculas_O_Series_De_Mas_De_1CD.TxT"));
     EXPECT_EQ(oneCdEach.recordSource(), u"select * FROM [Pelis] ORDER BY [idzefo],[titulo] ASC");
@@ -145,11 +148,13 @@ TEST_F(ListingReportTest, WritesAHundredThousandFilmsWhole)
         previous = line;
         line = file.readLine();
         ++lines;
-        sawFilm32768 = sawFilm32768 || line == "N\xFAmero Pel\xED" "cula    ---> 32768\r\n";
+        sawFilm32768 = sawFilm32768 || line == "N\xFAmero Pel\xED"
+                                               "cula    ---> 32768\r\n";
     }
     EXPECT_EQ(lines, 8 * 100000 + 2);
     EXPECT_TRUE(sawFilm32768);
-    EXPECT_EQ(previous, QByteArray("Total Pel\xED" "culas 100000\r\n"));
+    EXPECT_EQ(previous, QByteArray("Total Pel\xED"
+                                   "culas 100000\r\n"));
     EXPECT_EQ(line, QByteArray("^Brisvel^ Corp.\r\n"));
     EXPECT_TRUE(events.contains(kDone + u"100000 Películas..."_s));
 }

@@ -96,7 +96,8 @@ private slots:
         const QStringList listed = numbersListed(expected);
         const bool everyFilm = listing.listing->selection == ListingDefinition::Selection::EveryFilm;
         QCOMPARE(w.window.dialogs.messages,
-                 QStringList{u"Trabajo Realizado... Hay "_s + QString::number(listed.size()) + listing.listing->messageTail.toString()});
+                 QStringList{u"Trabajo Realizado... Hay "_s + QString::number(listed.size()) +
+                             listing.listing->messageTail.toString()});
         QCOMPARE(w.events, QStringList{u"open %1 (%2 bytes)"_s.arg(fileName).arg(expected.size())});
         QCOMPARE(w.folder.fileNames(), QStringList{fileName});
 
@@ -140,10 +141,13 @@ private slots:
         const QList<QByteArray> lines = readBytes(kStatistics).split('\n');
         QCOMPARE(lines.size(), 14); // 13 lines, each ending in CR LF
         // 7:18:0 over five films, one of them without a running time; 0.304 days.
-        QCOMPARE(lines[1], QByteArray("Total Pel\xED" "culas 5P.\r"));
+        QCOMPARE(lines[1], QByteArray("Total Pel\xED"
+                                      "culas 5P.\r"));
         QCOMPARE(lines[3], QByteArray("Duraci\xF3n Media Por Peli O Serie 1:27:36\r"));
         QCOMPARE(lines[4], QByteArray("Duraci\xF3n Total De Pelis Y Series 7:18:0\r"));
-        QCOMPARE(lines[5], QByteArray("D\xED" "as De Visionado Para Ver Todas Las Pelis Seguidas ,3 D\xED" "as\r"));
+        QCOMPARE(lines[5], QByteArray("D\xED"
+                                      "as De Visionado Para Ver Todas Las Pelis Seguidas ,3 D\xED"
+                                      "as\r"));
     }
 
     void runningTwiceReplacesTheFile()
@@ -167,8 +171,11 @@ private slots:
                         film(u"2"_s, u"nadie"_s), film(u"20"_s, u"Nube"_s)});
         w.choose(u"alfasoloti");
         QCOMPARE(readBytes(u"Peliculas_Ordenadas_Solo_Titulo_Y_Numero.TxT"_s),
-                 QByteArray("P2 -> nadie\r\nP10 -> Nube\r\nP20 -> Nube\r\nP9 -> \xD1" "and\xFA\r\nP100 -> oso\r\n")
-                         + QByteArray(80, '-') + "\r\nTotal Pel\xED" "culas 5\r\n^Brisvel^ Corp.\r\n");
+                 QByteArray("P2 -> nadie\r\nP10 -> Nube\r\nP20 -> Nube\r\nP9 -> \xD1"
+                            "and\xFA\r\nP100 -> oso\r\n") +
+                     QByteArray(80, '-') +
+                     "\r\nTotal Pel\xED"
+                     "culas 5\r\n^Brisvel^ Corp.\r\n");
         w.choose(u"porelnumero");
         QCOMPARE(numbersListed(readBytes(u"Peliculas_Ordenadas_Por_Numero.TxT"_s)),
                  (QStringList{u"2"_s, u"9"_s, u"10"_s, u"20"_s, u"100"_s}));
@@ -218,8 +225,10 @@ private slots:
         w.choose(u"alfasoloti");
 
         const QByteArray title = "Alien El Octavo Pasajero   " + QByteArray(100000, 'x') + "  Fin";
-        QCOMPARE(readBytes(u"Peliculas_Ordenadas_Solo_Titulo_Y_Numero.TxT"_s),
-                 "P1 -> " + title + "\r\n" + QByteArray(80, '-') + "\r\nTotal Pel\xED" "culas 1\r\n^Brisvel^ Corp.\r\n");
+        QCOMPARE(readBytes(u"Peliculas_Ordenadas_Solo_Titulo_Y_Numero.TxT"_s), "P1 -> " + title + "\r\n" +
+                                                                                   QByteArray(80, '-') +
+                                                                                   "\r\nTotal Pel\xED"
+                                                                                   "culas 1\r\n^Brisvel^ Corp.\r\n");
     }
 
     void aFolderThatCannotBeWrittenGivesAMessageAndLeavesTheWindowUsable()

@@ -20,8 +20,10 @@ TEST(ReportViewer, StartsTheViewerOnTheReportRelativeToTheCurrentFolder)
     testing::ScopedWorkingFolder folder;
     const QString started = folder.path() + QStringLiteral("/started");
     testing::writeBytes(QStringLiteral("xdg-open"),
-                        "#!/bin/sh\nprintf '%s|%s' \"$PWD\" \"$*\" > " + QFile::encodeName(started) + ".new\n"
-                        "/bin/mv " + QFile::encodeName(started) + ".new " + QFile::encodeName(started) + "\n");
+                        "#!/bin/sh\nprintf '%s|%s' \"$PWD\" \"$*\" > " + QFile::encodeName(started) +
+                            ".new\n"
+                            "/bin/mv " +
+                            QFile::encodeName(started) + ".new " + QFile::encodeName(started) + "\n");
     QFile::setPermissions(QStringLiteral("xdg-open"), QFile::ReadOwner | QFile::ExeOwner);
     struct PathBackWhenDone {
         QByteArray path = qgetenv("PATH");

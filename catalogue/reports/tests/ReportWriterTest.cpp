@@ -120,8 +120,8 @@ TEST(ReportWriter, OnAFullDiskTheOlderReportStaysWhateverTheNewOnesSize)
                 writer.writeLine(u"Título De Película ---> Alien");
             writer.closeReport();
         });
-        EXPECT_TRUE(failure.contains(QStringLiteral("En La Carpeta %1... El Disco Está Lleno...")
-                                         .arg(QDir::toNativeSeparators(disk.path()))))
+        EXPECT_TRUE(failure.contains(
+            QStringLiteral("En La Carpeta %1... El Disco Está Lleno...").arg(QDir::toNativeSeparators(disk.path()))))
             << lines << " lines: " << failure.toStdString();
         EXPECT_EQ(readBytes(kName), QByteArray("anterior\r\n")) << lines << " lines";
         EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), (QStringList{kName, "relleno"}));

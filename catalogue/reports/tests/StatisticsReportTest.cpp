@@ -61,10 +61,10 @@ TEST_F(StatisticsReportTest, WritesItsThirteenLinesByteForByteThenConfirmsThenOp
     const QByteArray expected = expectedReport(kFile);
     EXPECT_EQ(readBytes(kFile), expected);
     EXPECT_EQ(events, (QStringList{
-                              u"requery select * FROM [Pelis] ORDER BY [duración] ASC"_s,
-                              u"requery select * FROM [Pelis] ORDER BY [totalcds] DESC"_s,
-                              u"message Trabajo Realizado..."_s,
-                              u"open Estadisticas_Pelis.TxT (%1 bytes)"_s.arg(expected.size()),
+                          u"requery select * FROM [Pelis] ORDER BY [duración] ASC"_s,
+                          u"requery select * FROM [Pelis] ORDER BY [totalcds] DESC"_s,
+                          u"message Trabajo Realizado..."_s,
+                          u"open Estadisticas_Pelis.TxT (%1 bytes)"_s.arg(expected.size()),
                       }));
     // The window is left on the film with the most CDs, in descending CD order.
     EXPECT_EQ(catalogue.recordSource(), u"select * FROM [Pelis] ORDER BY [totalcds] DESC");

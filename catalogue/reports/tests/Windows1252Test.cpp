@@ -27,7 +27,8 @@ TEST(Windows1252, KeepsAsciiAndLatin1AsSingleBytes)
             continue;
         EXPECT_EQ(encoded(QString(QChar(c))), QByteArray(1, char(c))) << int(c);
     }
-    EXPECT_EQ(encoded(u"Año Película"), QByteArray("A\xF1o Pel\xED" "cula"));
+    EXPECT_EQ(encoded(u"Año Película"), QByteArray("A\xF1o Pel\xED"
+                                                   "cula"));
 }
 
 TEST(Windows1252, MapsTheSpecialCharactersOfBytes80To9F)

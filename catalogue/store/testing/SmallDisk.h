@@ -24,7 +24,8 @@ public:
 #ifdef _WIN32
         return QStringLiteral("Windows has no small file system that a test can mount");
 #else
-        return geteuid() == 0 ? QString() : QStringLiteral("mounting a small file system needs root (the CI runs as root)");
+        return geteuid() == 0 ? QString()
+                              : QStringLiteral("mounting a small file system needs root (the CI runs as root)");
 #endif
     }
 
@@ -35,18 +36,27 @@ public:
         throw std::runtime_error(unavailable().toStdString());
 #else
         const QByteArray options = "size=" + size + ",mode=0777";
-        if (!mountPoint_.isValid() ||
-            ::mount("tmpfs", QFile::encodeName(path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) != 0)
+        if (!mountPoint_.isValid() || ::mount("tmpfs", QFile::encodeName(path()).constData(), "tmpfs",
+                                              MS_NOSUID | MS_NODEV, options.constData()) != 0)
             throw std::runtime_error("cannot mount a small file system for the test");
 #endif
     }
 #ifndef _WIN32
-    ~SmallDisk() { ::umount2(QFile::encodeName(path()).constData(), MNT_DETACH); }
+    ~SmallDisk()
+    {
+        ::umount2(QFile::encodeName(path()).constData(), MNT_DETACH);
+    }
 #endif
     SmallDisk(const SmallDisk&) = delete;
 
-    QString path() const { return mountPoint_.path(); }
-    QString filePath(const QString& name) const { return mountPoint_.filePath(name); }
+    QString path() const
+    {
+        return mountPoint_.path();
+    }
+    QString filePath(const QString& name) const
+    {
+        return mountPoint_.filePath(name);
+    }
 
     // Fills the disk with a file named "relleno", then gives `bytes` back.
     void fillLeaving(qint64 bytes)

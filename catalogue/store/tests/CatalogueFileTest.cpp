@@ -113,20 +113,26 @@ TEST(CatalogueFile, FilesThatAreNotCataloguesAreRefusedAndLeftAsTheyWere)
         {"other table", [](const QString& p) { runSql(p, "CREATE TABLE Series(a); INSERT INTO Series VALUES (1);"); },
          "no tiene la tabla Pelis"},
         {"missing column",
-         [](const QString& p) { runSql(p, "CREATE TABLE Pelis(idzefo, titulo, tipopeli, director, totalcds, codec);"); },
+         [](const QString& p) {
+             runSql(p, "CREATE TABLE Pelis(idzefo, titulo, tipopeli, director, totalcds, codec);");
+         },
          "duración"},
-        {"a view", [](const QString& p) {
+        {"a view",
+         [](const QString& p) {
              runSql(p, "CREATE TABLE t(idzefo, titulo, \"duración\", tipopeli, director, totalcds, codec);"
                        "CREATE VIEW Pelis AS SELECT * FROM t;");
-         }, "no tiene la tabla Pelis"},
-        {"damaged", [](const QString& p) {
+         },
+         "no tiene la tabla Pelis"},
+        {"damaged",
+         [](const QString& p) {
              runSql(p, "CREATE TABLE Pelis(idzefo, titulo, \"duración\", tipopeli, director, totalcds, codec);"
                        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300)"
                        " INSERT INTO Pelis SELECT i, printf('%.300c', 'x'), '', '', '', 1, '' FROM n;");
              QFile file(p);
              ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(4096 + 8));
              file.write(QByteArray(4000, '\xff'));
-         }, "el archivo está dañado"},
+         },
+         "el archivo está dañado"},
         {"folder", [](const QString& p) { QDir().mkpath(p); }, "es una carpeta", false},
 #ifndef _WIN32
         {"named pipe", [](const QString& p) { mkfifo(p.toUtf8().constData(), 0644); }, "no es un archivo normal",
@@ -140,8 +146,10 @@ TEST(CatalogueFile, FilesThatAreNotCataloguesAreRefusedAndLeftAsTheyWere)
         const QByteArray before = c.regularFile ? digest(path) : QByteArray();
         auto opened = DataControl::open(path);
         EXPECT_FALSE(opened.control) << c.name;
-        EXPECT_TRUE(opened.error.contains(QStringLiteral("\"Peliculas.mdb\" de la carpeta"))) << opened.error.toStdString();
-        EXPECT_TRUE(opened.error.contains(QString::fromUtf8(c.problem))) << c.name << ": " << opened.error.toStdString();
+        EXPECT_TRUE(opened.error.contains(QStringLiteral("\"Peliculas.mdb\" de la carpeta")))
+            << opened.error.toStdString();
+        EXPECT_TRUE(opened.error.contains(QString::fromUtf8(c.problem)))
+            << c.name << ": " << opened.error.toStdString();
         EXPECT_TRUE(opened.error.endsWith(QStringLiteral("No se ha modificado nada."))) << opened.error.toStdString();
         if (c.regularFile) {
             EXPECT_EQ(digest(path), before) << c.name;
@@ -154,8 +162,8 @@ TEST(CatalogueFile, AReadOnlyFileIsRefused)
 {
     SKIP_WITHOUT_PERMISSIONS();
     // As the user's own files: permissions bind the user, so the test drops from root to one.
-    const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner | QFile::ExeGroup |
-                          QFile::ExeOther;
+    const auto readable =
+        QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
     for (const char* readOnly : {"file", "folder"}) {
         TempCatalogue cat({film("1", "Alien")});
         const bool fileReadOnly = QByteArray(readOnly) == "file";
@@ -168,7 +176,8 @@ TEST(CatalogueFile, AReadOnlyFileIsRefused)
             opened = DataControl::open(cat.path());
         }
         EXPECT_FALSE(opened.control) << readOnly;
-        EXPECT_TRUE(opened.error.contains(QStringLiteral("sólo lectura"))) << readOnly << ": " << opened.error.toStdString();
+        EXPECT_TRUE(opened.error.contains(QStringLiteral("sólo lectura")))
+            << readOnly << ": " << opened.error.toStdString();
         EXPECT_EQ(digest(cat.path()), before) << readOnly;
         EXPECT_EQ(folderListing(cat.folder()), QStringList{"Peliculas.mdb"}) << readOnly;
         QFile::setPermissions(cat.folder(), readable | QFile::WriteOwner);
@@ -255,11 +264,13 @@ void crashInTheMiddleOfAWrite(const QString& path)
     if (child == 0) {
         sqlite3* db = nullptr;
         sqlite3_open(path.toUtf8().constData(), &db);
-        const QByteArray touch = "PRAGMA user_version=" + QByteArray::number(firstAnswer(path, "PRAGMA user_version").toInt());
+        const QByteArray touch =
+            "PRAGMA user_version=" + QByteArray::number(firstAnswer(path, "PRAGMA user_version").toInt());
         sqlite3_exec(db, "PRAGMA cache_size=2; BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
         sqlite3_exec(db, touch.constData(), nullptr, nullptr, nullptr);
-        sqlite3_exec(db, "DELETE FROM Pelis; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300)"
-                         " INSERT INTO Pelis (idzefo, titulo) SELECT i, printf('%.2000c', 'x') FROM n",
+        sqlite3_exec(db,
+                     "DELETE FROM Pelis; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300)"
+                     " INSERT INTO Pelis (idzefo, titulo) SELECT i, printf('%.2000c', 'x') FROM n",
                      nullptr, nullptr, nullptr);
         _exit(0);
     }
@@ -287,9 +298,9 @@ TEST(CatalogueFile, AJournalLeftByACrashIsPlayedBackOnlyOntoItsOwnFile)
         QByteArray copiedOver; // what the user copies over the file after the crash
         QStringList titles;
     };
-    for (const Case& c : {Case{"crash", {}, {"Alien", "Brazil", "Cube"}},
-                          Case{"backup copied over", backup, {"Alien", "Brazil"}},
-                          Case{"other catalogue copied over", otherCatalogue, {"Zelig"}}}) {
+    for (const Case& c :
+         {Case{"crash", {}, {"Alien", "Brazil", "Cube"}}, Case{"backup copied over", backup, {"Alien", "Brazil"}},
+          Case{"other catalogue copied over", otherCatalogue, {"Zelig"}}}) {
         const QByteArray beforeCrash = readAllOf(cat.path());
         crashInTheMiddleOfAWrite(cat.path());
         ASSERT_TRUE(QFile::exists(cat.path() + QStringLiteral("-journal"))) << c.name;
@@ -301,7 +312,8 @@ TEST(CatalogueFile, AJournalLeftByACrashIsPlayedBackOnlyOntoItsOwnFile)
         ASSERT_TRUE(opened.control) << opened.error.toStdString();
         EXPECT_EQ(walk(opened.control->Recordset(), Field::Titulo), c.titles) << c.name;
         EXPECT_EQ(firstAnswer(cat.path(), "PRAGMA integrity_check"), QStringLiteral("ok")) << c.name;
-        const QStringList setAside = QDir(cat.folder()).entryList({QStringLiteral("Peliculas.mdb-journal.no-aplicado-*")});
+        const QStringList setAside =
+            QDir(cat.folder()).entryList({QStringLiteral("Peliculas.mdb-journal.no-aplicado-*")});
         EXPECT_EQ(setAside.size(), c.copiedOver.isEmpty() ? 0 : 1) << c.name;
         EXPECT_EQ(opened.notices.size(), setAside.size()) << c.name;
         if (!setAside.isEmpty()) {
@@ -323,8 +335,10 @@ TEST(CatalogueFile, ALogLeftByAnOlderVersionIsKeptAsACatalogueOfItsOwn)
     {
         sqlite3* db = nullptr;
         sqlite3_open(made.path().toUtf8().constData(), &db);
-        sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
-                         " INSERT INTO Pelis (idzefo, titulo) VALUES (2, 'Brazil')", nullptr, nullptr, nullptr);
+        sqlite3_exec(db,
+                     "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
+                     " INSERT INTO Pelis (idzefo, titulo) VALUES (2, 'Brazil')",
+                     nullptr, nullptr, nullptr);
         for (const char* name : {"Peliculas.mdb", "Peliculas.mdb-wal"})
             ASSERT_TRUE(QFile::copy(made.folder() + u'/' + QLatin1String(name), left.filePath(QLatin1String(name))));
         sqlite3_close(db);

@@ -143,8 +143,9 @@ TEST(RecordSet, OrdersFollowTheRecordSource)
     // Numbers sort as numbers; ties keep the order of addition; the empty count comes last going down.
     EXPECT_EQ(walk(orderedBy(cat, "select * FROM [Pelis] ORDER BY [totalcds] DESC")->Recordset(), Field::Idzefo),
               (QStringList{"8", "9", "7", "100", "10", "2"}));
-    EXPECT_EQ(walk(orderedBy(cat, "select * FROM [Pelis] ORDER BY [director],[titulo] ASC")->Recordset(), Field::Titulo),
-              (QStringList{"alvarez", "ÁLVARO", "nube", "Beta", "ñu", "oso"}));
+    EXPECT_EQ(
+        walk(orderedBy(cat, "select * FROM [Pelis] ORDER BY [director],[titulo] ASC")->Recordset(), Field::Titulo),
+        (QStringList{"alvarez", "ÁLVARO", "nube", "Beta", "ñu", "oso"}));
 }
 
 TEST(RecordSet, RefreshWithTheMostCdsFirstShowsThatFilm)

@@ -29,9 +29,9 @@ TEST(RecordSource, ReadsTheQueriesOfTheMenusAsWritten)
 
 TEST(RecordSource, RefusesWhatItCannotRead)
 {
-    for (const char* source : {"select titulo FROM [Pelis]", "select * FROM [Otra]", "DROP TABLE Pelis",
-                               "select * FROM [Pelis] ORDER BY [año] ASC",
-                               "select * FROM [Pelis] WHERE 1 ORDER BY [titulo]",
-                               "select * FROM [Pelis] ORDER BY [titulo] ASC; DELETE FROM Pelis"})
+    for (const char* source :
+         {"select titulo FROM [Pelis]", "select * FROM [Otra]", "DROP TABLE Pelis",
+          "select * FROM [Pelis] ORDER BY [año] ASC", "select * FROM [Pelis] WHERE 1 ORDER BY [titulo]",
+          "select * FROM [Pelis] ORDER BY [titulo] ASC; DELETE FROM Pelis"})
         EXPECT_THROW(parseRecordSource(QString::fromUtf8(source)), CatalogueError) << source;
 }

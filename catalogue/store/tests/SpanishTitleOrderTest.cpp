@@ -14,16 +14,53 @@ namespace {
 const QString decomposedNino = QStringLiteral("El Nin\u0303o"); // n followed by a combining tilde
 
 // The order in which the films are added; ties must keep it.
-const QStringList added{
-        "Zodiac", "[REC]", "¿Quién engañó a Roger Rabbit?", "Ñaque", "MATRIX", "Mamá", "Érase una vez",
-        "El niño", "300", "Łódź Story", "La niña de tus ojos", "Amélie", "¡Átame!", "Nosferatu", "Mama",
-        decomposedNino, "2001: A Space Odyssey", "Rebecca", "Alien", "Ágora", "La ninfa errante", "Matrix",
-        "Eraserhead"};
+const QStringList added{"Zodiac",
+                        "[REC]",
+                        "¿Quién engañó a Roger Rabbit?",
+                        "Ñaque",
+                        "MATRIX",
+                        "Mamá",
+                        "Érase una vez",
+                        "El niño",
+                        "300",
+                        "Łódź Story",
+                        "La niña de tus ojos",
+                        "Amélie",
+                        "¡Átame!",
+                        "Nosferatu",
+                        "Mama",
+                        decomposedNino,
+                        "2001: A Space Odyssey",
+                        "Rebecca",
+                        "Alien",
+                        "Ágora",
+                        "La ninfa errante",
+                        "Matrix",
+                        "Eraserhead"};
 
-const QStringList byTitle{
-        "2001: A Space Odyssey", "300", "Ágora", "Alien", "Amélie", "¡Átame!", "El niño", decomposedNino,
-        "Eraserhead", "Érase una vez", "La ninfa errante", "La niña de tus ojos", "Łódź Story", "Mama", "Mamá",
-        "MATRIX", "Matrix", "Nosferatu", "Ñaque", "¿Quién engañó a Roger Rabbit?", "Rebecca", "[REC]", "Zodiac"};
+const QStringList byTitle{"2001: A Space Odyssey",
+                          "300",
+                          "Ágora",
+                          "Alien",
+                          "Amélie",
+                          "¡Átame!",
+                          "El niño",
+                          decomposedNino,
+                          "Eraserhead",
+                          "Érase una vez",
+                          "La ninfa errante",
+                          "La niña de tus ojos",
+                          "Łódź Story",
+                          "Mama",
+                          "Mamá",
+                          "MATRIX",
+                          "Matrix",
+                          "Nosferatu",
+                          "Ñaque",
+                          "¿Quién engañó a Roger Rabbit?",
+                          "Rebecca",
+                          "[REC]",
+                          "Zodiac"};
 
 const QString titleOrder = QStringLiteral("select * FROM [Pelis] ORDER BY [titulo] ASC");
 

@@ -45,15 +45,14 @@ private slots:
         RecordingLinkOpener links;
         Form2 window(links);
         auto* dedication = window.findChild<QLabel*>("Label1");
-        QCOMPARE(dedication->text(),
-                 QStringLiteral("Programa dedicado a todos aquell@s que os encante tener bien "
-                                "organizadas vuestras listas de películas. Espero que os sirva de "
-                                "utilidad..."));
+        QCOMPARE(dedication->text(), QStringLiteral("Programa dedicado a todos aquell@s que os encante tener bien "
+                                                    "organizadas vuestras listas de películas. Espero que os sirva de "
+                                                    "utilidad..."));
         QVERIFY(dedication->wordWrap());
         // All of it shows within the label's twips-given size.
         const QRect room(0, 0, dedication->width(), 10000);
-        QVERIFY(dedication->fontMetrics().boundingRect(room, Qt::TextWordWrap, dedication->text()).height()
-                <= dedication->height());
+        QVERIFY(dedication->fontMetrics().boundingRect(room, Qt::TextWordWrap, dedication->text()).height() <=
+                dedication->height());
         auto* logo = window.findChild<QLabel*>("Image1");
         QCOMPARE(logo->pixmap().size(), QSize(65, 66));
         QVERIFY(logo->hasScaledContents());
@@ -116,8 +115,7 @@ private slots:
             if (name != "Label4") {
                 QCOMPARE(label->text(), link);
                 // The whole address fits in the label, so what it shows is what it opens.
-                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
-                         qPrintable(name));
+                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), qPrintable(name));
             }
         }
         QCOMPARE(links.opened.size(), 3);

@@ -14,9 +14,8 @@ class WebLinkCommandsTest : public QObject {
 
     struct Window {
         RecordingLinkOpener links;
-        WindowFixture fixture{{film(QStringLiteral("1"), QStringLiteral("El Padrino"),
-                                    QStringLiteral("Francis Ford Coppola"))},
-                              links};
+        WindowFixture fixture{
+            {film(QStringLiteral("1"), QStringLiteral("El Padrino"), QStringLiteral("Francis Ford Coppola"))}, links};
     };
 
 private slots:
@@ -30,8 +29,8 @@ private slots:
         QWidget* form1 = &w.fixture.form;
         QCOMPARE(w.links.opened,
                  (QList<QPair<QString, QWidget*>>{
-                         {QStringLiteral("https://www.google.com/search?q=El+Padrino+Duracion"), form1},
-                         {QStringLiteral("https://www.google.com/search?q=Francis+Ford+Coppola+Biograf%C3%ADa"), form1},
+                     {QStringLiteral("https://www.google.com/search?q=El+Padrino+Duracion"), form1},
+                     {QStringLiteral("https://www.google.com/search?q=Francis+Ford+Coppola+Biograf%C3%ADa"), form1},
                  }));
     }
 
@@ -40,7 +39,8 @@ private slots:
         QTest::addColumn<Field>("box");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("query");
-        QTest::newRow("two spaces") << Field::Titulo << QStringLiteral(" Uno  Dos ") << QStringLiteral("+Uno++Dos++Duracion");
+        QTest::newRow("two spaces") << Field::Titulo << QStringLiteral(" Uno  Dos ")
+                                    << QStringLiteral("+Uno++Dos++Duracion");
         QTest::newRow("accents") << Field::Director << QStringLiteral("Pedro Almodóvar")
                                  << QStringLiteral("Pedro+Almod%C3%B3var+Biograf%C3%ADa");
         QTest::newRow("ampersand") << Field::Titulo << QStringLiteral("Fast & Furious")
@@ -65,8 +65,8 @@ private slots:
     {
         Window w;
         QTest::mouseClick(w.fixture.form.Image1(), Qt::LeftButton);
-        QCOMPARE(w.links.opened, (QList<QPair<QString, QWidget*>>{
-                                         {QStringLiteral("mailto:brisvel@example.org"), &w.fixture.form}}));
+        QCOMPARE(w.links.opened,
+                 (QList<QPair<QString, QWidget*>>{{QStringLiteral("mailto:brisvel@example.org"), &w.fixture.form}}));
     }
 
     void acercaDeTwiceOpensOneAboutWindowWhoseLinksItOwns()
@@ -83,9 +83,9 @@ private slots:
         for (const char* label : {"Label2", "Label3", "Label4"})
             QTest::mouseClick(about->findChild<QLabel*>(QString::fromLatin1(label)), Qt::LeftButton);
         QCOMPARE(w.links.opened, (QList<QPair<QString, QWidget*>>{
-                                         {QStringLiteral("https://example.org/"), about},
-                                         {QStringLiteral("https://example.org:4003/"), about},
-                                         {QStringLiteral("mailto:brisvel@example.org"), about},
+                                     {QStringLiteral("https://example.org/"), about},
+                                     {QStringLiteral("https://example.org:4003/"), about},
+                                     {QStringLiteral("mailto:brisvel@example.org"), about},
                                  }));
     }
 

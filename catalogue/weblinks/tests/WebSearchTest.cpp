@@ -13,8 +13,7 @@ std::string query(const QString& url)
 
 TEST(WebSearch, TitleSearchesEncodeTheTitleAndEndInDuracion)
 {
-    EXPECT_EQ(titleSearchUrl(u"El Padrino").toStdString(),
-              "https://www.google.com/search?q=El+Padrino+Duracion");
+    EXPECT_EQ(titleSearchUrl(u"El Padrino").toStdString(), "https://www.google.com/search?q=El+Padrino+Duracion");
     EXPECT_EQ(query(titleSearchUrl(u"El  Padrino")), "El++Padrino+Duracion");
     EXPECT_EQ(query(titleSearchUrl(u" Alien ")), "+Alien++Duracion");
     EXPECT_EQ(query(titleSearchUrl(u"Fast & Furious")), "Fast+%26+Furious+Duracion");

@@ -21,23 +21,17 @@ struct WindowFixture {
                            const QLocale& locale = QLocale(QLocale::Spanish, QLocale::Spain),
                            const QString& folder = {})
         : WindowFixture(films, locale, folder, noReports, noLinks)
-    {
-    }
+    {}
     WindowFixture(const std::vector<MovieRecord>& films, ReportOpener& reports)
         : WindowFixture(films, QLocale(QLocale::Spanish, QLocale::Spain), {}, reports, noLinks)
-    {
-    }
+    {}
     WindowFixture(const std::vector<MovieRecord>& films, LinkOpener& links)
         : WindowFixture(films, QLocale(QLocale::Spanish, QLocale::Spain), {}, noReports, links)
-    {
-    }
+    {}
 
     QString text(Field f) const { return form.box(f)->text(); }
     // A label of the window by its name, as Qt finds it.
-    QString caption(const char* label) const
-    {
-        return form.findChild<QLabel*>(QString::fromLatin1(label))->text();
-    }
+    QString caption(const char* label) const { return form.findChild<QLabel*>(QString::fromLatin1(label))->text(); }
     // An item of the menus by its name, as Qt finds it.
     QAction* item(const char* name) const { return form.findChild<QAction*>(QString::fromLatin1(name)); }
 

@@ -16,8 +16,8 @@ namespace {
 
 MovieRecord film(const char* number, const char* title, const char* cds = "1")
 {
-    return {QString::fromUtf8(number), QString::fromUtf8(title), QStringLiteral("01:30:00"),
-            QStringLiteral("DvD-Rip"), QStringLiteral("Director"), QString::fromUtf8(cds), QStringLiteral("XviD")};
+    return {QString::fromUtf8(number),  QString::fromUtf8(title), QStringLiteral("01:30:00"), QStringLiteral("DvD-Rip"),
+            QStringLiteral("Director"), QString::fromUtf8(cds),   QStringLiteral("XviD")};
 }
 
 void type(WindowFixture& w, Field f, const QString& text)
@@ -48,9 +48,8 @@ bool browsingState(WindowFixture& w)
     for (Field f : {Field::Idzefo, Field::Titulo, Field::Duracion, Field::Tipopeli, Field::Director, Field::Totalcds})
         if (!w.form.box(f)->isLocked())
             return false;
-    return !w.form.box(Field::Codec)->isLocked() && w.form.Command1()->isEnabled() &&
-           !w.form.Command3()->isEnabled() && w.form.Command4()->isEnabled() && w.form.opciones()->isEnabled() &&
-           w.form.navigationBar()->isAvailable();
+    return !w.form.box(Field::Codec)->isLocked() && w.form.Command1()->isEnabled() && !w.form.Command3()->isEnabled() &&
+           w.form.Command4()->isEnabled() && w.form.opciones()->isEnabled() && w.form.navigationBar()->isAvailable();
 }
 
 QStringList storedTitles(WindowFixture& w)
@@ -122,10 +121,14 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("seven characters") << "1:30:00" << "01:30:00";
-        QTest::newRow("eight characters") << "12:00:00" << "12:00:00";
-        QTest::newRow("empty") << "" << "01:30:00";
-        QTest::newRow("longer, kept as typed") << "02:10:00 aprox" << "02:10:00 aprox";
+        QTest::newRow("seven characters") << "1:30:00"
+                                          << "01:30:00";
+        QTest::newRow("eight characters") << "12:00:00"
+                                          << "12:00:00";
+        QTest::newRow("empty") << ""
+                               << "01:30:00";
+        QTest::newRow("longer, kept as typed") << "02:10:00 aprox"
+                                               << "02:10:00 aprox";
     }
     void theRunningTimeRuleAtSave()
     {
@@ -164,12 +167,18 @@ private slots:
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("cds");
         QTest::addColumn<QString>("message");
-        QTest::newRow("letters") << "doce" << "1" << kNumberNotWhole;
-        QTest::newRow("decimal comma") << "12,5" << "1" << kNumberNotWhole;
-        QTest::newRow("too big to keep") << "99999999999999999999" << "1" << kNumberTooBig;
-        QTest::newRow("cds too big to keep") << "12" << "-99999999999999999999" << kCdsTooBig;
-        QTest::newRow("cds in letters") << "12" << "dos" << kCdsNotWhole;
-        QTest::newRow("cds with decimals") << "12" << "1.5" << kCdsNotWhole;
+        QTest::newRow("letters") << "doce"
+                                 << "1" << kNumberNotWhole;
+        QTest::newRow("decimal comma") << "12,5"
+                                       << "1" << kNumberNotWhole;
+        QTest::newRow("too big to keep") << "99999999999999999999"
+                                         << "1" << kNumberTooBig;
+        QTest::newRow("cds too big to keep") << "12"
+                                             << "-99999999999999999999" << kCdsTooBig;
+        QTest::newRow("cds in letters") << "12"
+                                        << "dos" << kCdsNotWhole;
+        QTest::newRow("cds with decimals") << "12"
+                                           << "1.5" << kCdsNotWhole;
     }
     void aNumberThatIsNotWholeIsRefusedWithEverythingKept()
     {
@@ -345,7 +354,8 @@ private slots:
         QCOMPARE(w.dialogs.messages.size(), 1);
         const QString message = w.dialogs.messages[0];
         QVERIFY2(message.contains(QStringLiteral("el disco está lleno")), qPrintable(message));
-        QVERIFY2(message.contains(QStringLiteral("\"Peliculas.mdb\" de la carpeta \"%1\"").arg(disk.path())), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("\"Peliculas.mdb\" de la carpeta \"%1\"").arg(disk.path())),
+                 qPrintable(message));
         QVERIFY2(message.contains(QStringLiteral("No se ha guardado nada")), qPrintable(message));
         QVERIFY(addingState(w));
         QCOMPARE(w.text(Field::Titulo), title);

@@ -17,8 +17,8 @@ namespace {
 
 MovieRecord film(const char* number, const char* title, const char* time = "01:30:00", const char* cds = "1")
 {
-    return {QString::fromUtf8(number), QString::fromUtf8(title), QString::fromUtf8(time), QStringLiteral("DvD-Rip"),
-            QStringLiteral("Director"), QString::fromUtf8(cds), QStringLiteral("Divx5.02")};
+    return {QString::fromUtf8(number),  QString::fromUtf8(title), QString::fromUtf8(time),   QStringLiteral("DvD-Rip"),
+            QStringLiteral("Director"), QString::fromUtf8(cds),   QStringLiteral("Divx5.02")};
 }
 
 } // namespace
@@ -32,7 +32,8 @@ private slots:
         QCOMPARE(w.text(Field::Idzefo), QStringLiteral("7"));
         QCOMPARE(w.text(Field::Titulo), QStringLiteral("Alien"));
         QCOMPARE(w.text(Field::Codec), QStringLiteral("Divx5.02"));
-        for (Field f : {Field::Idzefo, Field::Titulo, Field::Duracion, Field::Tipopeli, Field::Director, Field::Totalcds})
+        for (Field f :
+             {Field::Idzefo, Field::Titulo, Field::Duracion, Field::Tipopeli, Field::Director, Field::Totalcds})
             QVERIFY2(w.form.box(f)->isLocked(), qPrintable(boxName(f)));
         QVERIFY(!w.form.box(Field::Codec)->isLocked());
         QVERIFY(w.form.Command1()->isEnabled());
@@ -231,10 +232,11 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<int>("key");
-        const char* names[] = {"buscapelijeje", "buscadirector", "pornumero", "ordefecha", "orddura", "ordtitu",
-                               "pordirector", "oredipopeli", "ordecantc", "pelismas1cd", "listadotitu",
-                               "porelnumero", "listadodirector", "ordelistpordura", "orportipodepeli",
-                               "ordenadaporcodecs", "fegraytitu", "alfasoloti", "activaborra", "estadis"};
+        const char* names[] = {"buscapelijeje",   "buscadirector",   "pornumero",       "ordefecha",
+                               "orddura",         "ordtitu",         "pordirector",     "oredipopeli",
+                               "ordecantc",       "pelismas1cd",     "listadotitu",     "porelnumero",
+                               "listadodirector", "ordelistpordura", "orportipodepeli", "ordenadaporcodecs",
+                               "fegraytitu",      "alfasoloti",      "activaborra",     "estadis"};
         for (int i = 0; i < 20; ++i)
             QTest::newRow(names[i]) << QString::fromLatin1(names[i]) << int(Qt::Key_A + i);
     }

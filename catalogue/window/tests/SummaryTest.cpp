@@ -42,14 +42,22 @@ private slots:
         QTest::addColumn<double>("days");
         QTest::addColumn<QString>("spanish");
         QTest::addColumn<QString>("english");
-        QTest::newRow("two and a half") << 2.5 << "2,5" << "2.5";
-        QTest::newRow("whole") << 3.0 << "3," << "3.";
-        QTest::newRow("below one") << 0.25 << ",25" << ".25";
-        QTest::newRow("one and a half hours") << 0.0625 << ",06" << ".06";
-        QTest::newRow("rounds up") << 1.996 << "2," << "2.";
-        QTest::newRow("nothing") << 0.0 << "," << ".";
-        QTest::newRow("trailing zero dropped") << 1.1 << "1,1" << "1.1";
-        QTest::newRow("many days") << 12345.678 << "12345,68" << "12345.68";
+        QTest::newRow("two and a half") << 2.5 << "2,5"
+                                        << "2.5";
+        QTest::newRow("whole") << 3.0 << "3,"
+                               << "3.";
+        QTest::newRow("below one") << 0.25 << ",25"
+                                   << ".25";
+        QTest::newRow("one and a half hours") << 0.0625 << ",06"
+                                              << ".06";
+        QTest::newRow("rounds up") << 1.996 << "2,"
+                                   << "2.";
+        QTest::newRow("nothing") << 0.0 << ","
+                                 << ".";
+        QTest::newRow("trailing zero dropped") << 1.1 << "1,1"
+                                               << "1.1";
+        QTest::newRow("many days") << 12345.678 << "12345,68"
+                                   << "12345.68";
     }
     void days()
     {

@@ -42,9 +42,9 @@ BOOL CALLBACK printWindow(HWND window, LPARAM)
     GetClientRect(window, &client);
     POINT corner{0, 0};
     ClientToScreen(window, &corner);
-    std::printf("%s\t%s\t%d\t%ld,%ld\t%ldx%ld\t%llX\n", utf8(title).c_str(),
-                utf8(programOf(window).c_str()).c_str(), IsIconic(window) ? 1 : 0, corner.x, corner.y,
-                client.right, client.bottom, static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)));
+    std::printf("%s\t%s\t%d\t%ld,%ld\t%ldx%ld\t%llX\n", utf8(title).c_str(), utf8(programOf(window).c_str()).c_str(),
+                IsIconic(window) ? 1 : 0, corner.x, corner.y, client.right, client.bottom,
+                static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)));
     return TRUE;
 }
 

@@ -37,12 +37,16 @@ static int startsWith(const char* name, const char* prefix, const char** rest)
 /* The Windows code page an iconv name stands for; 0 for none Windows has. */
 static UINT codePageNamed(const char* name)
 {
-    static const struct { const char* name; UINT codePage; } kNames[] = {
-        {"UTF-8", CP_UTF8}, {"UTF8", CP_UTF8}, {"UCS-2LE", kUtf16Le}, {"UTF-16LE", kUtf16Le},
-        {"SHIFT-JIS", 932}, {"BIG-5", 950}, {"BIG5-HKSCS", 951}, {"KOI8-R", 20866}, {"KOI8-U", 21866},
-        {"EUC-JP", 20932}, {"EUC-CN", 936}, {"EUC-KR", 51949}};
-    static const struct { const char* prefix; UINT base; } kNumbered[] = {
-        {"CP", 0}, {"WINDOWS-", 0}, {"IBM", 0}, {"ISO-8859-", 28590}};
+    static const struct {
+        const char* name;
+        UINT codePage;
+    } kNames[] = {{"UTF-8", CP_UTF8}, {"UTF8", CP_UTF8}, {"UCS-2LE", kUtf16Le}, {"UTF-16LE", kUtf16Le},
+                  {"SHIFT-JIS", 932}, {"BIG-5", 950},    {"BIG5-HKSCS", 951},   {"KOI8-R", 20866},
+                  {"KOI8-U", 21866},  {"EUC-JP", 20932}, {"EUC-CN", 936},       {"EUC-KR", 51949}};
+    static const struct {
+        const char* prefix;
+        UINT base;
+    } kNumbered[] = {{"CP", 0}, {"WINDOWS-", 0}, {"IBM", 0}, {"ISO-8859-", 28590}};
     for (size_t i = 0; i < sizeof kNames / sizeof *kNames; ++i)
         if (_stricmp(name, kNames[i].name) == 0)
             return kNames[i].codePage;
@@ -99,8 +103,14 @@ int iconv_close(iconv_t cd)
     return 0;
 }
 
-static int isHighSurrogate(WCHAR w) { return w >= 0xD800 && w < 0xDC00; }
-static int isLowSurrogate(WCHAR w) { return w >= 0xDC00 && w < 0xE000; }
+static int isHighSurrogate(WCHAR w)
+{
+    return w >= 0xD800 && w < 0xDC00;
+}
+static int isLowSurrogate(WCHAR w)
+{
+    return w >= 0xDC00 && w < 0xE000;
+}
 
 /* Reads the next character of `in` into wide (one or two UTF-16 units):
  * the bytes it took, or -EINVAL / -EILSEQ. */
