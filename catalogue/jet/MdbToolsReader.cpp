@@ -66,56 +66,35 @@ QByteArray nameForLibrary(const QString& fileName)
     return local;
 }
 
+// The column types of Jet, with the names Access gives them in Spanish.
+struct KnownType {
+    int type;
+    JetKind kind;
+    QStringView name;
+};
+constexpr KnownType kKnownTypes[] = {
+    {MDB_BYTE, JetKind::WholeNumber, u"Byte"},
+    {MDB_INT, JetKind::WholeNumber, u"Entero"},
+    {MDB_LONGINT, JetKind::WholeNumber, u"Entero largo"},
+    {MDB_MONEY, JetKind::Number, u"Moneda"},
+    {MDB_FLOAT, JetKind::Number, u"Simple"},
+    {MDB_DOUBLE, JetKind::Number, u"Doble"},
+    {MDB_NUMERIC, JetKind::Number, u"Decimal"},
+    {MDB_DATETIME, JetKind::DateTime, u"Fecha/Hora"},
+    {MDB_TEXT, JetKind::Text, u"Texto"},
+    {MDB_MEMO, JetKind::Text, u"Memo"},
+    {MDB_BOOL, JetKind::Other, u"Sí/No"},
+    {MDB_OLE, JetKind::Other, u"Objeto OLE"},
+    {MDB_REPID, JetKind::Other, u"Id. de réplica"},
+};
+
 JetColumn describe(const MdbColumn* col)
 {
-    JetColumn c{QString::fromUtf8(col->name), JetKind::Other, {}};
-    switch (col->col_type) {
-    case MDB_BYTE:
-        c.kind = JetKind::WholeNumber;
-        c.typeName = QStringLiteral("Byte");
-        break;
-    case MDB_INT:
-        c.kind = JetKind::WholeNumber;
-        c.typeName = QStringLiteral("Entero");
-        break;
-    case MDB_LONGINT:
-        c.kind = JetKind::WholeNumber;
-        c.typeName = QStringLiteral("Entero largo");
-        break;
-    case MDB_MONEY:
-        c.kind = JetKind::Number;
-        c.typeName = QStringLiteral("Moneda");
-        break;
-    case MDB_FLOAT:
-        c.kind = JetKind::Number;
-        c.typeName = QStringLiteral("Simple");
-        break;
-    case MDB_DOUBLE:
-        c.kind = JetKind::Number;
-        c.typeName = QStringLiteral("Doble");
-        break;
-    case MDB_NUMERIC:
-        c.kind = JetKind::Number;
-        c.typeName = QStringLiteral("Decimal");
-        break;
-    case MDB_DATETIME:
-        c.kind = JetKind::DateTime;
-        c.typeName = QStringLiteral("Fecha/Hora");
-        break;
-    case MDB_TEXT:
-        c.kind = JetKind::Text;
-        c.typeName = QStringLiteral("Texto");
-        break;
-    case MDB_MEMO:
-        c.kind = JetKind::Text;
-        c.typeName = QStringLiteral("Memo");
-        break;
-    case MDB_BOOL: c.typeName = QStringLiteral("Sí/No"); break;
-    case MDB_OLE: c.typeName = QStringLiteral("Objeto OLE"); break;
-    case MDB_REPID: c.typeName = QStringLiteral("Id. de réplica"); break;
-    default: c.typeName = QStringLiteral("binario"); break;
-    }
-    return c;
+    const QString name = QString::fromUtf8(col->name);
+    for (const KnownType& known : kKnownTypes)
+        if (known.type == col->col_type)
+            return {name, known.kind, known.name.toString()};
+    return {name, JetKind::Other, QStringLiteral("binario")};
 }
 
 struct CloseHandle {

@@ -1,3 +1,4 @@
+#include "RawSql.h"
 #include "TempCatalogue.h"
 #include "UnprivilegedUser.h"
 
@@ -38,16 +39,6 @@ void writeFile(const QString& path, const QByteArray& bytes)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
-}
-
-void runSql(const QString& path, const char* sql)
-{
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    char* error = nullptr;
-    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
-    sqlite3_free(error);
-    sqlite3_close(db);
 }
 
 QString firstAnswer(const QString& path, const char* sql)
@@ -335,10 +326,11 @@ TEST(CatalogueFile, ALogLeftByAnOlderVersionIsKeptAsACatalogueOfItsOwn)
     {
         sqlite3* db = nullptr;
         sqlite3_open(made.path().toUtf8().constData(), &db);
-        sqlite3_exec(db,
-                     "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
-                     " INSERT INTO Pelis (idzefo, titulo) VALUES (2, 'Brazil')",
-                     nullptr, nullptr, nullptr);
+        ASSERT_EQ(sqlite3_exec(db,
+                               "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
+                               " INSERT INTO Pelis (idzefo, titulo) VALUES (2, 'Brazil')",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
         for (const char* name : {"Peliculas.mdb", "Peliculas.mdb-wal"})
             ASSERT_TRUE(QFile::copy(made.folder() + u'/' + QLatin1String(name), left.filePath(QLatin1String(name))));
         sqlite3_close(db);

@@ -1,9 +1,8 @@
 #include "CatalogueError.h"
+#include "RawSql.h"
 #include "TempCatalogue.h"
 
 #include <gtest/gtest.h>
-
-#include <sqlite3.h>
 
 using namespace catalogue;
 using namespace catalogue::testing;
@@ -236,15 +235,8 @@ TEST(RecordSet, AnEditedCodecIsStoredAndTheOtherFieldsStay)
 TEST(RecordSet, AHundredThousandFilmsAreCountedAndWalked)
 {
     TempCatalogue cat;
-    {
-        sqlite3* db = nullptr;
-        sqlite3_open(cat.path().toUtf8().constData(), &db);
-        sqlite3_exec(db,
-                     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i < 100000)"
-                     " INSERT INTO Pelis SELECT i, 'Film ' || i, '01:30:00', 'DvD', 'D', 1, 'XviD' FROM n",
-                     nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-    }
+    runSql(cat.path(), "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i < 100000)"
+                       " INSERT INTO Pelis SELECT i, 'Film ' || i, '01:30:00', 'DvD', 'D', 1, 'XviD' FROM n");
     auto control = orderedBy(cat, "select * FROM [Pelis] ORDER BY [idzefo] DESC");
     RecordSet& rs = control->Recordset();
     EXPECT_EQ(rs.RecordCount(), 100000);
