@@ -29,10 +29,11 @@ const QByteArray sqliteMagic("SQLite format 3\0", 16);
 // Removals of "Borrar Todo" are committed about this often.
 constexpr qint64 batchMilliseconds = 500;
 
-QString cannotOpen(const QString& fileName, const QString& problem)
+const QString kNothingChanged = QStringLiteral("No se ha modificado nada.");
+
+QString cannotOpen(const QString& fileName, const QString& problem, const QString& changed = kNothingChanged)
 {
-    return QStringLiteral("No se puede abrir el catálogo %1: %2.\n\nNo se ha modificado nada.")
-        .arg(fileAndFolder(fileName), problem);
+    return QStringLiteral("No se puede abrir el catálogo %1: %2.\n\n%3").arg(fileAndFolder(fileName), problem, changed);
 }
 
 QString cannotCreate(const QString& fileName, const QString& problem)
@@ -207,10 +208,11 @@ CatalogueDatabase::OpenResult CatalogueDatabase::openExisting(std::unique_ptr<Ca
         return {nullptr, cannotOpen(fileName, sqliteProblem(SQLITE_BUSY)), {}};
     cat->leftovers_ = std::make_unique<LeftoverFiles>(fileName);
     const auto refuse = [&](const QString& problem) {
+        const QString message = cannotOpen(fileName, problem, cat->changedSoFar());
         cat.reset();
-        return OpenResult{nullptr, cannotOpen(fileName, problem), {}};
+        return OpenResult{nullptr, message, {}};
     };
-    if (auto problem = cat->leftovers_->setAside(header))
+    if (auto problem = cat->leftovers_->setAside(cat->hold_->head(kMaxPageSize)))
         return refuse(*problem);
     if (const int rc = cat->db_.open(fileName, SqliteDatabase::Mode::OpenExisting); rc != SQLITE_OK)
         return refuse(sqliteProblem(rc));
@@ -271,6 +273,17 @@ CatalogueDatabase::~CatalogueDatabase()
     leftovers_->restore();
 }
 
+// SQLite may have undone, with the file's own journal, a change a crash had
+// left half made: until the opening is finished, every message says so.
+QString CatalogueDatabase::changedSoFar() const
+{
+    if (leftovers_ && leftovers_->journalPlayedBack())
+        return QStringLiteral("Al abrirlo se ha deshecho el último cambio, que había quedado a medias, con el diario "
+                              "de cambios que había a su lado (\"%1-journal\"). No se ha modificado nada más.")
+            .arg(QFileInfo(fileName_).fileName());
+    return kNothingChanged;
+}
+
 QStringList CatalogueDatabase::finishOpening()
 {
     if (!leftovers_)
@@ -303,11 +316,21 @@ void CatalogueDatabase::configure()
 
 // Every write changes the first page first, so that its journal always
 // starts with it, and writes the file's identity there: a random one, given
-// by the first write, that ties a leftover journal to its own file.
+// by the first write, that ties a leftover journal to its own catalogue.
 void CatalogueDatabase::prepareTouch()
 {
     const std::uint32_t identity = identity_ != 0 ? identity_ : 1 + QRandomGenerator::system()->bounded(0x7FFFFFFEu);
     touch_ = db_.prepare(QStringLiteral("PRAGMA user_version=%1").arg(identity));
+}
+
+// Copies of one catalogue share its identity, and one copy's change counter
+// may match another's. What no other copy can share is the random seed SQLite
+// draws for each write's journal: written into the first page as the write's
+// own mark, it tells a leftover journal which file it was made on.
+void CatalogueDatabase::markThisWrite()
+{
+    const auto seed = qint32(db_.journalSeed());
+    db_.exec(QByteArray("PRAGMA application_id=" + QByteArray::number(seed)).constData());
 }
 
 QString CatalogueDatabase::quotedColumn(Field f) const
@@ -328,8 +351,8 @@ bool CatalogueDatabase::changedElsewhere()
     try {
         return !loadedVersion_ || *loadedVersion_ != dataVersion();
     } catch (const CatalogueError& e) {
-        throw CatalogueError(QStringLiteral("No se puede leer el catálogo %1: %2.\n\nNo se ha modificado nada.")
-                                 .arg(fileAndFolder(fileName_), e.message()),
+        throw CatalogueError(QStringLiteral("No se puede leer el catálogo %1: %2.\n\n%3")
+                                 .arg(fileAndFolder(fileName_), e.message(), changedSoFar()),
                              e.code());
     }
 }
@@ -361,8 +384,8 @@ std::vector<StoredRow> CatalogueDatabase::loadAll()
         loadedVersion_.reset();
         if (!sqlite3_get_autocommit(db_.handle()))
             sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
-        throw CatalogueError(QStringLiteral("No se puede leer el catálogo %1: %2.\n\nNo se ha modificado nada.")
-                                 .arg(fileAndFolder(fileName_), e.message()),
+        throw CatalogueError(QStringLiteral("No se puede leer el catálogo %1: %2.\n\n%3")
+                                 .arg(fileAndFolder(fileName_), e.message(), changedSoFar()),
                              e.code());
     }
     return rows;
@@ -401,6 +424,7 @@ void CatalogueDatabase::beginWrite()
         // Checked under SQLite's lock, before anything is written (not even a journal).
         ensureStillOurs();
         touch_->run();
+        markThisWrite();
     } catch (...) {
         sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw;

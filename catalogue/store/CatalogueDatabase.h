@@ -100,6 +100,8 @@ private:
     static OpenResult openExisting(std::unique_ptr<CatalogueDatabase> cat);
     void configure();
     void prepareTouch();
+    void markThisWrite();
+    QString changedSoFar() const;
 
     void bindValue(SqliteStatement& stmt, int index, Field field, const QString& text);
     QString quotedColumn(Field f) const;

@@ -39,13 +39,13 @@ std::optional<QString> LeftoverFiles::moveAside(int which, QString& aside)
         .arg(nameOnly(side(which)));
 }
 
-std::optional<QString> LeftoverFiles::setAside(const QByteArray& fileHeader)
+std::optional<QString> LeftoverFiles::setAside(const QByteArray& fileStart)
 {
     if (QFileInfo::exists(side(Journal))) {
         QFile journal(side(Journal));
         if (!journal.open(QIODevice::ReadOnly))
             return QStringLiteral("a su lado hay un archivo \"%1\" que no se puede leer").arg(nameOnly(side(Journal)));
-        const JournalVerdict verdict = judgeLeftoverJournal(journal, fileHeader);
+        const JournalVerdict verdict = judgeLeftoverJournal(journal, fileStart);
         journal.close();
         // A journal SQLite would not play (a crash came before its first
         // flush, when nothing in the file had changed yet) is left behind by
@@ -56,6 +56,8 @@ std::optional<QString> LeftoverFiles::setAside(const QByteArray& fileHeader)
         } else if (verdict == JournalVerdict::NotFilesOwn) {
             if (auto problem = moveAside(Journal, journalAside_))
                 return problem;
+        } else {
+            journalToPlay_ = true;
         }
     }
     if (QFileInfo::exists(side(Wal))) {
@@ -70,6 +72,11 @@ std::optional<QString> LeftoverFiles::setAside(const QByteArray& fileHeader)
     for (int which : {Journal, Wal, Index})
         presentWhenOpened_[std::size_t(which)] = QFileInfo::exists(side(which));
     return std::nullopt;
+}
+
+bool LeftoverFiles::journalPlayedBack() const
+{
+    return journalToPlay_ && !QFileInfo::exists(side(Journal));
 }
 
 void LeftoverFiles::restore()

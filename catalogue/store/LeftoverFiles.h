@@ -22,10 +22,13 @@ class LeftoverFiles {
 public:
     explicit LeftoverFiles(QString catalogueFile);
 
-    // Before SQLite opens the file; `fileHeader` is its first 100 bytes.
-    // Gives the Spanish problem when something cannot be set aside.
-    std::optional<QString> setAside(const QByteArray& fileHeader);
+    // Before SQLite opens the file; `fileStart` is its first kMaxPageSize
+    // bytes. Gives the Spanish problem when something cannot be set aside.
+    std::optional<QString> setAside(const QByteArray& fileStart);
     bool journalSetAside() const { return !journalAside_.isEmpty(); }
+    // The file's own journal was left beside it, for SQLite to undo the
+    // change it holds; true once SQLite has done so.
+    bool journalPlayedBack() const;
 
     // The file was refused (and SQLite has closed it): what was set aside goes
     // back and side files that appeared since are removed, so that the folder
@@ -48,6 +51,7 @@ private:
     QString emptyJournal_;
     QString walAside_;
     QString indexAside_;
+    bool journalToPlay_ = false;
     std::array<bool, 3> presentWhenOpened_{};
 };
 

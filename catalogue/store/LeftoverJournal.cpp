@@ -12,10 +12,11 @@ namespace {
 // number, the page as it was, and a checksum.
 const QByteArray kMagic("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7", 8);
 constexpr int kFirstHeaderSize = 28;
-constexpr std::uint32_t kMaxPageSize = 65536;
 constexpr std::uint32_t kMaxSectorSize = 65536;
+constexpr int kSeedOffset = 12;
 constexpr int kChangeCounterOffset = 24;
 constexpr int kIdentityOffset = 60;
+constexpr int kWriteMarkOffset = 68;
 
 std::uint32_t bigEndian(const QByteArray& bytes, qsizetype at)
 {
@@ -91,7 +92,12 @@ std::uint32_t identityOf(const QByteArray& header)
     return bigEndian(header, kIdentityOffset);
 }
 
-JournalVerdict judgeLeftoverJournal(QIODevice& journal, const QByteArray& fileHeader)
+std::uint32_t writeMarkOf(const QByteArray& header)
+{
+    return bigEndian(header, kWriteMarkOffset);
+}
+
+JournalVerdict judgeLeftoverJournal(QIODevice& journal, const QByteArray& fileStart)
 {
     const QByteArray first = readAt(journal, 0, kFirstHeaderSize);
     if (first.size() < kFirstHeaderSize || !first.startsWith(kMagic))
@@ -104,13 +110,17 @@ JournalVerdict judgeLeftoverJournal(QIODevice& journal, const QByteArray& fileHe
 
     // From here on SQLite would cut the file and play the records back.
     const QByteArray before = firstPageBefore(journal, sectorSize, pageSize);
-    if (before.size() < kHeaderSize || fileHeader.size() < kHeaderSize)
+    if (before.size() < kHeaderSize || fileStart.size() < kHeaderSize)
         return JournalVerdict::NotFilesOwn;
-    const std::uint32_t counter = changeCounterOf(before);
-    const std::uint32_t fileCounter = changeCounterOf(fileHeader);
-    const bool sameFile = identityOf(before) == identityOf(fileHeader) || identityOf(before) == 0;
-    const bool sameWrite = fileCounter == counter || fileCounter == counter + 1;
-    return sameFile && sameWrite ? JournalVerdict::FilesOwn : JournalVerdict::NotFilesOwn;
+    // The write had not reached the file's first page yet.
+    if (fileStart.startsWith(before))
+        return JournalVerdict::FilesOwn;
+    // It had: the page is that write's own.
+    const std::uint32_t seed = bigEndian(first, kSeedOffset);
+    const bool markedByThisWrite = seed != 0 && writeMarkOf(fileStart) == seed;
+    const bool sameCatalogue = identityOf(before) == identityOf(fileStart) || identityOf(before) == 0;
+    const bool nextChange = changeCounterOf(fileStart) == changeCounterOf(before) + 1;
+    return markedByThisWrite && sameCatalogue && nextChange ? JournalVerdict::FilesOwn : JournalVerdict::NotFilesOwn;
 }
 
 } // namespace catalogue

@@ -7,14 +7,16 @@
 // copied in its place, it would roll the backup back or damage the file.
 //
 // Every catalogue carries a random identity in its header (user_version),
-// every write of the program changes the first page first, so the journal's
-// first record is the first page as it was, and SQLite counts every write in
-// the header's change counter. A journal is the file's own when its copy of
-// the first page has a change counter equal to the file's, or one less when
-// the crash came after the file's first page was already written, and the
-// file's identity; or no identity yet, when the crash came in the write that
-// was giving the file its identity (a file of an older version of the
-// program, whose only proof is then the counter).
+// and every write of the program changes the first page first, so the
+// journal's first record is the first page as it was. Copies of one catalogue
+// share the identity, though, and their change counters may meet; so every
+// write also marks the first page with the random seed SQLite drew for its
+// journal (application_id), which no other write shares. A journal is the
+// file's own when the crash came before the write reached the file's first
+// page, and the file still starts with the very page the journal saved; or
+// when it came after, and the file's first page carries the journal's seed,
+// one change after the saved page, with the file's identity (or the identity
+// this very write was giving a file that had none).
 
 #include <QByteArray>
 
@@ -30,12 +32,15 @@ enum class JournalVerdict {
     NotFilesOwn,   // it must not reach the file
 };
 
-// `fileHeader` is the catalogue file's first 100 bytes (fewer for a shorter file).
-JournalVerdict judgeLeftoverJournal(QIODevice& journal, const QByteArray& fileHeader);
+// `fileStart` is the start of the catalogue file: at least its first page,
+// kMaxPageSize bytes or the whole of a shorter file.
+JournalVerdict judgeLeftoverJournal(QIODevice& journal, const QByteArray& fileStart);
 
 // The fields of a database header that tie a journal to its file.
 inline constexpr int kHeaderSize = 100;
+inline constexpr int kMaxPageSize = 65536;
 std::uint32_t changeCounterOf(const QByteArray& header);
 std::uint32_t identityOf(const QByteArray& header);
+std::uint32_t writeMarkOf(const QByteArray& header);
 
 } // namespace catalogue

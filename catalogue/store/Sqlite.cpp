@@ -30,6 +30,20 @@ int SqliteDatabase::open(const QString& fileName, Mode mode)
     return rc;
 }
 
+std::uint32_t SqliteDatabase::journalSeed() const
+{
+    // Read through SQLite's own handle of the journal: the header it wrote
+    // when the write journaled its first page, whether or not it has reached the disk.
+    sqlite3_file* journal = nullptr;
+    if (sqlite3_file_control(db_, "main", SQLITE_FCNTL_JOURNAL_POINTER, &journal) != SQLITE_OK || !journal ||
+        !journal->pMethods)
+        return 0;
+    unsigned char seed[4] = {};
+    if (journal->pMethods->xRead(journal, seed, 4, 12) != SQLITE_OK)
+        return 0;
+    return std::uint32_t(seed[0]) << 24 | std::uint32_t(seed[1]) << 16 | std::uint32_t(seed[2]) << 8 | seed[3];
+}
+
 SqliteDatabase::~SqliteDatabase()
 {
     close();

@@ -38,6 +38,9 @@ public:
     bool isReadOnly() const;
     std::int64_t lastInsertRowId() const;
     int lastErrorCode() const;
+    // The random number SQLite drew for the rollback journal of the write in
+    // progress (its checksum seed); 0 outside a write or when it cannot be read.
+    std::uint32_t journalSeed() const;
     sqlite3* handle() const { return db_; }
 
 private:
