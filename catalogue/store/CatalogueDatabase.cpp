@@ -62,11 +62,18 @@ QString holdProblem(FileHold::Result result)
     }
 }
 
+// The embeddings, overrides and isolates of bidirectional text: one typed
+// into a title would turn the rest of it around on screen and in the reports.
+bool isDirectionControl(QChar c)
+{
+    return (c.unicode() >= 0x202A && c.unicode() <= 0x202E) || (c.unicode() >= 0x2066 && c.unicode() <= 0x2069);
+}
+
 bool isControl(QChar c)
 {
     const QChar::Category category = c.category();
     return category == QChar::Other_Control || category == QChar::Separator_Line ||
-           category == QChar::Separator_Paragraph;
+           category == QChar::Separator_Paragraph || isDirectionControl(c);
 }
 
 // Every report line stays one line, and other tools see the whole text.

@@ -214,9 +214,10 @@ private slots:
     {
         ReportWindow w(std::vector<MovieRecord>{});
         // Pasted from elsewhere: line breaks, a tab, a NUL and other control
-        // characters, and far more than a text box keeps by default.
+        // characters, marks that turn text right to left, and far more than a
+        // text box keeps by default.
         const QString pasted = u"Alien\nEl Octavo\tPasajero\r\n"_s + QChar(0) + QString(100000, u'x') + QChar(0x7f) +
-                               QChar(0x2028) + u"Fin"_s;
+                               QChar(0x2028) + QChar(0x202E) + u"Fin"_s + QChar(0x2067);
         w.window.form.Command1()->click();
         w.window.form.box(Field::Idzefo)->setText(u"1"_s);
         QApplication::clipboard()->setText(pasted);
@@ -224,7 +225,7 @@ private slots:
         w.window.form.Command3()->click();
         w.choose(u"alfasoloti");
 
-        const QByteArray title = "Alien El Octavo Pasajero   " + QByteArray(100000, 'x') + "  Fin";
+        const QByteArray title = "Alien El Octavo Pasajero   " + QByteArray(100000, 'x') + "   Fin ";
         QCOMPARE(readBytes(u"Peliculas_Ordenadas_Solo_Titulo_Y_Numero.TxT"_s), "P1 -> " + title + "\r\n" +
                                                                                    QByteArray(80, '-') +
                                                                                    "\r\nTotal Pel\xED"
