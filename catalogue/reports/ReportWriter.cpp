@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 namespace catalogue {
 namespace {
@@ -15,9 +16,22 @@ const QString kDiskFull = QStringLiteral("El Disco Está Lleno");
 const QString kCannotWrite = QStringLiteral("No Se Puede Escribir El Informe");
 const QString kWriteError = QStringLiteral("Error De Escritura");
 
-QString reason(const QFileDevice& file, bool creating)
+// Less room than this left on the disk when a write fails: the disk is full.
+constexpr qint64 kRoomForAWrite = 64 * 1024;
+
+// A write that fails part-way, on a disk that had only part of it room left,
+// comes back as a plain write error: the disk itself tells that it is full.
+bool diskIsFull(const QFileDevice& file)
 {
     if (file.error() == QFileDevice::ResourceError)
+        return true;
+    const QStorageInfo disk(QFileInfo(file.fileName()).absolutePath());
+    return disk.isValid() && disk.bytesAvailable() < kRoomForAWrite;
+}
+
+QString reason(const QFileDevice& file, bool creating)
+{
+    if (diskIsFull(file))
         return kDiskFull;
     // A report that cannot be created almost always lies in a folder, or
     // replaces a file, that the user may not write.

@@ -110,10 +110,15 @@ TEST(ReportWriter, OnAFullDiskTheOlderReportStaysWhateverTheNewOnesSize)
     } back{QDir::currentPath()};
     QDir::setCurrent(disk.path());
     writeBytes(kName, "anterior\r\n");
-    disk.fillLeaving(0);
-    // One line fails only when the file is closed; many fail while they are written.
-    for (const int lines : {1, 20000}) {
-        const QString failure = failureOf([lines] {
+    // One line fails only when the file is closed; many fail while they are
+    // written, and with some room left the last write is cut short.
+    struct Case {
+        qint64 room;
+        int lines;
+    };
+    for (const Case c : {Case{0, 1}, Case{0, 20000}, Case{3000, 20000}, Case{40000, 20000}}) {
+        disk.fillLeaving(c.room);
+        const QString failure = failureOf([lines = c.lines] {
             ReportWriter writer;
             writer.createReport(kName);
             for (int i = 0; i < lines; ++i)
@@ -122,8 +127,8 @@ TEST(ReportWriter, OnAFullDiskTheOlderReportStaysWhateverTheNewOnesSize)
         });
         EXPECT_TRUE(failure.contains(
             QStringLiteral("En La Carpeta %1... El Disco Está Lleno...").arg(QDir::toNativeSeparators(disk.path()))))
-            << lines << " lines: " << failure.toStdString();
-        EXPECT_EQ(readBytes(kName), QByteArray("anterior\r\n")) << lines << " lines";
+            << c.room << " bytes free, " << c.lines << " lines: " << failure.toStdString();
+        EXPECT_EQ(readBytes(kName), QByteArray("anterior\r\n")) << c.lines << " lines";
         EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), (QStringList{kName, "relleno"}));
     }
 }
