@@ -104,6 +104,26 @@ struct FreeTable {
     void operator()(MdbTableDef* table) const { mdb_free_tabledef(table); }
 };
 
+// mdbtools reads a table's usage map without looking at it: a map that is
+// missing or too short (a damaged pointer to it) is a null pointer, or bytes
+// beyond its end, to the library. A map holds its type and a page number at least.
+bool usableMap(const MdbTableDef& table)
+{
+    return table.usage_map && table.map_sz >= 5;
+}
+
+// MSysObjects, the list of tables, is walked by mdbtools itself; its map is
+// checked here first, the way the library reads it (its definition on page 2).
+bool systemTableReadable(MdbHandle* mdb)
+{
+    MdbCatalogEntry entry{};
+    entry.mdb = mdb;
+    entry.object_type = MDB_TABLE;
+    entry.table_pg = 2;
+    std::unique_ptr<MdbTableDef, FreeTable> table(mdb_read_table(&entry));
+    return table && usableMap(*table);
+}
+
 class TableWalk {
 public:
     TableWalk(MdbHandle* mdb, MdbTableDef* table, std::uint32_t pageCount, JetTableRead& out)
@@ -136,6 +156,8 @@ public:
             }
             const int rco = mdb_->fmt->row_count_offset;
             const int rows = mdb_get_int16(mdb_->pg_buf, rco);
+            if (!rowsFitThePage(rco, rows))
+                return QStringLiteral("la página %1 dice tener %2 filas y no las tiene").arg(page).arg(rows);
             for (int row = 0; row < rows; ++row) {
                 const int slot = mdb_get_int16(mdb_->pg_buf, rco + 2 + 2 * row);
                 if (slot & deletedFlag)
@@ -151,6 +173,26 @@ public:
     }
 
 private:
+    // Rows lie at the end of the page, the first last, each below the one
+    // before it and above the list of their places. A count larger than the
+    // list would read the free space between them as a row, an empty film.
+    // (Deleted rows are never read, so their places are not held to it.)
+    bool rowsFitThePage(int rco, int rows) const
+    {
+        const int listEnd = rco + 2 + 2 * rows;
+        int end = mdb_->fmt->pg_size;
+        for (int row = 0; row < rows && listEnd <= end; ++row) {
+            const int slot = mdb_get_int16(mdb_->pg_buf, rco + 2 + 2 * row);
+            if (slot & deletedFlag)
+                continue;
+            const int start = slot & offsetMask;
+            if (start < listEnd || start > end)
+                return false;
+            end = start;
+        }
+        return listEnd <= end;
+    }
+
     bool loadDataPage(std::uint32_t page, QString& problem)
     {
         if (page >= pageCount_ || !mdb_read_pg(mdb_, page)) {
@@ -212,7 +254,7 @@ JetTableRead readJetTable(const QString& fileName, const QString& tableName,
     }
     mdb_set_bind_size(mdb.get(), bindSize);
     mdb_set_date_fmt(mdb.get(), "%Y-%m-%d %H:%M:%S");
-    if (!mdb_read_catalog(mdb.get(), MDB_TABLE)) {
+    if (!systemTableReadable(mdb.get()) || !mdb_read_catalog(mdb.get(), MDB_TABLE)) {
         out.problem = QStringLiteral("no se puede leer su lista de tablas");
         return out;
     }
@@ -231,7 +273,7 @@ JetTableRead readJetTable(const QString& fileName, const QString& tableName,
         return out;
     }
     std::unique_ptr<MdbTableDef, FreeTable> table(mdb_read_table(entry));
-    if (!table || !mdb_read_columns(table.get())) {
+    if (!table || !usableMap(*table) || !mdb_read_columns(table.get())) {
         out.problem = QStringLiteral("no se puede leer la definición de la tabla %1").arg(tableName);
         return out;
     }

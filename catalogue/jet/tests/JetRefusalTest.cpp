@@ -62,7 +62,16 @@ TEST(JetRefusal, EachFileIsRefusedSayingWhatWasFoundAndLeftAsItWas)
                      b[5 * 2048 + 10] = char(0xFF); // page 5 holds the films; this is where its first row starts
                      b[5 * 2048 + 11] = 0x1F;
                  }),
-         "pero está dañada: la fila 0 de la página 5 está dañada."},
+         "pero está dañada: la página 5 dice tener 10 filas y no las tiene."},
+        {"Pelis's usage map aimed at a row its page does not have",
+         changed(films(JetVersion::Jet3, 10), [](QByteArray& b) { b[4 * 2048 + 35] = char(254); }),
+         "pero está dañada: no se puede leer la definición de la tabla Pelis."},
+        {"MSysObjects' usage map aimed at a row its page does not have",
+         changed(films(JetVersion::Jet4, 10), [](QByteArray& b) { b[2 * 4096 + 55] = 10; }),
+         "pero está dañada: no se puede leer su lista de tablas."},
+        {"a page counting one row more than it holds",
+         changed(films(JetVersion::Jet3, 10), [](QByteArray& b) { b[5 * 2048 + 8] = 11; }),
+         "pero está dañada: la página 5 dice tener 11 filas y no las tiene."},
         {"no Pelis",
          jetFile(JetVersion::Jet4,
                  {{"Clientes", {{"nombre", JetType::Text}}, {}}, {"Pedidos", {{"numero", JetType::Long}}, {}}}),
