@@ -1,8 +1,7 @@
 #include "Program.h"
+#include "CatalogueOpening.h"
 #include "CommandWiring.h"
-#include "DataControl.h"
 #include "Form1.h"
-#include "JetConversion.h"
 #include "LinkOpener.h"
 #include "QtDialogs.h"
 #include "QtTranslation.h"
@@ -18,17 +17,11 @@ int runProgram(const std::function<void(Form1&)>& shown)
 {
     installQtSpanishTranslation();
     QtDialogs dialogs;
-    // A catalogue still in Access format is converted to ours before the store opens it.
-    const auto conversion = jet::convertJetCatalogue(DataControl::defaultDatabaseName);
-    if (!conversion.message.isEmpty())
-        dialogs.message(conversion.message);
-    if (!conversion.startWindow())
+    auto opened = openCatalogue(DataControl::defaultDatabaseName, jet::JetReader::thisProgram());
+    for (const QString& message : opened.messages)
+        dialogs.message(message);
+    if (!opened.control)
         return 1;
-    auto opened = DataControl::open();
-    if (!opened.control) {
-        dialogs.message(opened.error);
-        return 1;
-    }
 
     NotepadReportOpener notepad;
     DesktopLinkOpener desktopLinks;

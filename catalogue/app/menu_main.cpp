@@ -1,6 +1,7 @@
 // Cintario as the desktop's menu starts it: the catalogue of the user's
 // "Películas" folder in their documents, whatever folder the menu starts in.
 #include "CatalogueError.h"
+#include "JetReaderProcess.h"
 #include "QtDialogs.h"
 #include "MenuFolder.h"
 #include "Program.h"
@@ -9,6 +10,9 @@
 
 int main(int argc, char** argv)
 {
+    // Started again to read an Access catalogue: no window, no folder of its own.
+    if (const auto status = catalogue::jet::runAsJetReader(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cintario"));
     try {

@@ -45,14 +45,16 @@ QString systemProblem(std::error_code error)
 
 class Conversion {
 public:
-    Conversion(const QString& fileName, const std::function<void(ConversionStep)>& afterStep)
-        : info_(fileName), folder_(info_.absolutePath()), afterStep_(afterStep)
+    Conversion(const QString& fileName, const std::function<void(ConversionStep)>& afterStep, const JetReader& reader)
+        : info_(fileName), folder_(info_.absolutePath()), afterStep_(afterStep), reader_(reader)
     {}
 
     ConversionOutcome run()
     {
         if (!info_.isFile())
             return {};
+        if (info_.isSymbolicLink())
+            linkTarget_ = info_.symLinkTarget();
         const QByteArray start = startOf(info_.filePath());
         header_ = inspectJetHeader(start);
         switch (header_.format) {
@@ -83,9 +85,13 @@ public:
                                           "es el de un número entero de páginas.")
                                .arg(what));
 
+        const JetTableRead read = readPelisApart(reader_, info_.filePath());
         PelisColumns columns;
-        const JetTableRead read = readJetTable(info_.filePath(), QStringLiteral("Pelis"),
-                                               [&](const JetColumn& c) { return columns.take(c); });
+        if (read.status == JetTableRead::Status::ReaderFailed)
+            return unread(what, read.problem);
+        if (read.status == JetTableRead::Status::Read && !columns.takeAsRead(read))
+            return unread(what, QStringLiteral("no se ha podido leer: su lectura ha dado columnas que no son las de la "
+                                               "tabla Pelis"));
         if (read.status == JetTableRead::Status::NoSuchTable)
             return refused(QStringLiteral("es una base de datos de %1, pero no tiene la tabla Pelis (%2).")
                                .arg(what, read.tables.isEmpty()
@@ -109,6 +115,14 @@ private:
         return {Result::Refused,
                 QStringLiteral("No se puede abrir el catálogo %1: %2\n\nEl archivo no se ha modificado.")
                     .arg(quotedPlace(), problem)};
+    }
+
+    // The reading itself failed: the file is as it was, and nothing else was made.
+    ConversionOutcome unread(const QString& what, const QString& problem) const
+    {
+        return {Result::Refused, QStringLiteral("No se puede abrir el catálogo %1: el archivo es una base de datos de "
+                                                "%2, pero %3.\n\nNo se ha cambiado nada.")
+                                     .arg(quotedPlace(), what, problem)};
     }
 
     ConversionOutcome failed(const QString& problem)
@@ -201,21 +215,31 @@ private:
         files::syncFolder(pathOf(folder_));
         step(ConversionStep::Replaced);
         claim_.release();
+        step(ConversionStep::Released);
 
         const int films = int(rows.size());
-        return {Result::Converted,
-                QStringLiteral("El catálogo %1 era una base de datos de %2 y se ha convertido al formato de este "
-                               "programa, con %3.\n\nEl archivo original se ha guardado sin ningún cambio, con el "
-                               "nombre \"%4\", en la misma carpeta.")
-                    .arg(quotedPlace(), formatName(header_.format),
-                         films == 1 ? QStringLiteral("1 película") : QStringLiteral("%1 películas").arg(films),
-                         keptAs_),
-                films, keptAs_};
+        const QString converted =
+            QStringLiteral("El catálogo %1 era una base de datos de %2 y se ha convertido al formato de este programa, "
+                           "con %3.")
+                .arg(quotedPlace(), formatName(header_.format),
+                     films == 1 ? QStringLiteral("1 película") : QStringLiteral("%1 películas").arg(films));
+        // What took the new name was the link, not the file it leads to.
+        const QString kept =
+            !linkTarget_.isEmpty()
+                ? QStringLiteral("\"%1\" era un enlace al archivo original, \"%2\", que sigue donde estaba sin "
+                                 "ningún cambio; el enlace se ha guardado con el nombre \"%3\", en la misma carpeta.")
+                      .arg(info_.fileName(), QDir::toNativeSeparators(linkTarget_), keptAs_)
+                : QStringLiteral("El archivo original se ha guardado sin ningún cambio, con el nombre \"%1\", en la "
+                                 "misma carpeta.")
+                      .arg(keptAs_);
+        return {Result::Converted, converted + QStringLiteral("\n\n") + kept, films, keptAs_};
     }
 
     QFileInfo info_;
     QString folder_;
     std::function<void(ConversionStep)> afterStep_;
+    JetReader reader_;
+    QString linkTarget_; // the file the catalogue's name leads to, when it is a link
     JetHeader header_;
     ClaimedFile claim_;
     QString keptAs_;
@@ -223,9 +247,10 @@ private:
 
 } // namespace
 
-ConversionOutcome convertJetCatalogue(const QString& fileName, const std::function<void(ConversionStep)>& afterStep)
+ConversionOutcome convertJetCatalogue(const QString& fileName, const std::function<void(ConversionStep)>& afterStep,
+                                      const JetReader& reader)
 {
-    return Conversion(fileName, afterStep).run();
+    return Conversion(fileName, afterStep, reader).run();
 }
 
 } // namespace catalogue::jet

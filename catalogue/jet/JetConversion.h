@@ -9,6 +9,8 @@
 // anywhere leaves the original under one of its names and never a half-written
 // catalogue under the catalogue's name.
 
+#include "JetReaderProcess.h"
+
 #include <QString>
 
 #include <functional>
@@ -30,10 +32,13 @@ struct ConversionOutcome {
     bool startWindow() const { return result == Result::NotJet || result == Result::Converted; }
 };
 
-// The moments between the steps, for tests that stop the program there.
-enum class ConversionStep { TemporaryClaimed, CatalogueWritten, OriginalKept, Replaced };
+// The moments between the steps, for tests that stop the program there;
+// Released: done, and the new catalogue free for any copy of the program to open.
+enum class ConversionStep { TemporaryClaimed, CatalogueWritten, OriginalKept, Replaced, Released };
 
+// The file is read by `reader` in a process of its own (JetReaderProcess.h).
 ConversionOutcome convertJetCatalogue(const QString& fileName,
-                                      const std::function<void(ConversionStep)>& afterStep = {});
+                                      const std::function<void(ConversionStep)>& afterStep = {},
+                                      const JetReader& reader = JetReader::thisProgram());
 
 } // namespace catalogue::jet

@@ -20,9 +20,14 @@ struct JetColumn {
 };
 
 struct JetTableRead {
-    enum class Status { Read, NoSuchTable, Unreadable };
+    enum class Status {
+        Read,
+        NoSuchTable,
+        Unreadable,   // the file says what is wrong with it
+        ReaderFailed, // the reading itself crashed or hung (JetReaderProcess.h)
+    };
     Status status = Status::Unreadable;
-    QString problem;                // Unreadable: what is wrong, in Spanish
+    QString problem;                // Unreadable, ReaderFailed: what is wrong, in Spanish
     QStringList tables;             // NoSuchTable: the tables the file does have
     std::vector<JetColumn> columns; // every column of the table
     std::vector<int> read;          // the columns whose values were read

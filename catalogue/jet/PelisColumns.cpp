@@ -14,6 +14,15 @@ bool PelisColumns::take(const JetColumn& column)
     return true;
 }
 
+bool PelisColumns::takeAsRead(const JetTableRead& read)
+{
+    std::vector<int> taken;
+    for (std::size_t i = 0; i < read.columns.size(); ++i)
+        if (take(read.columns[i]))
+            taken.push_back(int(i));
+    return taken == read.read;
+}
+
 QString PelisColumns::problem() const
 {
     for (Field f : allFields) {

@@ -16,6 +16,9 @@ public:
     // Given every column of the table in order: true for those of the seven
     // fields (names matched without regard to case, accents included).
     bool take(const JetColumn& column);
+    // Takes the columns of a table read elsewhere with take(): false unless
+    // the columns read are the very ones take() chooses.
+    bool takeAsRead(const JetTableRead& read);
     // What keeps the values from being converted, in Spanish; empty if nothing.
     QString problem() const;
     // The rows as the store takes them; a field without a column is empty.

@@ -146,7 +146,7 @@ CatalogueDatabase::OpenResult CatalogueDatabase::create(std::unique_ptr<Catalogu
             nullptr, cannotCreate(fileName, QStringLiteral("la carpeta no existe o no se puede escribir en ella")), {}};
     FileHold::Taken taken = FileHold::createAndHold(fileName);
     if (taken.result == FileHold::Result::HeldElsewhere)
-        return {nullptr, heldElsewhere(fileName), {}};
+        return {nullptr, heldElsewhere(fileName), {}, true};
     if (!taken.hold)
         return {nullptr, cannotCreate(fileName, holdProblem(taken.result)), {}};
     cat->hold_ = std::move(taken.hold);
@@ -185,7 +185,7 @@ CatalogueDatabase::OpenResult CatalogueDatabase::openExisting(std::unique_ptr<Ca
     if (!cat->hold_) {
         FileHold::Taken taken = FileHold::holdExisting(fileName);
         if (taken.result == FileHold::Result::HeldElsewhere)
-            return {nullptr, heldElsewhere(fileName), {}};
+            return {nullptr, heldElsewhere(fileName), {}, true};
         if (!taken.hold)
             return {nullptr, cannotOpen(fileName, holdProblem(taken.result)), {}};
         cat->hold_ = std::move(taken.hold);

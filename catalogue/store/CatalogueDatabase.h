@@ -38,6 +38,7 @@ public:
         std::unique_ptr<CatalogueDatabase> database; // null on failure
         QString error;                               // Spanish, names the file and the problem
         QStringList notices;                         // Spanish, what was found beside the file and done
+        bool heldElsewhere = false;                  // refused: another window of the program has the file
     };
 
     // Reads and checks; writes nothing to a file the user already has.

@@ -10,7 +10,7 @@ DataControl::OpenResult DataControl::open(const QString& databaseName)
 {
     auto opened = CatalogueDatabase::open(databaseName);
     if (!opened.database)
-        return {nullptr, opened.error, {}};
+        return {nullptr, opened.error, {}, opened.heldElsewhere};
     std::unique_ptr<DataControl> control(new DataControl(std::move(opened.database)));
     QStringList notices = opened.notices;
     try {

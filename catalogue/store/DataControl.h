@@ -19,7 +19,8 @@ public:
     struct OpenResult {
         std::unique_ptr<DataControl> control; // null on failure
         QString error;
-        QStringList notices; // what was found beside the file and done, to tell the user
+        QStringList notices;        // what was found beside the file and done, to tell the user
+        bool heldElsewhere = false; // refused: another window of the program has the file
     };
     // Opens the catalogue and reads the bare table, in the order of addition.
     static OpenResult open(const QString& databaseName = defaultDatabaseName);

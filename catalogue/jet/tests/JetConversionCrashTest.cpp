@@ -32,17 +32,6 @@ QByteArray jet4Films(int count)
     return writeJetFile(o, {pelisTable(sampleFilms(count))});
 }
 
-QString thisProgram()
-{
-#ifdef _WIN32
-    wchar_t name[MAX_PATH];
-    const DWORD size = GetModuleFileNameW(nullptr, name, MAX_PATH);
-    return QString::fromWCharArray(name, int(size));
-#else
-    return QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
-#endif
-}
-
 // Ends this process at once, as a kill would: no clean-up of any kind. Qt
 // reports either as a crash (0xf291 is the code its own kill gives on Windows).
 [[noreturn]] void dieNow()
@@ -73,8 +62,9 @@ public:
         // Its test report would stand among this program's own lines: only its errors are shown.
         process_.setStandardOutputFile(QProcess::nullDevice());
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.start(thisProgram(), {QStringLiteral("--gtest_filter=JetConversionChild.DISABLED_Converts"),
-                                       QStringLiteral("--gtest_also_run_disabled_tests")});
+        process_.start(JetReader::thisProgram().program,
+                       {QStringLiteral("--gtest_filter=JetConversionChild.DISABLED_Converts"),
+                        QStringLiteral("--gtest_also_run_disabled_tests")});
         EXPECT_TRUE(process_.waitForStarted());
     }
     ~ConversionChild() { kill(); }
@@ -225,3 +215,25 @@ TEST(JetConversionCrash, TheOriginalNeverReplacesAFileOfTheNameItWouldTake)
     EXPECT_EQ(folder.read(outcome.keptAs), jet);
     EXPECT_EQ(storedFilms(folder.path()).size(), 10);
 }
+
+#ifndef _WIN32
+TEST(JetConversionCrash, ACatalogueNameThatIsALinkIsToldAsSuchAndTheFileItLeadsToIsKept)
+{
+    const QByteArray jet = jet4Films(3);
+    JetTestFolder folder;
+    ASSERT_TRUE(QDir(folder.path({})).mkdir(QStringLiteral("copias")));
+    folder.write(QStringLiteral("copias/pelis.mdb"), jet);
+    ASSERT_TRUE(QFile::link(QStringLiteral("copias/pelis.mdb"), folder.path()));
+
+    const auto outcome = convertJetCatalogue(folder.path());
+    ASSERT_EQ(outcome.result, ConversionOutcome::Result::Converted) << outcome.message.toStdString();
+    EXPECT_TRUE(outcome.message.endsWith(
+        QStringLiteral("\"Peliculas.mdb\" era un enlace al archivo original, \"%1\", que sigue donde estaba sin ningún "
+                       "cambio; el enlace se ha guardado con el nombre \"%2\", en la misma carpeta.")
+            .arg(folder.path(QStringLiteral("copias/pelis.mdb")), original)))
+        << outcome.message.toStdString();
+    EXPECT_EQ(folder.read(QStringLiteral("copias/pelis.mdb")), jet);
+    EXPECT_EQ(QFileInfo(folder.path(original)).symLinkTarget(), folder.path(QStringLiteral("copias/pelis.mdb")));
+    EXPECT_EQ(storedFilms(folder.path()).size(), 3);
+}
+#endif

@@ -1,0 +1,62 @@
+// An Access catalogue converted at start-up, read by the real program started
+// again; and told as converted even when another copy of the program opens
+// the new catalogue before this one can.
+#include "CatalogueOpening.h"
+#include "JetFileWriter.h"
+#include "SampleFilms.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace catalogue;
+using namespace catalogue::jet;
+
+namespace {
+
+QString writeJetCatalogue(const QTemporaryDir& folder)
+{
+    const QString path = folder.filePath(QStringLiteral("Peliculas.mdb"));
+    QFile file(path);
+    const QByteArray jet = jet::testing::writeJetFile({}, {jet::testing::pelisTable(jet::testing::sampleFilms(2))});
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(jet) == jet.size());
+    return path;
+}
+
+} // namespace
+
+TEST(CatalogueOpening, AConvertedCatalogueOpensAndTheConversionIsToldFirst)
+{
+    QTemporaryDir folder;
+    const auto opened = openCatalogue(writeJetCatalogue(folder), {QStringLiteral(CINTARIO_PROGRAM)});
+    ASSERT_TRUE(opened.control);
+    EXPECT_EQ(opened.control->Recordset().RecordCount(), 2);
+    ASSERT_EQ(opened.messages.size(), 1);
+    EXPECT_TRUE(opened.messages[0].contains(u"se ha convertido al formato de este programa, con 2 películas"));
+}
+
+TEST(CatalogueOpening, AConversionIsToldWhenAnotherCopyOpensTheNewCatalogueFirst)
+{
+    QTemporaryDir folder;
+    const QString path = writeJetCatalogue(folder);
+    // The other copy takes the new catalogue the moment it is free.
+    QProcess otherCopy;
+    const auto opened = openCatalogue(path, {QStringLiteral(CINTARIO_PROGRAM)}, [&](ConversionStep step) {
+        if (step != ConversionStep::Released)
+            return;
+        otherCopy.start(QStringLiteral("flock"),
+                        {QStringLiteral("-n"), path, QStringLiteral("-c"), QStringLiteral("echo sostenido; sleep 60")});
+        otherCopy.waitForReadyRead(10000);
+    });
+    otherCopy.kill();
+    otherCopy.waitForFinished();
+    EXPECT_FALSE(opened.control);
+    ASSERT_EQ(opened.messages.size(), 1);
+    EXPECT_TRUE(opened.messages[0].contains(u"se ha convertido al formato de este programa, con 2 películas"));
+    EXPECT_TRUE(opened.messages[0].endsWith(u"ya lo ha abierto otra ventana de este programa: sigue trabajando en esa "
+                                            u"ventana. Esta se cierra sin cambiar nada más."))
+        << opened.messages[0].toStdString();
+    EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("Peliculas (Jet original).mdb"))));
+}
