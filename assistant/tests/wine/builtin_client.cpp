@@ -6,6 +6,8 @@
 //   builtin_client.exe SHOTS_FOLDER   the behaviour checks and screenshots
 //   builtin_client.exe wine-voice     one speech through Wine's own voice
 #include <windows.h>
+#include <oleacc.h>
+#include <shlwapi.h>
 
 #include <cstring>
 #include <string>
@@ -81,6 +83,34 @@ std::wstring windowText(HWND window)
     wchar_t text[512] = {};
     GetWindowTextW(window, text, 512);
     return text;
+}
+
+// What a screen reader is told the window is called.
+std::wstring accessibleName(HWND window)
+{
+    IAccessible* accessible = nullptr;
+    std::wstring name;
+    // __uuidof: MinGW's import library names IID_IAccessible as an import, not as the GUID.
+    HRESULT hr = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                            reinterpret_cast<void**>(&accessible));
+    if (SUCCEEDED(hr)) {
+        VARIANT self;
+        VariantInit(&self);
+        V_VT(&self) = VT_I4;
+        V_I4(&self) = CHILDID_SELF;
+        BSTR text = nullptr;
+        if (SUCCEEDED(accessible->get_accName(self, &text)))
+            name = take(text);
+        accessible->Release();
+    }
+    return name;
+}
+
+DWORD storedSpeakAloud()
+{
+    DWORD value = 99, size = sizeof(value);
+    SHGetValueW(HKEY_CURRENT_USER, L"Software\\Gesticon\\Asistente", L"VozActiva", nullptr, &value, &size);
+    return value;
 }
 
 bool sameRect(const RECT& a, const RECT& b)
@@ -159,6 +189,9 @@ void showCharacter(IDispatch* a, long guia, const std::string& name, const std::
     HWND balloon = onlyWindow(names::kBalloonWindowClass);
     check.that(balloon && IsWindowVisible(balloon) && windowText(balloon) == sentence,
                name + "'s balloon reads the sentence: \"" + narrow(balloon ? windowText(balloon) : L"") + "\"");
+    check.that(balloon && accessibleName(balloon) == sentence,
+               name + "'s balloon is named by its sentence for a screen reader: \"" +
+                   narrow(balloon ? accessibleName(balloon) : L"") + "\"");
     ScreenShot::take(kShotArea).savePng(folder + L"\\" + std::wstring(name.begin(), name.end()) + L"-speaking.png");
     pump(2500);
     expectOk(callMethod(a, L"Think", {Var::text(L"Mmm... déjame pensar.")}), name + " Think");
@@ -219,8 +252,20 @@ void behaviour(const std::wstring& folder)
     HWND options = onlyWindow(names::kOptionsWindowClass);
     check.that(options && windowText(options) == L"Opciones Avanzadas",
                "the menu's \"Opciones Avanzadas\" opens the options window");
-    if (options)
-        DestroyWindow(options);
+    if (options) {
+        // The user turns the voice off and accepts: kept for the user, and heard no more.
+        SendMessageW(FindWindowExW(options, nullptr, L"BUTTON", L"&Leer en voz alta lo que dice el asistente"),
+                     BM_CLICK, 0, 0);
+        SendMessageW(FindWindowExW(options, nullptr, L"BUTTON", L"Aceptar"), BM_CLICK, 0, 0);
+        check.that(!IsWindow(options) && storedSpeakAloud() == 0, "\"Aceptar\" keeps the voice off for the user");
+        journal->clear();
+        expectOk(callMethod(a, L"Speak", {Var::text(L"Ahora sin voz")}), "Speak with the voice off");
+        pump(200);
+        check.that(journal->calls().empty() && windowText(onlyWindow(names::kBalloonWindowClass)) == L"Ahora sin voz",
+                   "with the voice off, the balloon alone");
+        pump(1600);
+        SHDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Gesticon");
+    }
     chooseFromMenu(character, {VK_UP, VK_RETURN});
     pump(700);
     check.that(IsWindow(character) && !IsWindowVisible(character), "the menu's \"Ocultar\" hides the character");
@@ -228,6 +273,20 @@ void behaviour(const std::wstring& folder)
     pump(600);
     character = onlyWindow(names::kCharacterWindowClass);
     check.that(character && IsWindowVisible(character), "Show brings it back");
+
+    // No voice installed at all: the balloon alone, at reading speed.
+    SetEnvironmentVariableW(L"VOICE_STANDIN_NO_VOICES", L"1");
+    expectOk(callMethod(a, L"Show", {Var::int32(1036), Var::int32(1)}), "Show with no voice installed");
+    pump(500);
+    journal->clear();
+    expectOk(callMethod(a, L"Speak", {Var::text(L"Nadie me oye")}), "Speak with no voice installed");
+    pump(200);
+    const Lines lookedFor{"Voices.EnumTokens(\"Language=40C\")", "Voices.EnumTokens()"};
+    check.that(journal->calls() == lookedFor && windowText(onlyWindow(names::kBalloonWindowClass)) == L"Nadie me oye",
+               "without any voice the balloon speaks alone" + JournalReader::describe(lookedFor, journal->calls()));
+    SetEnvironmentVariableW(L"VOICE_STANDIN_NO_VOICES", nullptr);
+    pump(1600);
+    character = onlyWindow(names::kCharacterWindowClass);
 
     IDispatch* second = newAssistant();
     if (second) {
