@@ -53,7 +53,7 @@ set_tests_properties(gesticon.wine.prefix_without_control PROPERTIES
   FIXTURES_SETUP GesticonBarePrefix RESOURCE_LOCK wineprefix_bare TIMEOUT 300)
 add_test(NAME gesticon.wine.builtin_vbscript
   COMMAND ${_wine_tests_dir}/run-in-prefix --screen ${GESTICON_BARE_PREFIX} cscript //nologo
-          ${_wine_tests_dir}/builtin_client.vbs)
+          ${_wine_tests_dir}/gesticon_client.vbs builtin)
 set_tests_properties(gesticon.wine.builtin_vbscript PROPERTIES
   FIXTURES_REQUIRED GesticonBarePrefix RESOURCE_LOCK wineprefix_bare TIMEOUT 300
   PASS_REGULAR_EXPRESSION "(^|\n)vbscript builtin: 27 passed, 0 failed\r?\n?$")
