@@ -159,6 +159,7 @@ void Stage::start(Request request, std::uint32_t now)
                         : std::max<std::uint32_t>(kShortestBalloonMs,
                                                   static_cast<std::uint32_t>(wordEnds_.size()) * kReadingMsPerWord);
         spoken_ = false;
+        heard_ = false;
         voiced_ = r.kind == Kind::Speak && !r.text.empty() && voice_.speak(r.text);
         lastHeardAt_ = now;
         break;
@@ -231,6 +232,10 @@ bool Stage::stepSpeech(std::uint32_t now)
     const std::uint32_t elapsed = now - startedAt_;
     if (current_->kind == Kind::Think)
         return elapsed >= speechMs_;
+    if (voiced_ && !heard_ && !spoken_ && elapsed >= kVoiceStartMs) {
+        voice_.stop();
+        voiced_ = false;
+    }
     if (voiced_) {
         if (spoken_)
             return true;
@@ -326,6 +331,7 @@ void Stage::wordReached(std::size_t end)
 {
     if (current_ && current_->kind == Kind::Speak && voiced_) {
         revealUpTo(end);
+        heard_ = true;
         lastHeardAt_ = clock_();
     }
 }

@@ -31,7 +31,10 @@ inline constexpr std::uint32_t kShortestBalloonMs = 1500;
 inline constexpr std::uint32_t kBalloonLingerMs = 1500;
 // A glide crosses a 1024-pixel screen in about 2.6 seconds.
 inline constexpr std::uint32_t kGlidePixelsPerSecond = 400;
-// A voice that reports nothing for this long is taken as finished.
+// A voice that has not reported its first word by then is taken as mute, and
+// the balloon paces the words itself; one that falls silent later for this
+// long is taken as finished.
+inline constexpr std::uint32_t kVoiceStartMs = 1500;
 inline constexpr std::uint32_t kVoiceSilenceMs = 10000;
 
 struct Point {
@@ -135,6 +138,7 @@ private:
     Pose held_ = Pose::Rest;
     // Speech: by the voice, or paced at reading speed with the word ends below.
     bool voiced_ = false;
+    bool heard_ = false;
     bool spoken_ = false;
     std::uint32_t lastHeardAt_ = 0;
     std::vector<std::size_t> wordEnds_;

@@ -146,15 +146,25 @@ TEST_F(StageTest, BalloonStyleBitsTurnTheBalloonItsPacingAndItsHidingOff)
     EXPECT_EQ(scene().balloon.kind, BalloonKind::Speech) << "without AutoHide the balloon stays";
 }
 
-TEST_F(StageTest, AVoiceThatFallsSilentIsTakenAsFinished)
+TEST_F(StageTest, AMuteVoiceGivesWayToTheBalloonAndOneThatFallsSilentIsTakenAsFinished)
 {
     showAndSettle();
-    stage.speak(L"Hola");
-    after(kVoiceSilenceMs - 1);
-    EXPECT_TRUE(scene().pose != Pose::Rest || stage.busy());
+    stage.speak(L"uno dos tres cuatro cinco seis siete");
+    after(kVoiceStartMs - 1);
+    EXPECT_EQ(scene().balloon.shown, 0u);
     after(1);
     EXPECT_EQ(voice.stops, 1);
+    EXPECT_EQ(scene().balloon.shown, 30u) << "the six words due at reading speed";
+    after(600);
+    EXPECT_EQ(scene().pose, Pose::Rest);
+
+    stage.speak(L"Hola mundo");
+    stage.wordReached(4);
+    after(kVoiceSilenceMs - 1);
     EXPECT_EQ(scene().balloon.shown, 4u);
+    after(1);
+    EXPECT_EQ(voice.stops, 2);
+    EXPECT_EQ(scene().balloon.shown, 10u);
 }
 
 TEST_F(StageTest, ThinkShowsAThoughtBalloonSilently)
