@@ -1,6 +1,6 @@
 #include "asistente_object.h"
 
-#include "dispatch_agent_control.h"
+#include "agent_control_choice.h"
 #include "failure_conversion.h"
 #include "gesticon_ids.h"
 #include "module.h"
@@ -32,7 +32,7 @@ std::wstring_view textOf(BSTR text)
 
 HRESULT AsistenteObject::create(REFIID riid, void** object)
 {
-    auto core = asistente::create(createDispatchAgentControl, windowsPlatform());
+    auto core = asistente::create(createAgentControl, windowsPlatform());
     if (!core)
         return reportFailure(core.failure());
     auto* created = new AsistenteObject(std::move(*core));

@@ -1,5 +1,6 @@
 #include "module.h"
 
+#include "builtin_control.h"
 #include "gesticon_ids.h"
 
 #include <atomic>
@@ -95,6 +96,8 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
         // Unloaded by FreeLibrary (not at process end): oleaut32 is still there.
         if (ITypeInfo* cached = asistenteInfo.exchange(nullptr))
             cached->Release();
+        // A later load may sit elsewhere: its windows must not find this copy's procedures.
+        gesticon::builtin::unregisterWindowClasses();
     }
     return TRUE;
 }

@@ -10,3 +10,10 @@ add_test(NAME gesticon.imports.win32
 add_test(NAME gesticon.imports.win64
   COMMAND ${_imports_dir}/check-imports ${GESTICON_OBJDUMP_X86_64} ${GESTICON_WIN64_DIR}/Gesticon.dll
           ${_imports_dir}/allowed-imports.txt win64 5.2)
+# Each DLL, the built-in characters' frames included, stays under 3 MB.
+foreach(target win32 win64)
+  string(TOUPPER ${target} _upper)
+  add_test(NAME gesticon.size.${target}
+    COMMAND sh -c "size=$(stat -c %s \"$0\"); echo \"$0: $size bytes\"; [ \"$size\" -lt 3145728 ]"
+            ${GESTICON_${_upper}_DIR}/Gesticon.dll)
+endforeach()

@@ -2,11 +2,8 @@
 // regsvr32, through late binding (as script hosts do) and through its vtable,
 // and checks in the stand-in's journal what each member asked of the control.
 // Run on a 1024 x 768 screen: the placement checks expect Left 846, Top 590.
-//   gesticon_client.exe                 the behaviour checks
-//   gesticon_client.exe control-missing  the control is not registered
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -585,27 +582,13 @@ void missingCharacterFile()
     MoveFileW(aside, file);
 }
 
-int controlMissing()
-{
-    check.section("the control is not registered");
-    IDispatch* a = nullptr;
-    HRESULT hr = createByProgId(kProgId, &a);
-    check.that(hr == REGDB_E_CLASSNOTREG && a == nullptr,
-               "creating the assistant fails with the control's creation error: " + hex(hr));
-    if (a)
-        a->Release();
-    return check.finish();
-}
-
 } // namespace
 
-int main(int argc, char** argv)
+int main()
 {
     CoInitialize(nullptr);
     JournalReader reader;
     journal = &reader;
-    if (argc > 1 && std::strcmp(argv[1], "control-missing") == 0)
-        return controlMissing();
 
     beforeShow();
     showLoadsAndPlacesEachCharacter();
