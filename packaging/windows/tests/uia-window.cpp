@@ -9,6 +9,8 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include "utf8.h"
+
 #include <cstdio>
 #include <string>
 
@@ -24,15 +26,6 @@ template <typename F>
 F bind(HMODULE dll, const char* name)
 {
     return dll ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(dll, name))) : nullptr;
-}
-
-std::string utf8(const wchar_t* text)
-{
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string bytes(size > 0 ? size - 1 : 0, '\0');
-    if (size > 1)
-        WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), size, nullptr, nullptr);
-    return bytes;
 }
 
 } // namespace
