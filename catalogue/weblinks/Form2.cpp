@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "AccessibleRole.h"
 #include "Artwork.h"
 #include "Colours.h"
 #include "ContactLinks.h"
@@ -42,6 +43,7 @@ void addRule(QWidget* window, const QString& name, const QRect& geometry)
 
 Form2::Form2(LinkOpener& links) : QWidget(nullptr, Qt::Window), links_(links)
 {
+    presentAs<Form2, QAccessible::Window>(); // a window to screen readers, as the main window is
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Acerca De ") + kProgramTitle.toString());

@@ -1,7 +1,7 @@
 #include "NavigationBar.h"
+#include "AccessibleRole.h"
 #include "RecordSet.h"
 
-#include <QAccessibleWidget>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QShortcut>
@@ -9,21 +9,10 @@
 
 namespace catalogue {
 
-namespace {
-
-// Screen readers present the bar as a tool bar, named by its caption.
-QAccessibleInterface* accessibleBar(const QString& className, QObject* object)
-{
-    if (className != QLatin1String("catalogue::NavigationBar") || !object->isWidgetType())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::ToolBar);
-}
-
-} // namespace
-
 NavigationBar::NavigationBar(RecordSet& records, QWidget* parent) : QWidget(parent), records_(records)
 {
-    QAccessible::installFactory(accessibleBar);
+    // Screen readers present the bar as a tool bar, named by its caption.
+    presentAs<NavigationBar, QAccessible::ToolBar>();
     setObjectName(QStringLiteral("Data1"));
     setToolTip(QStringLiteral("Navegador De Pelis"));
     setAutoFillBackground(true);

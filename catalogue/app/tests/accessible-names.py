@@ -74,6 +74,7 @@ def check_about_window(program):
     item = [n for n in of_role(program.app, pyatspi.ROLE_MENU_ITEM) if n.name == "Acerca De..."]
     item[0].queryAction().doAction(0)
     about = program.frame("Acerca De " + MAIN_TITLE)
+    assert about.getRole() == pyatspi.ROLE_FRAME, f"the about window is a {about.getRoleName()}"
     links = named_controls(about, 3)
     names = [n.name for n in links if n.getRole() == pyatspi.ROLE_LINK]
     assert len(names) == 3 and all(re.fullmatch(r"https?://\S+", n) for n in names[:2]), f"links: {names}"
