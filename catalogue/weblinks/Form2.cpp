@@ -1,11 +1,12 @@
 #include "Form2.h"
 
+#include "AccessibleRole.h"
 #include "Artwork.h"
-#include "ClickableLabel.h"
 #include "Colours.h"
 #include "ContactLinks.h"
 #include "Dialogs.h"
 #include "FittedText.h"
+#include "LinkLabel.h"
 #include "LinkOpener.h"
 #include "RuleLine.h"
 #include "Twips.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QShortcut>
+#include <QUrl>
 
 namespace catalogue {
 namespace {
@@ -41,6 +43,7 @@ void addRule(QWidget* window, const QString& name, const QRect& geometry)
 
 Form2::Form2(LinkOpener& links) : QWidget(nullptr, Qt::Window), links_(links)
 {
+    presentAs<Form2, QAccessible::Window>(); // a window to screen readers, as the main window is
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Acerca De ") + kProgramTitle.toString());
@@ -68,8 +71,11 @@ Form2::Form2(LinkOpener& links) : QWidget(nullptr, Qt::Window), links_(links)
     addLinkLabel(QStringLiteral("Label3"), kSecondWebSite.toString(), twipsRect(120, 1320, 2055, 255), kMagenta,
                  QStringLiteral("VISITA LA WEB DE MI PUEBLO: ALCALÁ DEL JÚCAR (ALBACETE)"), kSecondWebSite.toString());
     addRule(this, QStringLiteral("Line3"), twipsLine(2280, 960, 2280, 1680));
-    addLinkLabel(QStringLiteral("Label4"), QStringLiteral("Email"), twipsRect(2400, 1200, 495, 255), kRed,
-                 QStringLiteral("Pinchame Para Mandarme Un Email"), kContactMailLink.toString());
+    LinkLabel* email =
+        addLinkLabel(QStringLiteral("Label4"), QStringLiteral("Email"), twipsRect(2400, 1200, 495, 255), kRed,
+                     QStringLiteral("Pinchame Para Mandarme Un Email"), kContactMailLink.toString());
+    // The web addresses are named by what they show, which is what they open; "Email" is not.
+    email->setAccessibleName(email->text() + QStringLiteral(": ") + QUrl(kContactMailLink.toString()).path());
     addRule(this, QStringLiteral("Line1"), twipsLine(3000, 0, 3000, 1680));
 
     loadArtwork();
@@ -78,25 +84,26 @@ Form2::Form2(LinkOpener& links) : QWidget(nullptr, Qt::Window), links_(links)
     logo->setGeometry(twipsRect(3120, 120, 1455, 1455));
     logo->setPixmap(QPixmap(QString::fromLatin1(kLogoPath)));
     logo->setScaledContents(true);
-    logo->setToolTip(QStringLiteral("^Brisvel^ Logo"));
+    logo->setToolTip(kLogoName.toString());
+    logo->setAccessibleName(kLogoName.toString());
 
     // The window has no command of its own to close it, and without a window
     // manager it has no frame either: Escape closes it.
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }
 
-void Form2::addLinkLabel(const QString& name, const QString& text, const QRect& geometry, const QColor& colour,
-                         const QString& toolTip, const QString& link)
+LinkLabel* Form2::addLinkLabel(const QString& name, const QString& text, const QRect& geometry, const QColor& colour,
+                               const QString& toolTip, const QString& link)
 {
-    auto* label = new ClickableLabel(text, this);
+    auto* label = new LinkLabel(text, this);
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setToolTip(toolTip);
-    label->setCursor(Qt::PointingHandCursor);
     setTextColour(label, colour);
     shrinkFontToFit(label);
-    connect(label, &ClickableLabel::clicked, this, [this, link] { links_.openLink(link, this); });
+    connect(label, &LinkLabel::clicked, this, [this, link] { links_.openLink(link, this); });
+    return label;
 }
 
 } // namespace catalogue

@@ -35,9 +35,11 @@ struct LabelSpec {
 
 struct BoxSpec {
     Field field;
+    const char* label; // the caption beside the box, which names it for screen readers
     QRect twips;
     const char16_t* toolTip;
     QColor colour = kWhite;
+    const char16_t* accessibleName = nullptr; // where the caption is no name
 };
 
 struct ButtonSpec {
@@ -45,6 +47,14 @@ struct ButtonSpec {
     const char16_t* caption;
     QRect twips;
     const char16_t* toolTip;
+    const char16_t* accessibleName = nullptr; // where the caption is no name
+};
+
+// A figure of the summary panel is read with its caption: the label above or
+// beside it, or, where the window shows none in words, the figure's tooltip.
+struct FigureCaption {
+    const char* figure;
+    const char* caption;
 };
 
 const LabelSpec kLabelSpecs[] = {
@@ -77,21 +87,30 @@ const LabelSpec kLabelSpecs[] = {
 };
 
 const BoxSpec kBoxSpecs[] = {
-    {Field::Idzefo, {1800, 120, 975, 285}, u"Número De Película (1, 2, 3, 4, 5, Etc...)"},
+    {Field::Idzefo, "Label1", {1800, 120, 975, 285}, u"Número De Película (1, 2, 3, 4, 5, Etc...)"},
     {Field::Titulo,
+     "Label2",
      {1800, 480, 4095, 285},
      u"Doble Click Y Buscaremos En Google El Título De La Peli Para Buscar Información",
      kYellow},
     {Field::Duracion,
+     "Label3",
      {1800, 840, 975, 285},
      u"Duración De Peli O Serie En Formato : hh:mm:ss De Lo Contrario Se Añadirá 01:30:00 Por Defecto"},
-    {Field::Tipopeli, {1800, 1200, 2295, 285}, u"Tipo De Película - Screener, DvD-Rip, Etc..."},
+    // Its caption gives two examples of a kind of copy rather than a name.
+    {Field::Tipopeli,
+     "Label5",
+     {1800, 1200, 2295, 285},
+     u"Tipo De Película - Screener, DvD-Rip, Etc...",
+     kWhite,
+     u"Tipo De Película"},
     {Field::Director,
+     "Label4",
      {1800, 1560, 2295, 285},
      u"Doble Click Y Buscaremos En Google El Director Para Buscar Información Sobre El",
      kYellow},
-    {Field::Totalcds, {4320, 840, 375, 285}, u"Número De Cd's De La Película O La Serie"},
-    {Field::Codec, {4920, 1560, 975, 285}, u"Codec Utilizado (Divx3.11 - Divx5.02, Etc...)"},
+    {Field::Totalcds, "Label18", {4320, 840, 375, 285}, u"Número De Cd's De La Película O La Serie"},
+    {Field::Codec, "Label14", {4920, 1560, 975, 285}, u"Codec Utilizado (Divx3.11 - Divx5.02, Etc...)"},
 };
 
 const ButtonSpec kButtonSpecs[] = {
@@ -99,8 +118,13 @@ const ButtonSpec kButtonSpecs[] = {
     {3, u"&Grabar Película", {6120, 960, 1575, 255}, u"Grabar Película A La Base De Datos"},
     {4, u"&Borrar Película", {6120, 1320, 1575, 255}, u"Borrar Película Mostrada En Pantalla"},
     {2, u"Borrar &Todo", {6120, 1680, 1575, 255}, u"Borrar Toda La Base De Datos De Tus Películas"},
-    {5, u"< Direct.", {120, 3360, 735, 255}, nullptr},
-    {6, u"> Direct.", {3000, 3360, 735, 255}, nullptr},
+    {5, u"< Direct.", {120, 3360, 735, 255}, nullptr, u"Película anterior del director"},
+    {6, u"> Direct.", {3000, 3360, 735, 255}, nullptr, u"Película siguiente del director"},
+};
+
+// "D.Visio." is an abbreviation, and the number of films has no caption.
+const FigureCaption kFigureCaptions[] = {
+    {"Label7", "Label6"}, {"Label8", "Label9"}, {"Label13", nullptr}, {"Label11", nullptr}, {"Label16", "Label15"},
 };
 
 QRect pixels(const QRect& twips)
@@ -141,7 +165,7 @@ Form1::Form1(DataControl& data1, Dialogs& dialogs, const QLocale& locale, QWidge
 
     buildFields();
     buildCommandColumn();
-    buildSummaryPanel();
+    buildLabels();
     buildBottomStrip();
     buildMenus();
     setTabOrder();
@@ -184,12 +208,14 @@ void Form1::buildCommandColumn()
         button->setGeometry(pixels(layout.twips));
         if (layout.toolTip)
             button->setToolTip(QString::fromUtf16(layout.toolTip));
+        if (layout.accessibleName)
+            button->setAccessibleName(QString::fromUtf16(layout.accessibleName));
         button->setAutoDefault(false);
         commands_[layout.number - 1] = button;
     }
 }
 
-void Form1::buildSummaryPanel()
+void Form1::buildLabels()
 {
     std::map<QString, std::pair<QLabel*, QFont>> labels;
     for (const LabelSpec& layout : kLabelSpecs) {
@@ -214,8 +240,21 @@ void Form1::buildSummaryPanel()
     label13_ = named("Label13");
     label16_ = named("Label16");
     quebus_ = named("quebus");
-    for (QLabel* figure : {label7_, label8_, label11_, label13_, label16_})
-        summaryFonts_[figure] = labels.at(figure->objectName()).second;
+    for (const FigureCaption& figure : kFigureCaptions) {
+        QLabel* value = named(figure.figure);
+        QLabel* caption = figure.caption ? named(figure.caption) : nullptr;
+        if (caption)
+            caption->setBuddy(value);
+        summaryFigures_[value] = {labels.at(value->objectName()).second, caption ? caption->text() : value->toolTip()};
+        value->setAccessibleName(summaryFigures_[value].caption);
+    }
+    // A box is named by the caption beside it, which is also its "labelled by" relation.
+    for (const BoxSpec& layout : kBoxSpecs) {
+        BoundBox* field = box(layout.field);
+        named(layout.label)->setBuddy(field);
+        if (layout.accessibleName)
+            field->setAccessibleName(QString::fromUtf16(layout.accessibleName));
+    }
 }
 
 void Form1::buildBottomStrip()
@@ -228,7 +267,8 @@ void Form1::buildBottomStrip()
     image1_ = new ClickableLabel(canvas_);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(twipsRect(7125, 3840, 615, 510));
-    image1_->setToolTip(QStringLiteral("^Brisvel^ Logo. Pinchame Para Enviarme Un Correo..."));
+    image1_->setAccessibleName(kLogoName.toString());
+    image1_->setToolTip(kLogoName.toString() + QStringLiteral(". Pinchame Para Enviarme Un Correo..."));
     image1_->setScaledContents(true);
     loadArtwork();
     image1_->setPixmap(QPixmap(QString::fromLatin1(kLogoPath)));
@@ -327,15 +367,17 @@ void Form1::Form_Initialize()
 
 void Form1::showSummaryValue(QLabel* label, const QString& text)
 {
+    const SummaryFigure& figure = summaryFigures_.at(label);
     // The panel's labels were sized for counts of four digits; a larger count
     // is shown in a smaller font rather than clipped.
-    showFitted(label, text, summaryFonts_.at(label));
+    showFitted(label, text, figure.font);
+    label->setAccessibleName(text.isEmpty() ? figure.caption : figure.caption + QStringLiteral(": ") + text);
 }
 
 void Form1::clearSummary()
 {
     for (QLabel* figure : {label7_, label8_, label11_, label13_, label16_})
-        figure->clear();
+        showSummaryValue(figure, {});
 }
 
 void Form1::setOpcionesEnabled(bool enabled)

@@ -116,7 +116,8 @@ private:
     void choose(const OpcionesCommand& command);
     void buildFields();
     void buildCommandColumn();
-    void buildSummaryPanel();
+    // Every label: the boxes' captions, the summary panel and the title.
+    void buildLabels();
     void buildBottomStrip();
     void buildMenus();
     void setTabOrder();
@@ -135,8 +136,11 @@ private:
     QLabel* label13_ = nullptr;
     QLabel* label16_ = nullptr;
     QLabel* quebus_ = nullptr;
-    // The font each summary figure is shown in when it fits.
-    std::map<const QLabel*, QFont> summaryFonts_;
+    struct SummaryFigure {
+        QFont font;      // the font it is shown in when it fits
+        QString caption; // read before it by screen readers
+    };
+    std::map<const QLabel*, SummaryFigure> summaryFigures_;
     QMenu* opciones_ = nullptr;
     std::vector<OpcionesCommand> opcionesCommands_;
     QAction* activaborra_ = nullptr;

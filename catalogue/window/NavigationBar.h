@@ -1,5 +1,9 @@
 #pragma once
 // The data control's navigation bar: first, previous, caption, next, last.
+// Each move also has a key, which works from anywhere in the window (the
+// buttons take no focus, so the tab order stays as it was) and does exactly
+// what its button does: nothing while the button is greyed.
+#include <QKeyCombination>
 #include <QWidget>
 
 class QLabel;
@@ -15,6 +19,13 @@ public:
     enum class Step { First, Previous, Next, Last };
     // Makes the move of one step on the record set.
     static void move(RecordSet& records, Step step);
+    // Page keys, as in other programs that show one record at a time; a
+    // one-line box has no use for them, and the "Opciones" shortcuts are
+    // Ctrl with a letter or F1.
+    static constexpr QKeyCombination kFirstKey = Qt::CTRL | Qt::Key_PageUp;
+    static constexpr QKeyCombination kPreviousKey = Qt::Key_PageUp;
+    static constexpr QKeyCombination kNextKey = Qt::Key_PageDown;
+    static constexpr QKeyCombination kLastKey = Qt::CTRL | Qt::Key_PageDown;
 
     NavigationBar(RecordSet& records, QWidget* parent);
 
@@ -34,7 +45,8 @@ signals:
     void moveRequested(catalogue::NavigationBar::Step step);
 
 private:
-    QToolButton* makeButton(const QString& name, const QString& glyph, const QString& tip, Step step);
+    QToolButton* makeButton(const char* objectName, const char16_t* glyph, const char16_t* name, QKeyCombination key,
+                            Step step);
 
     RecordSet& records_;
     QToolButton* first_;

@@ -56,7 +56,7 @@ keys() {
 
 # Adds a film from the keyboard: Alt+A, the seven fields typed in the order of
 # the window (number, title, running time, kind, director, CDs, codec; the
-# navigation bar's tab stop before the codec is passed), Alt+G.
+# tab stop of "&Grabar Película" before the codec is passed), Alt+G.
 add_film() {
   local fields=("$@") i
   keys alt+a

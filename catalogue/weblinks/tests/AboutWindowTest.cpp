@@ -129,6 +129,23 @@ private slots:
         QCOMPARE(links.opened.size(), 3);
     }
 
+    void theKeyboardFollowsEachLinkInTurn()
+    {
+        RecordingLinkOpener links;
+        Form2 window(links);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QStringView inTabOrder[] = {kContactWebSite, kSecondWebSite, kContactMailLink};
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+        QCOMPARE(links.opened.size(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(links.opened[i].first, inTabOrder[i].toString());
+    }
+
     void openingTwiceGivesOneWindow()
     {
         RecordingLinkOpener links;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QStringView>
 
 namespace catalogue {
 
@@ -10,6 +11,8 @@ namespace catalogue {
 void loadArtwork();
 
 inline constexpr auto kLogoPath = ":/artwork/logo.jpg";
+// What the logo is called, on both windows.
+inline constexpr QStringView kLogoName = u"^Brisvel^ Logo";
 
 // The about window's icon in its two sizes.
 QIcon aboutIcon();

@@ -114,6 +114,7 @@ wait_until count_is main_windows 1 || { windows >&2; fail "the main window did n
 main=$(main_windows)
 [[ "$(field 2 "$main")" == 'C:\Program Files\Cintario\Cintario.exe' ]] || fail "window of $(field 2 "$main")"
 echo "window shown: $main"
+source "$(dirname "$0")/ui-automation.sh"
 xdotool windowfocus --sync "$(xdotool search --name 'Wine desktop' | head -n1)"
 sleep 1
 

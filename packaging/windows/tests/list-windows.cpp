@@ -4,19 +4,12 @@
 // window of its own, so X tools cannot see it.
 #include <windows.h>
 
+#include "utf8.h"
+
 #include <cstdio>
 #include <string>
 
 namespace {
-
-std::string utf8(const wchar_t* text)
-{
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string bytes(size > 0 ? size - 1 : 0, '\0');
-    if (size > 1)
-        WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), size, nullptr, nullptr);
-    return bytes;
-}
 
 std::wstring programOf(HWND window)
 {
