@@ -51,7 +51,7 @@ SetCompressor /SOLID lzma
     System::Alloc 16384
     Pop $0
     ; $1: bytes of process ids written, 4 each.
-    System::Call 'kernel32::K32EnumProcesses(p r0, i 16384, *i .r1) i .r2'
+    System::Call 'kernel32::K32EnumProcesses(p r0, i 16384, *i .r1)'
     StrCpy $2 0
     ${DoWhile} $2 < $1
       IntPtrOp $3 $0 + $2
