@@ -8,11 +8,9 @@
 # program keeps to the current folder, whose Access catalogue it converts (so
 # the package brings mdbtools' library). The package is removed again at the end.
 # Usage: install-and-start-from-menu.sh BUILD_DIR      (as root)
-source "$(dirname "$0")/../../../catalogue/app/tests/xvfb-session.sh"
+source "$(dirname "$0")/installed-package.sh"
 build="$(cd "$1" && pwd)"
-[ "$(id -u)" = 0 ] || { echo "this test installs a package: run it as root" >&2; exit 1; }
 deb=$(ls "$build"/cintario_*_*.deb)
-apt() { DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 -y -qq "$@"; }
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
@@ -20,25 +18,13 @@ for needed in libqt6widgets6 libsqlite3-0 xdg-utils qt6-translations-l10n; do
   [[ "$depends" == *"$needed"* ]] || { echo "the package does not depend on $needed" >&2; exit 1; }
 done
 
-home=$(mktemp -d)
-trap 'stop_x; rm -rf "$home"; apt purge cintario >/dev/null 2>&1 || true' EXIT
+make_home
 apt install --reinstall "$deb" >/dev/null
 entry=/usr/share/applications/cintario.desktop
 desktop-file-validate "$entry"
 [ -f /usr/share/icons/hicolor/48x48/apps/cintario.png ] || { echo "no menu icon installed" >&2; exit 1; }
-command=$(sed -n 's/^Exec=//p' "$entry")
+command=$(menu_command)
 echo "menu entry starts: $command"
-
-chown nobody "$home"
-as_user() { (cd "$1" && shift && runuser -u nobody -- env -i HOME="$home" DISPLAY="$DISPLAY" \
-  PATH=/usr/bin:/bin LANG=C.UTF-8 "$@" >>"$home/app.log" 2>&1) & app_pid=$!; }
-wait_window() {
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Brisvel' | head -n1)
-  [ -n "$window" ] || { echo "the main window did not appear" >&2; cat "$home/app.log" >&2; return 1; }
-  xdotool windowfocus --sync "$window"
-  sleep 0.5
-}
-quit() { keys ctrl+F1; wait_for_exit; }
 
 start_x
 # The menu starts programs in the home folder.

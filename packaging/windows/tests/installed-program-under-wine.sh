@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cintario as a Windows user gets it, under wine64 in a real X server and
 # inside Wine's virtual desktop (without it a minimized Notepad stays mapped
-# over the program's window and takes its clicks): the installer run silently,
+# over the program's window and takes its clicks): the installer run silently
+# (for this user alone: into the user's programs folder, its entry under HKCU),
 # the program started from its Start-menu shortcut, a film typed in, the
 # listing by title written (Ctrl+K, Return) and compared byte for byte with
 # the one the Linux tests expect, Notepad started on it minimized, a double
@@ -18,28 +19,14 @@ top="$(cd "$(dirname "$0")/../../.." && pwd)"
 installer=$(ls "$build"/Cintario-*-instalador.exe)
 expected="$top/catalogue/reports/testdata/Peliculas_Ordenadas_Por_Titulo.TxT"
 report=Peliculas_Ordenadas_Por_Titulo.TxT
-title='^Brisvel^ Catálogo Divx'
-fail() { echo "$*" >&2; exit 1; }
 
 start_x
 make_prefix
 use_virtual_desktop 1024x768
-mkdir "$drive_c/tools"
-cp "$build"/packaging/windows/tests/{list-windows,record-link,print-clipboard}.exe "$drive_c/tools/"
+install_test_tools "$build"
 "$wine" reg add 'HKCR\https\shell\open\command' /ve /d '"C:\tools\record-link.exe" "%1"' /f >/dev/null 2>&1
 
-# Visible top-level windows inside the desktop: title, program, minimized,
-# client corner, client size, handle (tab-separated).
-windows() { "$wine" 'C:\tools\list-windows.exe' 2>/dev/null | tr -d '\r'; }
-main_windows() { windows | awk -F'\t' -v t="$title" '$1 == t'; }
 notepad_windows() { windows | grep -aF "$report"; }
-field() { cut -f"$1" <<<"$2"; }
-# Runs a command every half second until it succeeds, for 30 s at the most.
-wait_until() {
-  for _ in $(seq 60); do "$@" && return 0; sleep 0.5; done
-  return 1
-}
-count_is() { [ "$("$1" | wc -l)" = "$2" ]; }
 # What the message box in front says: a Qt message box on Windows copies its
 # title, text and buttons to the clipboard on Ctrl+C.
 message_text() {
@@ -47,18 +34,9 @@ message_text() {
   sleep 0.3
   "$wine" 'C:\tools\print-clipboard.exe' 2>/dev/null | tr -d '\r'
 }
-# Fails unless the text holds every one of the given pieces.
-says() {
-  local text=$1 piece
-  shift
-  for piece in "$@"; do
-    [[ "$text" == *"$piece"* ]] || fail "the message does not say '$piece': $text"
-  done
-}
 
 "$wine" "$installer" /S >/dev/null 2>&1 || fail "the installer failed"
-program_folder="$drive_c/Program Files/Cintario"
-[ -f "$program_folder/Cintario.exe" ] || fail "nothing installed in $program_folder"
+installed_for_the_user
 shortcut=$(find "$drive_c/users" -path '*/Start Menu/Programs/Cintario.lnk' -print -quit)
 [ -n "$shortcut" ] || fail "no Start-menu shortcut"
 user_folder="$(readlink -f "$drive_c/users/$(id -un)/Documents")/Películas"
@@ -112,7 +90,7 @@ SQL
 WINEDEBUG=trace+exec "$wine" start "$(windows_path "$shortcut")" 2>"$session/trace.log"
 wait_until count_is main_windows 1 || { windows >&2; fail "the main window did not appear"; }
 main=$(main_windows)
-[[ "$(field 2 "$main")" == 'C:\Program Files\Cintario\Cintario.exe' ]] || fail "window of $(field 2 "$main")"
+[[ "$(field 2 "$main")" == "$(windows_path "$program_folder")\Cintario.exe" ]] || fail "window of $(field 2 "$main")"
 echo "window shown: $main"
 source "$(dirname "$0")/ui-automation.sh"
 xdotool windowfocus --sync "$(xdotool search --name 'Wine desktop' | head -n1)"
@@ -169,17 +147,23 @@ if [ -z "$call" ] || [ $(( 16#$owner )) != $(( 16#$(field 6 "$main") )) ] \
 fi
 echo "ShellExecuteA(main window, null, \"$link\", null, \"C:\\\", 1) opened the stand-in browser"
 
-# Starting the browser took the focus away: a click on the caption gives it back.
-xdotool mousemove $(( ${corner%,*} + 100 )) $(( ${corner#*,} - 10 )) click 1
-sleep 0.5
-keys ctrl+F1
-wait_until count_is main_windows 0 || fail "Ctrl+F1 did not end the program"
+# Starting the browser takes the focus away, at a moment of its own (at times
+# only after the link is recorded): a click on the caption gives it back, once
+# more if Ctrl+F1 did not arrive.
+click_caption_and_quit() {
+  xdotool mousemove $(( ${corner%,*} + 100 )) $(( ${corner#*,} - 10 )) click 1
+  sleep 0.5
+  keys ctrl+F1
+  for _ in $(seq 10); do count_is main_windows 0 && return 0; sleep 0.5; done
+  return 1
+}
+click_caption_and_quit || click_caption_and_quit || click_caption_and_quit || fail "Ctrl+F1 did not end the program"
 catalogue_before=$(sha256sum "$user_folder/Peliculas.mdb")
 
 "$wine" "$program_folder/Desinstalar.exe" /S >/dev/null 2>&1 || fail "the uninstaller failed"
 # The uninstaller goes on from a copy of itself in the temporary folder.
 wait_until test ! -e "$program_folder" || fail "left after uninstalling: $(find "$program_folder")"
-[ ! -e "$shortcut" ] || fail "the uninstaller left the shortcut"
+[ ! -e "$shortcut" ] && [ -z "$(uninstall_entry DisplayName)" ] || fail "the uninstaller left the shortcut or its entry"
 [ "$(sha256sum "$user_folder/Peliculas.mdb")" = "$catalogue_before" ] && [ -f "$user_folder/$report" ] \
   || fail "the uninstaller touched the user's folder"
 [ "$(sqlite3 "$user_folder/Peliculas.mdb" 'SELECT titulo FROM Pelis WHERE idzefo = 12')" = Alien ] \

@@ -18,7 +18,8 @@ while read -r name; do
   # From the test's own folder, on Wine's Z: drive, as ctest runs it on Linux.
   status=0
   (cd "$(dirname "$exe")" && "$wine" "$exe" --gtest_brief=1) >"$log" 2>&1 || status=$?
-  summary=$(grep -a '^\[  PASSED  \]\|^\[  FAILED  \] [0-9]* test' "$log" | tail -n1)
+  # A program that died half-way wrote neither line.
+  summary=$(grep -a '^\[  PASSED  \]\|^\[  FAILED  \] [0-9]* test' "$log" | tail -n1 || true)
   if [ "$status" = 0 ] && [[ "$summary" == "[  PASSED  ]"* ]]; then
     passed=$((passed + 1))
     echo "under Wine: $name: ${summary#'[  PASSED  ] '}"
