@@ -4,7 +4,15 @@
 # accessibility bus (at-spi2-core) is switched on the way a screen reader
 # switches it on, and everything read back through AT-SPI.
 # Usage: atspi-session.sh BUILD_DIR TEST.py
-[ -n "${CINTARIO_ATSPI_SESSION:-}" ] || CINTARIO_ATSPI_SESSION=1 exec dbus-run-session -- "$0" "$@"
+# The accessibility bus keeps its socket in XDG_RUNTIME_DIR: each session gets
+# a folder of its own, or two tests at once would share one bus.
+if [ -z "${CINTARIO_ATSPI_SESSION:-}" ]; then
+  runtime=$(mktemp -d)
+  status=0
+  XDG_RUNTIME_DIR="$runtime" CINTARIO_ATSPI_SESSION=1 dbus-run-session -- "$0" "$@" || status=$?
+  rm -rf "$runtime"
+  exit $status
+fi
 source "$(dirname "$0")/xvfb-session.sh"
 program="$(cd "$1" && pwd)/catalogue/app/cintario"
 test="$(cd "$(dirname "$2")" && pwd)/$(basename "$2")"

@@ -32,7 +32,8 @@ def pump(seconds):
 
 
 def wait_for(what, find):
-    for _ in range(100):
+    # Up to 30 s: on a busy machine the program and the accessibility bus start slowly.
+    for _ in range(300):
         found = find()
         if found:
             return found

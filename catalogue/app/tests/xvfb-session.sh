@@ -40,7 +40,7 @@ stop_x() {
 start_cintario() {
   "$1" >app.log 2>&1 &
   app_pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Brisvel' | head -n1)
+  window=$(timeout 30 xdotool search --sync --onlyvisible --name 'Brisvel' | head -n1)
   [ -n "$window" ] || { echo "the main window did not appear" >&2; cat app.log >&2; return 1; }
   xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
   sleep 0.5
@@ -73,9 +73,11 @@ add_film() {
 
 # Waits for a dialog of the program (a window other than the main one whose
 # name matches) and gives it the focus; prints its id.
+# The waits below are long: on a busy machine a start takes seconds, and a
+# wait that passes costs nothing.
 wait_dialog() {
   local pattern="$1" id
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     for id in $(xdotool search --onlyvisible --name "$pattern" 2>/dev/null); do
       if [ "$id" != "$window" ]; then
         xdotool windowfocus --sync "$id" 2>/dev/null || true
@@ -91,7 +93,7 @@ wait_dialog() {
 }
 
 wait_closed() {
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
     xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable' || return 0
     sleep 0.1
@@ -107,7 +109,7 @@ focus_main_window() {
 }
 
 wait_for_exit() {
-  for _ in $(seq 50); do
+  for _ in $(seq 300); do
     kill -0 "$app_pid" 2>/dev/null || return 0
     sleep 0.1
   done
