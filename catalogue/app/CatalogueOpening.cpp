@@ -14,14 +14,14 @@ CatalogueOpening openCatalogue(const QString& fileName, const jet::JetReader& re
     QStringList messages;
     if (!conversion.message.isEmpty())
         messages << conversion.message;
-    if (opened.control)
-        return {std::move(opened.control), messages, opened.notices};
+    if (opened.catalogue)
+        return {std::move(opened.catalogue), messages, opened.notices};
     // Another copy opened the new catalogue first: what this one did is told all the same.
-    if (conversion.result == jet::ConversionOutcome::Result::Converted && opened.heldElsewhere)
+    if (conversion.result == jet::ConversionOutcome::Result::Converted && opened.result == OpeningResult::HeldElsewhere)
         messages.last() += QStringLiteral("\n\nEl catálogo convertido ya lo ha abierto otra ventana de este programa: "
                                           "sigue trabajando en esa ventana. Esta se cierra sin cambiar nada más.");
     else
-        messages << opened.error;
+        messages << opened.messages;
     return {nullptr, messages, {}};
 }
 

@@ -181,9 +181,9 @@ private:
 
         try {
             auto created = CatalogueDatabase::create(temporary());
-            if (!created.database)
+            if (!created.catalogue)
                 return failed(QStringLiteral("no se puede crear el catálogo nuevo en la carpeta"));
-            created.database->insertAllKeepingText(rows);
+            created.catalogue->insertAllKeepingText(rows);
         } catch (const CatalogueError&) {
             return failed(QStringLiteral("no se ha podido escribir el catálogo nuevo (puede que el disco esté lleno)"));
         }

@@ -12,11 +12,6 @@ namespace catalogue {
 namespace {
 enum Side { Journal, Wal, Index };
 const char* const suffixes[] = {"-journal", "-wal", "-shm"};
-
-QString nameOnly(const QString& path)
-{
-    return QFileInfo(path).fileName();
-}
 } // namespace
 
 LeftoverFiles::LeftoverFiles(QString catalogueFile) : file_(std::move(catalogueFile)) {}
@@ -35,8 +30,7 @@ std::optional<QString> LeftoverFiles::moveAside(int which, QString& aside)
     if (QFile::rename(side(which), aside))
         return std::nullopt;
     aside.clear();
-    return QStringLiteral("a su lado hay un archivo \"%1\" que no se puede apartar para abrir el catálogo sin él")
-        .arg(nameOnly(side(which)));
+    return storeMessages::sideFileStuck(side(which));
 }
 
 std::optional<QString> LeftoverFiles::setAside(const QByteArray& fileStart)
@@ -44,7 +38,7 @@ std::optional<QString> LeftoverFiles::setAside(const QByteArray& fileStart)
     if (QFileInfo::exists(side(Journal))) {
         QFile journal(side(Journal));
         if (!journal.open(QIODevice::ReadOnly))
-            return QStringLiteral("a su lado hay un archivo \"%1\" que no se puede leer").arg(nameOnly(side(Journal)));
+            return storeMessages::sideFileUnreadable(side(Journal));
         const JournalVerdict verdict = judgeLeftoverJournal(journal, fileStart);
         journal.close();
         // A journal SQLite would not play (a crash came before its first
@@ -102,13 +96,8 @@ QStringList LeftoverFiles::settle(SqliteDatabase& catalogue)
     QStringList notices;
     if (!emptyJournal_.isEmpty())
         QFile::remove(emptyJournal_);
-    const QString where = fileAndFolder(file_);
     if (!journalAside_.isEmpty())
-        notices << QStringLiteral("Junto al catálogo %1 había un diario de cambios (\"%2\") que no pertenece a este "
-                                  "archivo, por ejemplo porque se ha copiado encima una copia de seguridad o "
-                                  "otro catálogo. No se ha aplicado: el catálogo se abre tal como está, y el diario "
-                                  "se ha guardado aparte como \"%3\".")
-                       .arg(where, nameOnly(side(Journal)), nameOnly(journalAside_));
+        notices << storeMessages::foreignJournalSetAside(file_, side(Journal), journalAside_);
     if (walAside_.isEmpty())
         return notices;
 
@@ -119,19 +108,9 @@ QStringList LeftoverFiles::settle(SqliteDatabase& catalogue)
     case WalRecovery::Kind::NothingNew: QFile::remove(walAside_); break;
     case WalRecovery::Kind::Recovered:
         QFile::remove(walAside_);
-        notices << QStringLiteral("Junto al catálogo %1 había un diario de escritura (\"%2\") de una versión anterior "
-                                  "del programa, con cambios que el catálogo no tiene. Como no se puede asegurar que "
-                                  "sea de este archivo, no se ha aplicado: el catálogo se abre tal como está, y lo que "
-                                  "daría el diario se ha guardado como otro catálogo, \"%3\", en la misma carpeta. "
-                                  "Para usarlo, cierre el programa y póngale el nombre \"%4\".")
-                       .arg(where, nameOnly(side(Wal)), nameOnly(recovery.recoveredFile), nameOnly(file_));
+        notices << storeMessages::olderLogRecovered(file_, side(Wal), recovery.recoveredFile);
         break;
-    case WalRecovery::Kind::Failed:
-        notices << QStringLiteral("Junto al catálogo %1 había un diario de escritura (\"%2\") que no se puede aplicar "
-                                  "a este archivo. No se ha aplicado: el catálogo se abre tal como está, y el diario "
-                                  "se ha guardado aparte como \"%3\".")
-                       .arg(where, nameOnly(side(Wal)), nameOnly(walAside_));
-        break;
+    case WalRecovery::Kind::Failed: notices << storeMessages::olderLogSetAside(file_, side(Wal), walAside_); break;
     }
     return notices;
 }

@@ -140,9 +140,9 @@ QString fault(const JetTestFolder& folder, const QByteArray& file, const Convers
     case ConversionOutcome::Result::NotJet: {
         // No longer an Access file to the conversion: the store must refuse it.
         const auto opened = CatalogueDatabase::open(folder.path());
-        if (opened.database ||
-            !opened.error.startsWith(QStringLiteral("No se puede abrir el catálogo %1: ").arg(place)))
-            return QStringLiteral("not taken for Access, and then: ") + opened.error;
+        if (opened.catalogue ||
+            !opened.message().startsWith(QStringLiteral("No se puede abrir el catálogo %1: ").arg(place)))
+            return QStringLiteral("not taken for Access, and then: ") + opened.message();
         break;
     }
     case ConversionOutcome::Result::InUse: return QStringLiteral("said to be in use");

@@ -46,10 +46,10 @@ private:
 inline QStringList storedFilms(const QString& path)
 {
     auto opened = CatalogueDatabase::open(path);
-    if (!opened.database)
-        return {QStringLiteral("not a catalogue: ") + opened.error};
+    if (!opened.catalogue)
+        return {QStringLiteral("not a catalogue: ") + opened.message()};
     QStringList lines;
-    for (const StoredRow& row : opened.database->loadAll()) {
+    for (const StoredRow& row : opened.catalogue->loadAll()) {
         QStringList fields;
         for (Field f : allFields)
             fields << row.values.text(f);

@@ -20,18 +20,18 @@ public:
         : folder_(folder.isEmpty() ? dir_.path() : folder)
     {
         auto opened = CatalogueDatabase::open(path());
-        if (!opened.database)
-            throw std::runtime_error(opened.error.toStdString());
-        opened.database->insertAll(films);
+        if (!opened.catalogue)
+            throw std::runtime_error(opened.message().toStdString());
+        opened.catalogue->insertAll(films);
     }
     QString path() const { return folder_ + QStringLiteral("/Peliculas.mdb"); }
     QString folder() const { return folder_; }
     std::unique_ptr<DataControl> open() const
     {
         auto opened = DataControl::open(path());
-        if (!opened.control)
-            throw std::runtime_error(opened.error.toStdString());
-        return std::move(opened.control);
+        if (!opened.catalogue)
+            throw std::runtime_error(opened.message().toStdString());
+        return std::move(opened.catalogue);
     }
 
 private:

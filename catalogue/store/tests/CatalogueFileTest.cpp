@@ -82,9 +82,9 @@ TEST(CatalogueFile, AMissingFileBecomesAnEmptyCatalogue)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Peliculas.mdb"));
     auto opened = DataControl::open(path);
-    ASSERT_TRUE(opened.control) << opened.error.toStdString();
-    EXPECT_EQ(opened.control->Recordset().RecordCount(), 0);
-    EXPECT_TRUE(opened.control->Recordset().Eof());
+    ASSERT_TRUE(opened.catalogue) << opened.message().toStdString();
+    EXPECT_EQ(opened.catalogue->Recordset().RecordCount(), 0);
+    EXPECT_TRUE(opened.catalogue->Recordset().Eof());
     EXPECT_EQ(columnsOf(path), (QStringList{"idzefo INTEGER", "titulo TEXT", "duración TEXT", "tipopeli TEXT",
                                             "director TEXT", "totalcds INTEGER", "codec TEXT"}));
 }
@@ -136,12 +136,13 @@ TEST(CatalogueFile, FilesThatAreNotCataloguesAreRefusedAndLeftAsTheyWere)
         c.make(path);
         const QByteArray before = c.regularFile ? digest(path) : QByteArray();
         auto opened = DataControl::open(path);
-        EXPECT_FALSE(opened.control) << c.name;
-        EXPECT_TRUE(opened.error.contains(QStringLiteral("\"Peliculas.mdb\" de la carpeta")))
-            << opened.error.toStdString();
-        EXPECT_TRUE(opened.error.contains(QString::fromUtf8(c.problem)))
-            << c.name << ": " << opened.error.toStdString();
-        EXPECT_TRUE(opened.error.endsWith(QStringLiteral("No se ha modificado nada."))) << opened.error.toStdString();
+        EXPECT_FALSE(opened.catalogue) << c.name;
+        EXPECT_TRUE(opened.message().contains(QStringLiteral("\"Peliculas.mdb\" de la carpeta")))
+            << opened.message().toStdString();
+        EXPECT_TRUE(opened.message().contains(QString::fromUtf8(c.problem)))
+            << c.name << ": " << opened.message().toStdString();
+        EXPECT_TRUE(opened.message().endsWith(QStringLiteral("No se ha modificado nada.")))
+            << opened.message().toStdString();
         if (c.regularFile) {
             EXPECT_EQ(digest(path), before) << c.name;
         }
@@ -161,14 +162,14 @@ TEST(CatalogueFile, AReadOnlyFileIsRefused)
         QFile::setPermissions(cat.folder(), fileReadOnly ? readable | QFile::WriteOther : readable);
         QFile::setPermissions(cat.path(), fileReadOnly ? QFile::ReadOther : QFile::ReadOther | QFile::WriteOther);
         const QByteArray before = digest(cat.path());
-        DataControl::OpenResult opened;
+        Opening<DataControl> opened;
         {
             ScopedUnprivilegedUser nobody;
             opened = DataControl::open(cat.path());
         }
-        EXPECT_FALSE(opened.control) << readOnly;
-        EXPECT_TRUE(opened.error.contains(QStringLiteral("sólo lectura")))
-            << readOnly << ": " << opened.error.toStdString();
+        EXPECT_FALSE(opened.catalogue) << readOnly;
+        EXPECT_TRUE(opened.message().contains(QStringLiteral("sólo lectura")))
+            << readOnly << ": " << opened.message().toStdString();
         EXPECT_EQ(digest(cat.path()), before) << readOnly;
         EXPECT_EQ(folderListing(cat.folder()), QStringList{"Peliculas.mdb"}) << readOnly;
         QFile::setPermissions(cat.folder(), readable | QFile::WriteOwner);
@@ -184,8 +185,8 @@ TEST(CatalogueFile, ATableMadeByAnotherToolIsUsedAsItIs)
                  "INSERT INTO Pelis VALUES (2, 'Beta', '01:00:00', 'DvD', 'X', 1, 'XviD', 'n');"
                  "INSERT INTO Pelis VALUES (1, 'Alfa', NULL, NULL, NULL, NULL, NULL, NULL);");
     auto opened = DataControl::open(path);
-    ASSERT_TRUE(opened.control) << opened.error.toStdString();
-    RecordSet& rs = opened.control->Recordset();
+    ASSERT_TRUE(opened.catalogue) << opened.message().toStdString();
+    RecordSet& rs = opened.catalogue->Recordset();
     EXPECT_EQ(walk(rs, Field::Titulo), (QStringList{"Beta", "Alfa"}));
     rs.MoveFirst();
     EXPECT_EQ(rs.text(Field::Duracion), QStringLiteral("01:00:00"));
@@ -224,10 +225,10 @@ TEST(CatalogueFile, EveryWriteIsInTheFileAloneWhenItReturns)
     ASSERT_EQ(read(ready[0], &done, 1), 1);
     const auto stored = [](const QString& path) {
         auto opened = DataControl::open(path);
-        EXPECT_TRUE(opened.control) << opened.error.toStdString();
-        if (!opened.control)
+        EXPECT_TRUE(opened.catalogue) << opened.message().toStdString();
+        if (!opened.catalogue)
             return QStringList();
-        RecordSet& rs = opened.control->Recordset();
+        RecordSet& rs = opened.catalogue->Recordset();
         QStringList seen = walk(rs, Field::Titulo);
         rs.MoveFirst();
         return seen << rs.text(Field::Codec);
@@ -266,16 +267,16 @@ TEST(CatalogueFile, ALogLeftByAnOlderVersionIsKeptAsACatalogueOfItsOwn)
     const QString path = left.filePath(QStringLiteral("Peliculas.mdb"));
 
     auto opened = DataControl::open(path);
-    ASSERT_TRUE(opened.control) << opened.error.toStdString();
-    EXPECT_EQ(walk(opened.control->Recordset(), Field::Titulo), QStringList{"Alien"});
+    ASSERT_TRUE(opened.catalogue) << opened.message().toStdString();
+    EXPECT_EQ(walk(opened.catalogue->Recordset(), Field::Titulo), QStringList{"Alien"});
     const QStringList recovered = QDir(left.path()).entryList({QStringLiteral("Peliculas (recuperado *).mdb")});
     ASSERT_EQ(recovered.size(), 1) << folderListing(left.path()).join(u' ').toStdString();
     ASSERT_EQ(opened.notices.size(), 1);
     EXPECT_TRUE(opened.notices[0].contains(recovered[0])) << opened.notices[0].toStdString();
     EXPECT_EQ(folderListing(left.path()), (QStringList{recovered[0], "Peliculas.mdb"}));
     EXPECT_EQ(firstAnswer(path, "PRAGMA journal_mode"), QStringLiteral("delete"));
-    opened.control.reset();
+    opened.catalogue.reset();
     auto kept = DataControl::open(left.filePath(recovered[0]));
-    ASSERT_TRUE(kept.control) << kept.error.toStdString();
-    EXPECT_EQ(walk(kept.control->Recordset(), Field::Titulo), (QStringList{"Alien", "Brazil"}));
+    ASSERT_TRUE(kept.catalogue) << kept.message().toStdString();
+    EXPECT_EQ(walk(kept.catalogue->Recordset(), Field::Titulo), (QStringList{"Alien", "Brazil"}));
 }

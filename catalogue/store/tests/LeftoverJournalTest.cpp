@@ -36,8 +36,8 @@ void put(const QString& path, const QByteArray& bytes)
 void addFilm(const QString& path, const QString& number, const QString& title)
 {
     auto opened = DataControl::open(path);
-    ASSERT_TRUE(opened.control) << opened.error.toStdString();
-    RecordSet& rs = opened.control->Recordset();
+    ASSERT_TRUE(opened.catalogue) << opened.message().toStdString();
+    RecordSet& rs = opened.catalogue->Recordset();
     rs.AddNew();
     rs.setText(Field::Idzefo, number);
     rs.setText(Field::Titulo, title);
@@ -51,9 +51,9 @@ void crashWhileSaving(const QString& path, CrashMoment moment)
     if (child == 0) {
         installCrashingVfs();
         auto opened = DataControl::open(path);
-        if (!opened.control)
+        if (!opened.catalogue)
             _exit(2);
-        RecordSet& rs = opened.control->Recordset();
+        RecordSet& rs = opened.catalogue->Recordset();
         rs.AddNew();
         rs.setText(Field::Idzefo, QStringLiteral("9"));
         rs.setText(Field::Titulo, QStringLiteral("Zardoz"));
@@ -139,8 +139,8 @@ TEST(LeftoverJournal, IsPlayedBackOnlyIntoTheFileItWasMadeOn)
                 put(cat.path(), c.copiedOver);
 
             auto opened = DataControl::open(cat.path());
-            ASSERT_TRUE(opened.control) << opened.error.toStdString();
-            EXPECT_EQ(walk(opened.control->Recordset(), Field::Titulo), c.titles);
+            ASSERT_TRUE(opened.catalogue) << opened.message().toStdString();
+            EXPECT_EQ(walk(opened.catalogue->Recordset(), Field::Titulo), c.titles);
             EXPECT_EQ(integrityOf(cat.path()), QStringLiteral("ok"));
             const QStringList setAside =
                 QDir(cat.folder()).entryList({QStringLiteral("Peliculas.mdb-journal.no-aplicado-*")});
@@ -150,7 +150,7 @@ TEST(LeftoverJournal, IsPlayedBackOnlyIntoTheFileItWasMadeOn)
                 EXPECT_TRUE(opened.notices.value(0).contains(setAside.value(0)))
                     << opened.notices.value(0).toStdString();
             }
-            opened.control.reset();
+            opened.catalogue.reset();
             for (const QString& name : setAside)
                 QFile::remove(cat.folder() + u'/' + name);
             EXPECT_EQ(QDir(cat.folder()).entryList(QDir::Files), QStringList{"Peliculas.mdb"});
@@ -170,10 +170,10 @@ TEST(LeftoverJournal, ACrashInTheFirstSaveOfAFileMadeByAnotherToolIsUndone)
         put(path, made);
         crashWhileSaving(path, moment);
         auto opened = DataControl::open(path);
-        ASSERT_TRUE(opened.control) << opened.error.toStdString();
-        EXPECT_EQ(walk(opened.control->Recordset(), Field::Titulo), QStringList{"Alien"});
+        ASSERT_TRUE(opened.catalogue) << opened.message().toStdString();
+        EXPECT_EQ(walk(opened.catalogue->Recordset(), Field::Titulo), QStringList{"Alien"});
         EXPECT_TRUE(opened.notices.isEmpty());
-        opened.control.reset();
+        opened.catalogue.reset();
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Peliculas.mdb"});
     }
 }
@@ -191,10 +191,11 @@ TEST(LeftoverJournal, AFileRefusedAfterItsJournalWasPlayedBackSaysSo)
     put(cat.path(), bytes);
 
     const auto opened = DataControl::open(cat.path());
-    EXPECT_FALSE(opened.control);
-    EXPECT_TRUE(opened.error.endsWith(QStringLiteral("Al abrirlo se ha deshecho el último cambio, que había quedado a "
-                                                     "medias, con el diario de cambios que había a su lado "
-                                                     "(\"Peliculas.mdb-journal\"). No se ha modificado nada más.")))
-        << opened.error.toStdString();
+    EXPECT_FALSE(opened.catalogue);
+    EXPECT_TRUE(
+        opened.message().endsWith(QStringLiteral("Al abrirlo se ha deshecho el último cambio, que había quedado a "
+                                                 "medias, con el diario de cambios que había a su lado "
+                                                 "(\"Peliculas.mdb-journal\"). No se ha modificado nada más.")))
+        << opened.message().toStdString();
     EXPECT_FALSE(QFile::exists(cat.path() + QStringLiteral("-journal")));
 }

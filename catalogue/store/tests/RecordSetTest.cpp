@@ -257,8 +257,8 @@ TEST(RecordSet, ARefreshSeesWhatAnotherProgramWrote)
     EXPECT_EQ(control->Recordset().RecordCount(), 1);
     {
         auto other = CatalogueDatabase::open(cat.path());
-        ASSERT_TRUE(other.database);
-        other.database->insert(film("2", "Brazil"));
+        ASSERT_TRUE(other.catalogue);
+        other.catalogue->insert(film("2", "Brazil"));
     }
     control->Refresh();
     EXPECT_EQ(walk(control->Recordset(), Field::Titulo), (QStringList{"Alien", "Brazil"}));
