@@ -1,4 +1,5 @@
 #include "WalRecovery.h"
+#include "DurableFiles.h"
 #include "Sqlite.h"
 
 #include <QCryptographicHash>
@@ -63,9 +64,14 @@ WalRecovery recoverFromWal(const QString& catalogueFile, const QString& wal, Sql
     } catch (const CatalogueError&) {
         return failed;
     }
+    // Kept whole on the disk, under a name of its own, before the user is told of it.
     const QString kept = recoveredName(catalogueFile);
-    if (!QFile::copy(copy, kept)) {
-        QFile::remove(kept);
+    const durable::Path keptPath = durable::pathOf(kept);
+    bool taken = false;
+    if (durable::keepUnder(durable::pathOf(copy), keptPath, taken) || taken)
+        return failed;
+    if (durable::syncFile(keptPath) || durable::syncFolder(keptPath.parent_path())) {
+        durable::removeFile(keptPath);
         return failed;
     }
     return {WalRecovery::Kind::Recovered, kept};

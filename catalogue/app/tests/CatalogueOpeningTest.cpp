@@ -31,8 +31,9 @@ TEST(CatalogueOpening, AConvertedCatalogueOpensAndTheConversionIsToldFirst)
 {
     QTemporaryDir folder;
     const auto opened = openCatalogue(writeJetCatalogue(folder), {QStringLiteral(CINTARIO_PROGRAM)});
-    ASSERT_TRUE(opened.control);
-    EXPECT_EQ(opened.control->Recordset().RecordCount(), 2);
+    ASSERT_TRUE(opened.catalogue);
+    EXPECT_EQ(opened.result, OpeningResult::Converted);
+    EXPECT_EQ(opened.catalogue->Recordset().RecordCount(), 2);
     ASSERT_EQ(opened.messages.size(), 1);
     EXPECT_TRUE(opened.messages[0].contains(u"se ha convertido al formato de este programa, con 2 películas"));
 }
@@ -52,7 +53,8 @@ TEST(CatalogueOpening, AConversionIsToldWhenAnotherCopyOpensTheNewCatalogueFirst
     });
     otherCopy.kill();
     otherCopy.waitForFinished();
-    EXPECT_FALSE(opened.control);
+    EXPECT_FALSE(opened.catalogue);
+    EXPECT_EQ(opened.result, OpeningResult::HeldElsewhere);
     ASSERT_EQ(opened.messages.size(), 1);
     EXPECT_TRUE(opened.messages[0].contains(u"se ha convertido al formato de este programa, con 2 películas"));
     EXPECT_TRUE(opened.messages[0].endsWith(u"ya lo ha abierto otra ventana de este programa: sigue trabajando en esa "

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+using catalogue::OpeningResult;
 using namespace catalogue::jet;
 using namespace catalogue::jet::testing;
 
@@ -89,13 +90,13 @@ TEST(JetRefusal, EachFileIsRefusedSayingWhatWasFoundAndLeftAsItWas)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         JetTestFolder folder(c.file);
-        const ConversionOutcome outcome = convertJetCatalogue(folder.path());
-        EXPECT_EQ(outcome.result, ConversionOutcome::Result::Refused);
-        EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("No se puede abrir el catálogo \"Peliculas.mdb\" de la "
-                                                              "carpeta \"%1\": ")
-                                                   .arg(folder.shownPath())));
-        EXPECT_TRUE(outcome.message.contains(c.found)) << outcome.message.toStdString();
-        EXPECT_TRUE(outcome.message.endsWith(QStringLiteral("\n\nEl archivo no se ha modificado.")));
+        const auto outcome = convertJetCatalogue(folder.path());
+        EXPECT_EQ(outcome.result, OpeningResult::Refused);
+        EXPECT_TRUE(outcome.message().startsWith(QStringLiteral("No se puede abrir el catálogo \"Peliculas.mdb\" de la "
+                                                                "carpeta \"%1\": ")
+                                                     .arg(folder.shownPath())));
+        EXPECT_TRUE(outcome.message().contains(c.found)) << outcome.message().toStdString();
+        EXPECT_TRUE(outcome.message().endsWith(QStringLiteral("\n\nEl archivo no se ha modificado.")));
         EXPECT_EQ(folder.read(), c.file);
         EXPECT_EQ(folder.files(), QStringList{"Peliculas.mdb"});
     }

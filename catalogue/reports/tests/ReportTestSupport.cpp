@@ -44,7 +44,7 @@ void ScopedWorkingFolder::makeReadOnly(bool filesToo) const
 
 QString ScopedWorkingFolder::cannotCreateMessage(const QString& fileName) const
 {
-    return QStringLiteral("No Se Puede Crear El Informe %1 En La Carpeta %2... Compruebe Que Se Puede Escribir En "
+    return QStringLiteral("No Se Puede Crear El Informe %1 En La Carpeta %2... Comprueba Que Se Puede Escribir En "
                           "Esta Carpeta Y En El Fichero... No Se Ha Cambiado Ningún Fichero...")
         .arg(fileName, QDir::toNativeSeparators(folder_.path()));
 }
