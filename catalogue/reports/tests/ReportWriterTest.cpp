@@ -49,7 +49,7 @@ TEST(ReportWriter, ReplacesAnOlderReportInsteadOfAppending)
     writer.writeLine(u"nuevo");
     writer.closeReport();
     EXPECT_EQ(readBytes(kName), QByteArray("nuevo\r\n"));
-    EXPECT_EQ(folder.fileNames(), QStringList{kName});
+    EXPECT_EQ(folder.files(), QStringList{kName});
 }
 
 TEST(ReportWriter, AnUnfinishedReportLeavesTheOlderOneAndNoOtherFile)
@@ -62,7 +62,7 @@ TEST(ReportWriter, AnUnfinishedReportLeavesTheOlderOneAndNoOtherFile)
         writer.writeLine(u"a medias");
     }
     EXPECT_EQ(readBytes(kName), QByteArray("anterior\r\n"));
-    EXPECT_EQ(folder.fileNames(), QStringList{kName});
+    EXPECT_EQ(folder.files(), QStringList{kName});
 }
 
 TEST(ReportWriter, AReadOnlyFolderGivesASpanishMessageAndTouchesNothing)
@@ -78,7 +78,7 @@ TEST(ReportWriter, AReadOnlyFolderGivesASpanishMessageAndTouchesNothing)
     }
     EXPECT_EQ(failure, folder.cannotCreateMessage(kName));
     EXPECT_EQ(readBytes(kName), QByteArray("anterior\r\n"));
-    EXPECT_EQ(folder.fileNames(), QStringList{kName});
+    EXPECT_EQ(folder.files(), QStringList{kName});
 }
 
 TEST(ReportWriter, AWritableReportInAReadOnlyFolderIsNeverWrittenInPlace)
@@ -96,7 +96,7 @@ TEST(ReportWriter, AWritableReportInAReadOnlyFolderIsNeverWrittenInPlace)
     }
     EXPECT_EQ(failure, folder.cannotCreateMessage(kName));
     EXPECT_EQ(readBytes(kName), QByteArray(5000, 'x'));
-    EXPECT_EQ(folder.fileNames(), QStringList{kName});
+    EXPECT_EQ(folder.files(), QStringList{kName});
 }
 
 TEST(ReportWriter, OnAFullDiskTheOlderReportStaysWhateverTheNewOnesSize)

@@ -2,9 +2,8 @@
 // For tests: a catalogue file in a fresh temporary folder, filled with the given films.
 #include "CatalogueDatabase.h"
 #include "DataControl.h"
-#include "QtPrinting.h"
-
-#include <QTemporaryDir>
+#include "FilmBuilder.h"
+#include "TestFolder.h"
 
 #include <stdexcept>
 
@@ -35,15 +34,9 @@ public:
     }
 
 private:
-    QTemporaryDir dir_;
+    TestFolder dir_;
     QString folder_;
 };
-
-inline MovieRecord film(const QString& number, const QString& title, const QString& director = {},
-                        const QString& cds = QStringLiteral("1"), const QString& time = QStringLiteral("01:30:00"))
-{
-    return {number, title, time, QStringLiteral("DvD-Rip"), director, cds, QStringLiteral("Divx5.02")};
-}
 
 inline QStringList walk(RecordSet& rs, Field field)
 {
