@@ -28,12 +28,23 @@ std::optional<QString> LeftoverFiles::moveAside(Side which, QString& aside)
         aside = side(which) + QStringLiteral(".no-aplicado-%1-%2").arg(stamp).arg(n);
     if (!durable::moveTo(pathOf(side(which)), pathOf(aside)))
         return std::nullopt;
-    aside.clear();
+    // Moved, but its folder could not be synced: it goes back with the rest when the file is refused.
+    if (QFileInfo::exists(side(which)))
+        aside.clear();
     return storeMessages::sideFileStuck(side(which));
+}
+
+void LeftoverFiles::notePresent()
+{
+    for (Side which : durable::kSideFiles)
+        presentWhenOpened_[std::size_t(which)] = QFileInfo::exists(side(which));
 }
 
 std::optional<QString> LeftoverFiles::setAside(const QByteArray& fileStart)
 {
+    // Until everything is set aside, whatever is there was the user's: a
+    // refusal half-way must not take it for something SQLite left.
+    notePresent();
     if (QFileInfo::exists(side(Side::Journal))) {
         QFile journal(side(Side::Journal));
         if (!journal.open(QIODevice::ReadOnly))
@@ -62,8 +73,7 @@ std::optional<QString> LeftoverFiles::setAside(const QByteArray& fileStart)
             return problem;
         }
     }
-    for (Side which : durable::kSideFiles)
-        presentWhenOpened_[std::size_t(which)] = QFileInfo::exists(side(which));
+    notePresent();
     return std::nullopt;
 }
 

@@ -47,6 +47,7 @@ private:
     QString side(durable::SideFile which) const;
     std::optional<QString> moveAside(durable::SideFile which, QString& aside);
     void putBack();
+    void notePresent();
 
     QString file_;
     QString journalAside_;

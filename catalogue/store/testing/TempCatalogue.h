@@ -25,6 +25,8 @@ public:
     }
     QString path() const { return folder_ + QStringLiteral("/Peliculas.mdb"); }
     QString folder() const { return folder_; }
+    // The temporary folder, when the catalogue is in one of its own.
+    const TestFolder& testFolder() const { return dir_; }
     std::unique_ptr<DataControl> open() const
     {
         auto opened = DataControl::open(path());
