@@ -372,7 +372,8 @@ private slots:
         QFile otherFile(other.path());
         QVERIFY(otherFile.open(QIODevice::ReadOnly));
         const QByteArray otherBytes = otherFile.readAll();
-        QFile::remove(w.catalogue.path());
+        if (!replaced)
+            QFile::remove(w.catalogue.path());
         if (replaced) {
             // Copied over in place, as cp does: the same file, another catalogue inside.
             QFile file(w.catalogue.path());
