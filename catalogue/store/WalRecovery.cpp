@@ -49,7 +49,8 @@ WalRecovery recoverFromWal(const QString& catalogueFile, const QString& wal, Sql
     const WalRecovery failed{WalRecovery::Kind::Failed, {}};
     QTemporaryDir work;
     const QString copy = work.filePath(QStringLiteral("recuperado.mdb"));
-    if (!work.isValid() || !QFile::copy(catalogueFile, copy) || !QFile::copy(wal, copy + QStringLiteral("-wal")))
+    if (!work.isValid() || !QFile::copy(catalogueFile, copy) ||
+        !QFile::copy(wal, durable::sideFileOf(copy, durable::SideFile::Wal)))
         return failed;
     try {
         SqliteDatabase recovered;

@@ -5,9 +5,9 @@
 #include "JetFileWriter.h"
 #include "SampleFilms.h"
 
-#include <QFile>
+#include "TestFolder.h"
+
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -16,20 +16,18 @@ using namespace catalogue::jet;
 
 namespace {
 
-QString writeJetCatalogue(const QTemporaryDir& folder)
+QString writeJetCatalogue(const catalogue::testing::TestFolder& folder)
 {
-    const QString path = folder.filePath(QStringLiteral("Peliculas.mdb"));
-    QFile file(path);
-    const QByteArray jet = jet::testing::writeJetFile({}, {jet::testing::pelisTable(jet::testing::sampleFilms(2))});
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(jet) == jet.size());
-    return path;
+    folder.write(QStringLiteral("Peliculas.mdb"),
+                 jet::testing::writeJetFile({}, {jet::testing::pelisTable(jet::testing::sampleFilms(2))}));
+    return folder.filePath(QStringLiteral("Peliculas.mdb"));
 }
 
 } // namespace
 
 TEST(CatalogueOpening, AConvertedCatalogueOpensAndTheConversionIsToldFirst)
 {
-    QTemporaryDir folder;
+    catalogue::testing::TestFolder folder;
     const auto opened = openCatalogue(writeJetCatalogue(folder), {QStringLiteral(CINTARIO_PROGRAM)});
     ASSERT_TRUE(opened.catalogue);
     EXPECT_EQ(opened.result, OpeningResult::Converted);
@@ -40,7 +38,7 @@ TEST(CatalogueOpening, AConvertedCatalogueOpensAndTheConversionIsToldFirst)
 
 TEST(CatalogueOpening, AConversionIsToldWhenAnotherCopyOpensTheNewCatalogueFirst)
 {
-    QTemporaryDir folder;
+    catalogue::testing::TestFolder folder;
     const QString path = writeJetCatalogue(folder);
     // The other copy takes the new catalogue the moment it is free.
     QProcess otherCopy;

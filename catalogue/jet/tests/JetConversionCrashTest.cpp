@@ -92,7 +92,7 @@ public:
     }
 
 private:
-    QTemporaryDir marks_;
+    catalogue::testing::TestFolder marks_;
     QProcess process_;
 };
 

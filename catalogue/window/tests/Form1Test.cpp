@@ -236,7 +236,7 @@ private slots:
         QFETCH(QString, item);
         QFETCH(int, key);
         // The listings and the statistics write their files in the current folder.
-        QTemporaryDir folder;
+        TestFolder folder;
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(folder.path()));
         const auto back = qScopeGuard([&] { QDir::setCurrent(previous); });
