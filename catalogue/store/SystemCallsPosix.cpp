@@ -48,9 +48,8 @@ std::error_code moved(ssize_t got, std::size_t& done)
 }
 
 const SystemCalls kReal{
-    [](const Path& path, bool forWriting, Handle& handle) {
-        return opened(::open(path.c_str(), (forWriting ? O_WRONLY : O_RDONLY) | O_CLOEXEC), handle);
-    },
+    // Reading is enough to sync a file here, and a file one may only read can be synced too.
+    [](const Path& path, bool, Handle& handle) { return opened(::open(path.c_str(), O_RDONLY | O_CLOEXEC), handle); },
     [](const Path& path, Handle& handle) {
         return opened(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666), handle);
     },
