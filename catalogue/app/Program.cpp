@@ -17,15 +17,17 @@ int runProgram(const std::function<void(Form1&)>& shown)
 {
     installQtSpanishTranslation();
     QtDialogs dialogs;
-    auto opened = openCatalogue(DataControl::defaultDatabaseName, jet::JetReader::thisProgram());
+    // What opening the catalogue came to is read here alone: its messages
+    // first, then the window, if there is a catalogue to show.
+    const auto opened = openCatalogue(DataControl::defaultDatabaseName, jet::JetReader::thisProgram());
     for (const QString& message : opened.messages)
         dialogs.message(message);
-    if (!opened.control)
+    if (!opened.catalogue)
         return 1;
 
     NotepadReportOpener notepad;
     DesktopLinkOpener desktopLinks;
-    Form1 form1(*opened.control, dialogs);
+    Form1 form1(*opened.catalogue, dialogs);
     dialogs.setParent(&form1);
     wireCommands(form1, notepad, desktopLinks);
     closeOnTermination(form1);

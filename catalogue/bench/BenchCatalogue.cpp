@@ -18,8 +18,8 @@ void writeBenchCatalogue(const QString& fileName, std::int64_t films)
     auto pick = [&](auto& list) { return QString::fromUtf8(list[random() % std::size(list)]); };
 
     auto opened = CatalogueDatabase::open(fileName);
-    if (!opened.database)
-        throw std::runtime_error(opened.error.toStdString());
+    if (!opened.catalogue)
+        throw std::runtime_error(opened.message().toStdString());
     std::vector<MovieRecord> rows;
     rows.reserve(std::size_t(films));
     for (std::int64_t i = 1; i <= films; ++i) {
@@ -30,7 +30,7 @@ void writeBenchCatalogue(const QString& fileName, std::int64_t films)
                             .arg(minutes % 60, 2, 10, QLatin1Char('0')),
                         pick(kinds), pick(directors), QString::number(1 + random() % 3), pick(codecs)});
     }
-    opened.database->insertAll(rows);
+    opened.catalogue->insertAll(rows);
 }
 
 } // namespace catalogue::bench

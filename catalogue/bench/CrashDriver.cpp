@@ -49,14 +49,14 @@ void say(const char* format, long long value)
 int work(const QByteArray& mode, double killAfterMs)
 {
     auto opened = DataControl::open();
-    if (!opened.control) {
-        std::printf("refused: %s\n", qPrintable(opened.error));
+    if (!opened.catalogue) {
+        std::printf("refused: %s\n", qPrintable(opened.message()));
         return 2;
     }
     testing::ScriptedDialogs dialogs;
     testing::NoReportViewer viewer;
     testing::NoLinkOpener links;
-    Form1 form(*opened.control, dialogs);
+    Form1 form(*opened.catalogue, dialogs);
     wireCommands(form, viewer, links);
     std::printf("ready\n");
     std::fflush(stdout);
@@ -99,11 +99,11 @@ int check()
     QStringList notices;
     {
         auto opened = DataControl::open();
-        if (!opened.control) {
-            std::printf("refused: %s\n", qPrintable(opened.error));
+        if (!opened.catalogue) {
+            std::printf("refused: %s\n", qPrintable(opened.message()));
             return 2;
         }
-        std::printf("rows %lld\nnotices %lld\n", (long long)opened.control->Recordset().RecordCount(),
+        std::printf("rows %lld\nnotices %lld\n", (long long)opened.catalogue->Recordset().RecordCount(),
                     (long long)opened.notices.size());
     }
     sqlite3* db = nullptr;

@@ -25,7 +25,7 @@ struct Window {
     explicit Window(qint64 films)
     {
         bench::writeBenchCatalogue(dir.filePath(QStringLiteral("Peliculas.mdb")), films);
-        data1 = std::move(DataControl::open(dir.filePath(QStringLiteral("Peliculas.mdb"))).control);
+        data1 = std::move(DataControl::open(dir.filePath(QStringLiteral("Peliculas.mdb"))).catalogue);
         form = std::make_unique<Form1>(*data1, dialogs);
         wireCommands(*form, viewer, links);
     }

@@ -67,7 +67,7 @@ int main(int argc, char** argv)
 
         auto opened = DataControl::open(file);
         testing::ScriptedDialogs dialogs;
-        Form1 form(*opened.control, dialogs);
+        Form1 form(*opened.catalogue, dialogs);
         const double initialize = bench::medianMs(9, [&] { form.Form_Initialize(); });
         bench::printRow(films, QStringLiteral("Form_Initialize"), initialize, bench::peakMemoryMiB());
         const double refreshWalk = bench::medianMs(9, [&] {

@@ -15,11 +15,11 @@ namespace catalogue::jet {
 
 class ClaimedFile {
 public:
-    enum class Result { Claimed, HeldByAnother, Failed };
     // Creates the file exclusively. A file of that name left by a copy that
-    // died (nobody holds it) is removed first, with the journal files SQLite
-    // keeps beside it.
-    Result claim(const QString& path, std::error_code& error);
+    // died (nobody holds it) is removed first, with the side files SQLite
+    // keeps beside it. Gives std::errc::device_or_resource_busy when another
+    // copy of the program holds it, the system's error when it cannot be made.
+    std::error_code claim(const QString& path);
     void release() { hold_.reset(); }
 
 private:

@@ -1,11 +1,12 @@
 #include "JetConversion.h"
 #include "CatalogueDatabase.h"
+#include "CatalogueError.h"
 #include "ClaimedFile.h"
 #include "DurableFiles.h"
 #include "JetHeader.h"
 #include "JetTableReader.h"
 #include "PelisColumns.h"
-#include "CatalogueError.h"
+#include "StoreMessages.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,8 @@ namespace catalogue::jet {
 
 namespace {
 
-using Result = ConversionOutcome::Result;
+using Outcome = Opening<ConvertedCatalogue>;
+using durable::pathOf;
 
 QByteArray startOf(const QString& fileName)
 {
@@ -23,24 +25,9 @@ QByteArray startOf(const QString& fileName)
     return file.open(QIODevice::ReadOnly) ? file.read(4096) : QByteArray();
 }
 
-files::Path pathOf(const QString& fileName)
-{
-    return QFileInfo(fileName).filesystemAbsoluteFilePath();
-}
-
 QString formatName(JetFormat format)
 {
     return format == JetFormat::Jet3 ? QStringLiteral("Access 97 (Jet 3)") : QStringLiteral("Access 2000-2003 (Jet 4)");
-}
-
-QString systemProblem(std::error_code error)
-{
-    if (error == std::errc::no_space_on_device)
-        return QStringLiteral("no queda espacio en el disco");
-    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
-        error == std::errc::read_only_file_system)
-        return QStringLiteral("no hay permiso para escribir en la carpeta");
-    return QStringLiteral("error %1 del sistema").arg(error.value());
 }
 
 class Conversion {
@@ -49,16 +36,16 @@ public:
         : info_(fileName), folder_(info_.absolutePath()), afterStep_(afterStep), reader_(reader)
     {}
 
-    ConversionOutcome run()
+    Outcome run()
     {
         if (!info_.isFile())
-            return {};
+            return notJet();
         if (info_.isSymbolicLink())
             linkTarget_ = info_.symLinkTarget();
         const QByteArray start = startOf(info_.filePath());
         header_ = inspectJetHeader(start);
         switch (header_.format) {
-        case JetFormat::NotAccess: return {};
+        case JetFormat::NotAccess: return notJet();
         case JetFormat::Ace:
             return refused(QStringLiteral("es una base de datos de Access 2007 o posterior (formato ACE, de los "
                                           "archivos .accdb), que este programa no sabe leer. Guárdala desde Access "
@@ -105,36 +92,45 @@ public:
     }
 
 private:
-    QString quotedPlace() const
-    {
-        return QStringLiteral("\"%1\" de la carpeta \"%2\"").arg(info_.fileName(), QDir::toNativeSeparators(folder_));
-    }
+    static Outcome notJet() { return {OpeningResult::Opened}; }
 
-    ConversionOutcome refused(const QString& problem) const
+    QString quotedPlace() const { return fileAndFolder(info_.filePath()); }
+
+    Outcome refused(const QString& problem) const
     {
-        return {Result::Refused,
-                QStringLiteral("No se puede abrir el catálogo %1: %2\n\nEl archivo no se ha modificado.")
-                    .arg(quotedPlace(), problem)};
+        return Outcome::refused(
+            QStringLiteral("No se puede abrir el catálogo %1: %2\n\nEl archivo no se ha modificado.")
+                .arg(quotedPlace(), problem),
+            problem);
     }
 
     // The reading itself failed: the file is as it was, and nothing else was made.
-    ConversionOutcome unread(const QString& what, const QString& problem) const
+    Outcome unread(const QString& what, const QString& problem) const
     {
-        return {Result::Refused, QStringLiteral("No se puede abrir el catálogo %1: el archivo es una base de datos de "
-                                                "%2, pero %3.\n\nNo se ha cambiado nada.")
-                                     .arg(quotedPlace(), what, problem)};
+        return Outcome::refused(QStringLiteral("No se puede abrir el catálogo %1: el archivo es una base de datos de "
+                                               "%2, pero %3.\n\nNo se ha cambiado nada.")
+                                    .arg(quotedPlace(), what, problem),
+                                problem);
     }
 
-    ConversionOutcome failed(const QString& problem)
+    Outcome failed(const QString& problem)
     {
         if (!keptAs_.isEmpty())
-            QFile::remove(QDir(folder_).filePath(keptAs_));
-        files::removeWithJournals(pathOf(temporary()));
+            durable::removeFile(pathOf(QDir(folder_).filePath(keptAs_)));
+        durable::removeWithSideFiles(pathOf(temporary()));
         claim_.release();
-        return {Result::Refused,
-                QStringLiteral("No se ha podido convertir el catálogo %1 al formato de este programa: %2.\n\n"
-                               "El archivo no se ha modificado.")
-                    .arg(quotedPlace(), problem)};
+        return Outcome::refused(
+            QStringLiteral("No se ha podido convertir el catálogo %1 al formato de este programa: %2.\n\n"
+                           "El archivo no se ha modificado.")
+                .arg(quotedPlace(), problem),
+            problem);
+    }
+
+    // What the store said when the new catalogue could not be written.
+    static QString writingProblem(const CatalogueError& error)
+    {
+        return error.code() != 0 ? sqliteProblem(error.code())
+                                 : QStringLiteral("no se ha podido escribir el catálogo nuevo");
     }
 
     QString temporary() const
@@ -155,64 +151,62 @@ private:
             afterStep_(s);
     }
 
-    ConversionOutcome write(const std::vector<MovieRecord>& rows)
+    Outcome write(const std::vector<MovieRecord>& rows)
     {
-        std::error_code error;
-        switch (claim_.claim(temporary(), error)) {
-        case ClaimedFile::Result::HeldByAnother:
-            return {Result::InUse,
-                    QStringLiteral("El catálogo %1 lo está convirtiendo ahora mismo otra copia del programa. "
-                                   "Espera a que termine y vuelve a abrir el programa.\n\n"
-                                   "El archivo no se ha modificado.")
-                        .arg(quotedPlace())};
-        case ClaimedFile::Result::Failed:
-            return {Result::Refused,
-                    QStringLiteral("No se puede convertir el catálogo %1 al formato de este programa: %2.\n\n"
-                                   "El archivo no se ha modificado.")
-                        .arg(quotedPlace(), systemProblem(error))};
-        case ClaimedFile::Result::Claimed: break;
-        }
+        const std::error_code claimed = claim_.claim(temporary());
+        if (claimed == std::errc::device_or_resource_busy)
+            return Outcome::heldElsewhere(
+                QStringLiteral("El catálogo %1 lo está convirtiendo ahora mismo otra copia del programa. "
+                               "Espera a que termine y vuelve a abrir el programa.\n\n"
+                               "El archivo no se ha modificado.")
+                    .arg(quotedPlace()));
+        if (claimed)
+            return Outcome::refused(QStringLiteral("No se puede convertir el catálogo %1 al formato de este programa: "
+                                                   "%2.\n\nEl archivo no se ha modificado.")
+                                        .arg(quotedPlace(), fileProblem(claimed)),
+                                    fileProblem(claimed));
         // Another copy may have converted it between our reading and our claim.
         if (inspectJetHeader(startOf(info_.filePath())).format != header_.format) {
-            files::removeWithJournals(pathOf(temporary()));
-            return {};
+            durable::removeWithSideFiles(pathOf(temporary()));
+            return notJet();
         }
         step(ConversionStep::TemporaryClaimed);
 
         try {
             auto created = CatalogueDatabase::create(temporary());
-            if (!created.database)
-                return failed(QStringLiteral("no se puede crear el catálogo nuevo en la carpeta"));
-            created.database->insertAllKeepingText(rows);
-        } catch (const CatalogueError&) {
-            return failed(QStringLiteral("no se ha podido escribir el catálogo nuevo (puede que el disco esté lleno)"));
+            if (!created.catalogue)
+                return failed(created.problem.isEmpty() ? created.message() : created.problem);
+            created.catalogue->insertAllKeepingText(rows);
+        } catch (const CatalogueError& e) {
+            return failed(writingProblem(e));
         }
         // Closed cleanly, the catalogue is whole in its one file.
-        if (QFileInfo::exists(temporary() + QStringLiteral("-wal")) ||
-            QFileInfo::exists(temporary() + QStringLiteral("-journal")))
-            return failed(QStringLiteral("no se ha podido terminar de escribir el catálogo nuevo"));
+        for (durable::SideFile side : durable::kSideFiles)
+            if (QFileInfo::exists(durable::sideFileOf(temporary(), side)))
+                return failed(QStringLiteral("no se ha podido terminar de escribir el catálogo nuevo"));
         step(ConversionStep::CatalogueWritten);
-        if ((error = files::syncFile(pathOf(temporary()))) || (error = files::syncFolder(pathOf(folder_))))
-            return failed(systemProblem(error));
+        std::error_code error;
+        if ((error = durable::syncFile(pathOf(temporary()))) || (error = durable::syncFolder(pathOf(folder_))))
+            return failed(fileProblem(error));
 
         for (int n = 1; keptAs_.isEmpty() && n < 1000; ++n) {
             bool taken = false;
             if ((error =
-                     files::keepUnder(pathOf(info_.filePath()), pathOf(QDir(folder_).filePath(keptName(n))), taken)))
-                return failed(systemProblem(error));
+                     durable::keepUnder(pathOf(info_.filePath()), pathOf(QDir(folder_).filePath(keptName(n))), taken)))
+                return failed(fileProblem(error));
             if (!taken)
                 keptAs_ = keptName(n);
         }
         if (keptAs_.isEmpty())
             return failed(QStringLiteral("no queda ningún nombre libre para guardar el archivo original"));
-        if ((error = files::syncFolder(pathOf(folder_))))
-            return failed(systemProblem(error));
+        if ((error = durable::syncFolder(pathOf(folder_))))
+            return failed(fileProblem(error));
         step(ConversionStep::OriginalKept);
 
-        if ((error = files::replace(pathOf(temporary()), pathOf(info_.filePath()))))
-            return failed(systemProblem(error));
+        if ((error = durable::replace(pathOf(temporary()), pathOf(info_.filePath()))))
+            return failed(fileProblem(error));
         // Whether or not this last flush succeeds, each name holds a whole file.
-        files::syncFolder(pathOf(folder_));
+        durable::syncFolder(pathOf(folder_));
         step(ConversionStep::Replaced);
         claim_.release();
         step(ConversionStep::Released);
@@ -232,7 +226,9 @@ private:
                 : QStringLiteral("El archivo original se ha guardado sin ningún cambio, con el nombre \"%1\", en la "
                                  "misma carpeta.")
                       .arg(keptAs_);
-        return {Result::Converted, converted + QStringLiteral("\n\n") + kept, films, keptAs_};
+        return {OpeningResult::Converted,
+                std::make_unique<ConvertedCatalogue>(ConvertedCatalogue{films, keptAs_}),
+                {converted + QStringLiteral("\n\n") + kept}};
     }
 
     QFileInfo info_;
@@ -247,8 +243,9 @@ private:
 
 } // namespace
 
-ConversionOutcome convertJetCatalogue(const QString& fileName, const std::function<void(ConversionStep)>& afterStep,
-                                      const JetReader& reader)
+Opening<ConvertedCatalogue> convertJetCatalogue(const QString& fileName,
+                                                const std::function<void(ConversionStep)>& afterStep,
+                                                const JetReader& reader)
 {
     return Conversion(fileName, afterStep, reader).run();
 }

@@ -10,6 +10,7 @@
 // catalogue under the catalogue's name.
 
 #include "JetReaderProcess.h"
+#include "Opening.h"
 
 #include <QString>
 
@@ -17,19 +18,11 @@
 
 namespace catalogue::jet {
 
-struct ConversionOutcome {
-    enum class Result {
-        NotJet,    // nothing to do: the store opens the file as it is
-        Converted, // the message says so; the store opens the new catalogue
-        Refused,   // the message says why; the file is as it was
-        InUse,     // another copy of the program is converting it right now
-    };
-    Result result = Result::NotJet;
-    QString message; // Spanish, for the user; empty for NotJet
+// What a conversion made: how many films the new catalogue has, and the
+// name the original now has beside it.
+struct ConvertedCatalogue {
     int films = 0;
-    QString keptAs = {}; // Converted: the name the original now has
-
-    bool startWindow() const { return result == Result::NotJet || result == Result::Converted; }
+    QString keptAs;
 };
 
 // The moments between the steps, for tests that stop the program there;
@@ -37,8 +30,12 @@ struct ConversionOutcome {
 enum class ConversionStep { TemporaryClaimed, CatalogueWritten, OriginalKept, Replaced, Released };
 
 // The file is read by `reader` in a process of its own (JetReaderProcess.h).
-ConversionOutcome convertJetCatalogue(const QString& fileName,
-                                      const std::function<void(ConversionStep)>& afterStep = {},
-                                      const JetReader& reader = JetReader::thisProgram());
+// Opened: not an Access file, for the store to open as it is; Converted: the
+// message says so, and the store opens the new catalogue; Refused: the
+// message says why, and the file is as it was; HeldElsewhere: another copy
+// of the program is converting it right now.
+Opening<ConvertedCatalogue> convertJetCatalogue(const QString& fileName,
+                                                const std::function<void(ConversionStep)>& afterStep = {},
+                                                const JetReader& reader = JetReader::thisProgram());
 
 } // namespace catalogue::jet

@@ -1,5 +1,5 @@
 #include "PelisColumns.h"
-#include "CatalogueDatabase.h"
+#include "FieldValues.h"
 
 #include <cmath>
 

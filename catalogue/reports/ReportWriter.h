@@ -1,12 +1,12 @@
 #pragma once
 
+#include "DurableFiles.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
 
 #include <memory>
-
-class QSaveFile;
 
 namespace catalogue {
 
@@ -16,12 +16,12 @@ class CatalogueError;
 // (the last included), no byte-order mark. Only the line being written is
 // held, beside the file's own buffering.
 //
-// The report goes through a QSaveFile: the new report is written beside the
-// old one, flushed to the disk, and only then takes its place, so a report
-// that cannot be written (a full disk, a folder where no file can be made)
-// leaves the older file as it was and no stray file behind. A report is never
-// written in place nor appended to. Every step that fails throws
-// CatalogueError, naming the file and its folder.
+// The report is a durable new file (DurableFiles.h): written beside the old
+// one, flushed to the disk, and only then put in its place, the folder synced
+// after it; so a report that cannot be written (a full disk, a folder where
+// no file can be made) leaves the older file as it was and no stray file
+// behind. A report is never written in place nor appended to. Every step that
+// fails throws CatalogueError, naming the file and its folder.
 class ReportWriter {
 public:
     ReportWriter();
@@ -34,9 +34,9 @@ public:
     void closeReport();
 
 private:
-    CatalogueError failure(const QString& what, const QString& reason) const;
+    CatalogueError failure(const QString& what, std::error_code error, bool creating = false) const;
 
-    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<durable::NewFile> file_;
     QString name_;
     QByteArray line_;
 };

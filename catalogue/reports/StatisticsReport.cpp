@@ -6,15 +6,13 @@
 #include "NumericValue.h"
 #include "ReportLines.h"
 #include "ReportRun.h"
+#include "RecordSources.h"
 #include "ReportWriter.h"
 
 #include <cmath>
 
 namespace catalogue {
 namespace {
-
-constexpr QStringView kByRunningTime = u"select * FROM [Pelis] ORDER BY [duración] ASC";
-constexpr QStringView kByCdsDescending = u"select * FROM [Pelis] ORDER BY [totalcds] DESC";
 
 // One run of the statistics file; the first step that fails throws.
 class StatisticsRun {
@@ -85,7 +83,7 @@ private:
 
     void writeRunningTimeExtremes()
     {
-        source_.requery(kByRunningTime);
+        source_.requery(recordSources::kByRunningTime);
         source_.MoveFirst();
         write(joinedText(u"Película O Serie Que Menos Dura ", titleWithRunningTime()));
         source_.MoveLast();
@@ -94,7 +92,7 @@ private:
 
     void writeFilmWithMostCds()
     {
-        source_.requery(kByCdsDescending);
+        source_.requery(recordSources::kByCdsMostFirst);
         source_.MoveFirst();
         write(joinedText(u"Película O Serie Con Más Número De Cd's ", source_.text(Field::Titulo)));
     }

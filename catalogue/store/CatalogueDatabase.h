@@ -12,8 +12,11 @@
 
 #include "Field.h"
 #include "FileHold.h"
+#include "FileIdentity.h"
+#include "Opening.h"
 #include "PackedRow.h"
 #include "Sqlite.h"
+#include "StoreMessages.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -21,6 +24,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -34,18 +38,11 @@ struct StoredRow {
 
 class CatalogueDatabase {
 public:
-    struct OpenResult {
-        std::unique_ptr<CatalogueDatabase> database; // null on failure
-        QString error;                               // Spanish, names the file and the problem
-        QStringList notices;                         // Spanish, what was found beside the file and done
-        bool heldElsewhere = false;                  // refused: another window of the program has the file
-    };
-
     // Reads and checks; writes nothing to a file the user already has.
-    static OpenResult open(const QString& fileName);
+    static Opening<CatalogueDatabase> open(const QString& fileName);
     // A new, empty catalogue in a file that does not exist yet, or that the
     // caller has just created empty and holds (a file it will put in place later).
-    static OpenResult create(const QString& fileName);
+    static Opening<CatalogueDatabase> create(const QString& fileName);
     // Once the catalogue has been read whole: leaves the write-ahead log of
     // older versions for the rollback journal and deals with what was set
     // aside beside the file. Returns what the user must be told; throws
@@ -94,27 +91,29 @@ public:
     };
 
 private:
-    enum class Write { Save, Remove, Change };
+    using Opened = Opening<CatalogueDatabase>;
 
     CatalogueDatabase() = default;
-    static OpenResult create(std::unique_ptr<CatalogueDatabase> cat, bool emptyFileIsNew);
-    static OpenResult openExisting(std::unique_ptr<CatalogueDatabase> cat);
+    // Opening and checking the file (CatalogueFileOpening.cpp).
+    static Opened create(std::unique_ptr<CatalogueDatabase> cat, bool emptyFileIsNew);
+    static Opened openExisting(std::unique_ptr<CatalogueDatabase> cat);
+    std::optional<Opened> holdRefused(const FileHold::Taken& taken, bool creating) const;
+    std::optional<QString> tableProblem();
+    std::optional<QString> writingProblem();
     void configure();
-    void prepareTouch();
-    void markThisWrite();
     QString changedSoFar() const;
+
+    // The write transaction (WriteTransaction.cpp).
+    void write(storeMessages::WriteKind kind, const std::function<void()>& body);
+    void beginWrite();
+    void commitWrite();
+    void undoWrite();
+    void markThisWrite();
+    storeMessages::WriteKind failingKind() const;
 
     void bindValue(SqliteStatement& stmt, int index, Field field, const QString& text);
     QString quotedColumn(Field f) const;
     std::int64_t dataVersion();
-
-    template <typename Body>
-    auto write(Write kind, Body&& body);
-    void beginWrite();
-    void commitWrite();
-    void undoWrite();
-    void ensureStillOurs();
-    QString failureOf(Write kind, const CatalogueError& error) const;
 
     // Declared first, so that it is let go only after SQLite has closed the file.
     std::unique_ptr<FileHold> hold_;
@@ -122,8 +121,7 @@ private:
     SqliteDatabase db_;
     std::array<QString, fieldCount> columns_;        // the names as the file spells them
     std::unique_ptr<class LeftoverFiles> leftovers_; // until the opening is finished
-    std::uint32_t identity_ = 0;                     // the file's, 0 until its first write gives it one
-    QByteArray committedHeader_;                     // the file's header as this program's last write left it
+    FileIdentity identity_;
     std::optional<SqliteStatement> touch_;
     std::optional<SqliteStatement> insert_;
     std::optional<SqliteStatement> remove_;
@@ -131,19 +129,11 @@ private:
 
     std::optional<std::int64_t> loadedVersion_;
     bool inWrite_ = false;
-    Write lastWrite_ = Write::Save;
+    storeMessages::WriteKind lastWrite_ = storeMessages::WriteKind::Save;
     int bulkDepth_ = 0;
     bool keepUnreadableNumbers_ = false;
     QElapsedTimer batchAge_;
     std::int64_t batchRows_ = 0;
 };
-
-// Parses a whole number as the user types it; surrounding blanks are forgiven.
-std::optional<std::int64_t> parseWholeNumber(const QString& text);
-// Digits only (with an optional sign), but beyond what a whole number can keep.
-bool isTooBigWholeNumber(const QString& text);
-// The text a stored value reads back as: whole numbers in plain decimal form,
-// texts with every control character (line breaks, tabs, NUL...) as a space.
-QString storedForm(Field field, const QString& text);
 
 } // namespace catalogue

@@ -6,21 +6,21 @@ DataControl::DataControl(std::unique_ptr<CatalogueDatabase> database)
     : database_(std::move(database)), recordSet_(*database_)
 {}
 
-DataControl::OpenResult DataControl::open(const QString& databaseName)
+Opening<DataControl> DataControl::open(const QString& databaseName)
 {
     auto opened = CatalogueDatabase::open(databaseName);
-    if (!opened.database)
-        return {nullptr, opened.error, {}, opened.heldElsewhere};
-    std::unique_ptr<DataControl> control(new DataControl(std::move(opened.database)));
+    if (!opened.catalogue)
+        return {opened.result, nullptr, opened.messages, {}, opened.problem};
+    std::unique_ptr<DataControl> control(new DataControl(std::move(opened.catalogue)));
     QStringList notices = opened.notices;
     try {
         // Only a catalogue that could be read whole is made ready for writing.
         control->Refresh();
         notices << control->database_->finishOpening();
     } catch (const CatalogueError& e) {
-        return {nullptr, e.message(), {}};
+        return Opening<DataControl>::refused(e.message());
     }
-    return {std::move(control), {}, notices};
+    return {opened.result, std::move(control), {}, notices};
 }
 
 void DataControl::Refresh()

@@ -16,14 +16,8 @@ public:
     static inline const QString defaultDatabaseName = QStringLiteral("Peliculas.mdb");
     static inline const QString tableName = QStringLiteral("Pelis");
 
-    struct OpenResult {
-        std::unique_ptr<DataControl> control; // null on failure
-        QString error;
-        QStringList notices;        // what was found beside the file and done, to tell the user
-        bool heldElsewhere = false; // refused: another window of the program has the file
-    };
     // Opens the catalogue and reads the bare table, in the order of addition.
-    static OpenResult open(const QString& databaseName = defaultDatabaseName);
+    static Opening<DataControl> open(const QString& databaseName = defaultDatabaseName);
 
     // Takes effect at the next Refresh.
     void setRecordSource(const QString& source) { recordSource_ = source; }

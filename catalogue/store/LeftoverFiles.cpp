@@ -1,4 +1,5 @@
 #include "LeftoverFiles.h"
+#include "DurableFiles.h"
 #include "LeftoverJournal.h"
 #include "StoreMessages.h"
 #include "WalRecovery.h"
@@ -9,90 +10,95 @@
 
 namespace catalogue {
 
-namespace {
-enum Side { Journal, Wal, Index };
-const char* const suffixes[] = {"-journal", "-wal", "-shm"};
-
-QString nameOnly(const QString& path)
-{
-    return QFileInfo(path).fileName();
-}
-} // namespace
+using durable::pathOf;
+using Side = durable::SideFile;
 
 LeftoverFiles::LeftoverFiles(QString catalogueFile) : file_(std::move(catalogueFile)) {}
 
-QString LeftoverFiles::side(int which) const
+QString LeftoverFiles::side(Side which) const
 {
-    return file_ + QLatin1String(suffixes[which]);
+    return durable::sideFileOf(file_, which);
 }
 
-std::optional<QString> LeftoverFiles::moveAside(int which, QString& aside)
+std::optional<QString> LeftoverFiles::moveAside(Side which, QString& aside)
 {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     aside = side(which) + QStringLiteral(".no-aplicado-") + stamp;
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = side(which) + QStringLiteral(".no-aplicado-%1-%2").arg(stamp).arg(n);
-    if (QFile::rename(side(which), aside))
+    if (!durable::moveTo(pathOf(side(which)), pathOf(aside)))
         return std::nullopt;
-    aside.clear();
-    return QStringLiteral("a su lado hay un archivo \"%1\" que no se puede apartar para abrir el catálogo sin él")
-        .arg(nameOnly(side(which)));
+    // Moved, but its folder could not be synced: it goes back with the rest when the file is refused.
+    if (QFileInfo::exists(side(which)))
+        aside.clear();
+    return storeMessages::sideFileStuck(side(which));
+}
+
+void LeftoverFiles::notePresent()
+{
+    for (Side which : durable::kSideFiles)
+        presentWhenOpened_[std::size_t(which)] = QFileInfo::exists(side(which));
 }
 
 std::optional<QString> LeftoverFiles::setAside(const QByteArray& fileStart)
 {
-    if (QFileInfo::exists(side(Journal))) {
-        QFile journal(side(Journal));
+    // Until everything is set aside, whatever is there was the user's: a
+    // refusal half-way must not take it for something SQLite left.
+    notePresent();
+    if (QFileInfo::exists(side(Side::Journal))) {
+        QFile journal(side(Side::Journal));
         if (!journal.open(QIODevice::ReadOnly))
-            return QStringLiteral("a su lado hay un archivo \"%1\" que no se puede leer").arg(nameOnly(side(Journal)));
+            return storeMessages::sideFileUnreadable(side(Side::Journal));
         const JournalVerdict verdict = judgeLeftoverJournal(journal, fileStart);
         journal.close();
         // A journal SQLite would not play (a crash came before its first
         // flush, when nothing in the file had changed yet) is left behind by
         // SQLite; it is cleared away once the file is accepted.
         if (verdict == JournalVerdict::NothingToPlay) {
-            if (auto problem = moveAside(Journal, emptyJournal_))
+            if (auto problem = moveAside(Side::Journal, emptyJournal_))
                 return problem;
         } else if (verdict == JournalVerdict::NotFilesOwn) {
-            if (auto problem = moveAside(Journal, journalAside_))
+            if (auto problem = moveAside(Side::Journal, journalAside_))
                 return problem;
         } else {
             journalToPlay_ = true;
         }
     }
-    if (QFileInfo::exists(side(Wal))) {
-        auto problem = moveAside(Wal, walAside_);
-        if (!problem && QFileInfo::exists(side(Index)))
-            problem = moveAside(Index, indexAside_);
+    if (QFileInfo::exists(side(Side::Wal))) {
+        auto problem = moveAside(Side::Wal, walAside_);
+        if (!problem && QFileInfo::exists(side(Side::Index)))
+            problem = moveAside(Side::Index, indexAside_);
         if (problem) {
             putBack();
             return problem;
         }
     }
-    for (int which : {Journal, Wal, Index})
-        presentWhenOpened_[std::size_t(which)] = QFileInfo::exists(side(which));
+    notePresent();
     return std::nullopt;
 }
 
 bool LeftoverFiles::journalPlayedBack() const
 {
-    return journalToPlay_ && !QFileInfo::exists(side(Journal));
+    return journalToPlay_ && !QFileInfo::exists(side(Side::Journal));
 }
 
 void LeftoverFiles::restore()
 {
-    for (int which : {Journal, Wal, Index})
+    for (Side which : durable::kSideFiles)
         if (!presentWhenOpened_[std::size_t(which)])
-            QFile::remove(side(which));
+            durable::removeFile(pathOf(side(which)));
     putBack();
 }
 
 void LeftoverFiles::putBack()
 {
-    const std::pair<QString*, int> asides[] = {
-        {&emptyJournal_, Journal}, {&journalAside_, Journal}, {&walAside_, Wal}, {&indexAside_, Index}};
+    const std::pair<QString*, Side> asides[] = {{&emptyJournal_, Side::Journal},
+                                                {&journalAside_, Side::Journal},
+                                                {&walAside_, Side::Wal},
+                                                {&indexAside_, Side::Index}};
     for (auto [aside, which] : asides) {
-        if (!aside->isEmpty() && QFile::rename(*aside, side(which)))
+        if (!aside->isEmpty() && !QFileInfo::exists(side(which)) &&
+            !durable::moveTo(pathOf(*aside), pathOf(side(which))))
             aside->clear();
     }
 }
@@ -101,36 +107,23 @@ QStringList LeftoverFiles::settle(SqliteDatabase& catalogue)
 {
     QStringList notices;
     if (!emptyJournal_.isEmpty())
-        QFile::remove(emptyJournal_);
-    const QString where = fileAndFolder(file_);
+        durable::removeFile(pathOf(emptyJournal_));
     if (!journalAside_.isEmpty())
-        notices << QStringLiteral("Junto al catálogo %1 había un diario de cambios (\"%2\") que no pertenece a este "
-                                  "archivo, por ejemplo porque se ha copiado encima una copia de seguridad o "
-                                  "otro catálogo. No se ha aplicado: el catálogo se abre tal como está, y el diario "
-                                  "se ha guardado aparte como \"%3\".")
-                       .arg(where, nameOnly(side(Journal)), nameOnly(journalAside_));
+        notices << storeMessages::foreignJournalSetAside(file_, side(Side::Journal), journalAside_);
     if (walAside_.isEmpty())
         return notices;
 
     const WalRecovery recovery = recoverFromWal(file_, walAside_, catalogue);
     if (!indexAside_.isEmpty())
-        QFile::remove(indexAside_);
+        durable::removeFile(pathOf(indexAside_));
     switch (recovery.kind) {
-    case WalRecovery::Kind::NothingNew: QFile::remove(walAside_); break;
+    case WalRecovery::Kind::NothingNew: durable::removeFile(pathOf(walAside_)); break;
     case WalRecovery::Kind::Recovered:
-        QFile::remove(walAside_);
-        notices << QStringLiteral("Junto al catálogo %1 había un diario de escritura (\"%2\") de una versión anterior "
-                                  "del programa, con cambios que el catálogo no tiene. Como no se puede asegurar que "
-                                  "sea de este archivo, no se ha aplicado: el catálogo se abre tal como está, y lo que "
-                                  "daría el diario se ha guardado como otro catálogo, \"%3\", en la misma carpeta. "
-                                  "Para usarlo, cierre el programa y póngale el nombre \"%4\".")
-                       .arg(where, nameOnly(side(Wal)), nameOnly(recovery.recoveredFile), nameOnly(file_));
+        durable::removeFile(pathOf(walAside_));
+        notices << storeMessages::olderLogRecovered(file_, side(Side::Wal), recovery.recoveredFile);
         break;
     case WalRecovery::Kind::Failed:
-        notices << QStringLiteral("Junto al catálogo %1 había un diario de escritura (\"%2\") que no se puede aplicar "
-                                  "a este archivo. No se ha aplicado: el catálogo se abre tal como está, y el diario "
-                                  "se ha guardado aparte como \"%3\".")
-                       .arg(where, nameOnly(side(Wal)), nameOnly(walAside_));
+        notices << storeMessages::olderLogSetAside(file_, side(Side::Wal), walAside_);
         break;
     }
     return notices;

@@ -7,6 +7,8 @@
 // are set aside under names SQLite does not look for; a journal that holds
 // nothing to play back is cleared away.
 
+#include "DurableFiles.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -42,9 +44,10 @@ public:
     QStringList settle(SqliteDatabase& catalogue);
 
 private:
-    QString side(int which) const;
-    std::optional<QString> moveAside(int which, QString& aside);
+    QString side(durable::SideFile which) const;
+    std::optional<QString> moveAside(durable::SideFile which, QString& aside);
     void putBack();
+    void notePresent();
 
     QString file_;
     QString journalAside_;

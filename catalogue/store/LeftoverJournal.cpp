@@ -97,6 +97,11 @@ std::uint32_t writeMarkOf(const QByteArray& header)
     return bigEndian(header, kWriteMarkOffset);
 }
 
+bool startsAsSqlite(const QByteArray& header)
+{
+    return header.startsWith(QByteArrayView("SQLite format 3\0", 16));
+}
+
 JournalVerdict judgeLeftoverJournal(QIODevice& journal, const QByteArray& fileStart)
 {
     const QByteArray first = readAt(journal, 0, kFirstHeaderSize);

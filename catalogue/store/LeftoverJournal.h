@@ -42,5 +42,7 @@ inline constexpr int kMaxPageSize = 65536;
 std::uint32_t changeCounterOf(const QByteArray& header);
 std::uint32_t identityOf(const QByteArray& header);
 std::uint32_t writeMarkOf(const QByteArray& header);
+// The header starts as every SQLite database does.
+bool startsAsSqlite(const QByteArray& header);
 
 } // namespace catalogue

@@ -1,4 +1,5 @@
 #include "RecordSet.h"
+#include "FieldValues.h"
 #include "SortKey.h"
 #include "CatalogueError.h"
 

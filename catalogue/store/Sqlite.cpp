@@ -61,6 +61,12 @@ void SqliteDatabase::exec(const char* sql)
         fail(db_);
 }
 
+void SqliteDatabase::rollbackQuietly()
+{
+    if (db_ && !sqlite3_get_autocommit(db_))
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
 QString SqliteDatabase::firstText(const char* sql)
 {
     SqliteStatement statement = prepare(QString::fromUtf8(sql));

@@ -32,6 +32,9 @@ public:
 
     void close();
     void exec(const char* sql);
+    // Undoes the transaction in progress, if any; a failure to undo has no
+    // message of its own to give, and SQLite undoes it at the next start anyway.
+    void rollbackQuietly();
     // The first column of the first row (a pragma's answer); empty without rows.
     QString firstText(const char* sql);
     SqliteStatement prepare(const QString& sql);

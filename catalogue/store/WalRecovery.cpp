@@ -1,4 +1,5 @@
 #include "WalRecovery.h"
+#include "DurableFiles.h"
 #include "Sqlite.h"
 
 #include <QCryptographicHash>
@@ -48,7 +49,8 @@ WalRecovery recoverFromWal(const QString& catalogueFile, const QString& wal, Sql
     const WalRecovery failed{WalRecovery::Kind::Failed, {}};
     QTemporaryDir work;
     const QString copy = work.filePath(QStringLiteral("recuperado.mdb"));
-    if (!work.isValid() || !QFile::copy(catalogueFile, copy) || !QFile::copy(wal, copy + QStringLiteral("-wal")))
+    if (!work.isValid() || !QFile::copy(catalogueFile, copy) ||
+        !QFile::copy(wal, durable::sideFileOf(copy, durable::SideFile::Wal)))
         return failed;
     try {
         SqliteDatabase recovered;
@@ -63,9 +65,14 @@ WalRecovery recoverFromWal(const QString& catalogueFile, const QString& wal, Sql
     } catch (const CatalogueError&) {
         return failed;
     }
+    // Kept whole on the disk, under a name of its own, before the user is told of it.
     const QString kept = recoveredName(catalogueFile);
-    if (!QFile::copy(copy, kept)) {
-        QFile::remove(kept);
+    const durable::Path keptPath = durable::pathOf(kept);
+    bool taken = false;
+    if (durable::keepUnder(durable::pathOf(copy), keptPath, taken) || taken)
+        return failed;
+    if (durable::syncFile(keptPath) || durable::syncFolder(keptPath.parent_path())) {
+        durable::removeFile(keptPath);
         return failed;
     }
     return {WalRecovery::Kind::Recovered, kept};

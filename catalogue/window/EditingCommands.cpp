@@ -1,5 +1,5 @@
 #include "EditingCommands.h"
-#include "CatalogueDatabase.h"
+#include "FieldValues.h"
 #include "CatalogueError.h"
 #include "CommandProgress.h"
 #include "Form1.h"

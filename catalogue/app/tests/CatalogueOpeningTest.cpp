@@ -5,9 +5,9 @@
 #include "JetFileWriter.h"
 #include "SampleFilms.h"
 
-#include <QFile>
+#include "TestFolder.h"
+
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -16,30 +16,29 @@ using namespace catalogue::jet;
 
 namespace {
 
-QString writeJetCatalogue(const QTemporaryDir& folder)
+QString writeJetCatalogue(const catalogue::testing::TestFolder& folder)
 {
-    const QString path = folder.filePath(QStringLiteral("Peliculas.mdb"));
-    QFile file(path);
-    const QByteArray jet = jet::testing::writeJetFile({}, {jet::testing::pelisTable(jet::testing::sampleFilms(2))});
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(jet) == jet.size());
-    return path;
+    folder.write(QStringLiteral("Peliculas.mdb"),
+                 jet::testing::writeJetFile({}, {jet::testing::pelisTable(jet::testing::sampleFilms(2))}));
+    return folder.filePath(QStringLiteral("Peliculas.mdb"));
 }
 
 } // namespace
 
 TEST(CatalogueOpening, AConvertedCatalogueOpensAndTheConversionIsToldFirst)
 {
-    QTemporaryDir folder;
+    catalogue::testing::TestFolder folder;
     const auto opened = openCatalogue(writeJetCatalogue(folder), {QStringLiteral(CINTARIO_PROGRAM)});
-    ASSERT_TRUE(opened.control);
-    EXPECT_EQ(opened.control->Recordset().RecordCount(), 2);
+    ASSERT_TRUE(opened.catalogue);
+    EXPECT_EQ(opened.result, OpeningResult::Converted);
+    EXPECT_EQ(opened.catalogue->Recordset().RecordCount(), 2);
     ASSERT_EQ(opened.messages.size(), 1);
     EXPECT_TRUE(opened.messages[0].contains(u"se ha convertido al formato de este programa, con 2 películas"));
 }
 
 TEST(CatalogueOpening, AConversionIsToldWhenAnotherCopyOpensTheNewCatalogueFirst)
 {
-    QTemporaryDir folder;
+    catalogue::testing::TestFolder folder;
     const QString path = writeJetCatalogue(folder);
     // The other copy takes the new catalogue the moment it is free.
     QProcess otherCopy;
@@ -52,7 +51,8 @@ TEST(CatalogueOpening, AConversionIsToldWhenAnotherCopyOpensTheNewCatalogueFirst
     });
     otherCopy.kill();
     otherCopy.waitForFinished();
-    EXPECT_FALSE(opened.control);
+    EXPECT_FALSE(opened.catalogue);
+    EXPECT_EQ(opened.result, OpeningResult::HeldElsewhere);
     ASSERT_EQ(opened.messages.size(), 1);
     EXPECT_TRUE(opened.messages[0].contains(u"se ha convertido al formato de este programa, con 2 películas"));
     EXPECT_TRUE(opened.messages[0].endsWith(u"ya lo ha abierto otra ventana de este programa: sigue trabajando en esa "

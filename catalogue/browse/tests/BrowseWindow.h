@@ -2,6 +2,7 @@
 // For tests: the real main window over a temporary catalogue, its browse
 // commands reached the way the user reaches them.
 #include "WindowFixture.h"
+#include "RecordSources.h"
 
 #include <QTest>
 #include <QToolButton>
@@ -28,7 +29,7 @@ struct BrowseWindow : WindowFixture {
     QString recordSource() const { return form.Data1().RecordSource(); }
 };
 
-inline const QString kByNumber = QStringLiteral("select * FROM [Pelis] ORDER BY [idzefo] ASC");
+inline const QString kByNumber = recordSources::kByNumber.toString();
 inline const QString kNoMore = QStringLiteral("No Hay Más Películas De Este Director...");
 inline const QString kNotFound = QStringLiteral("No Se Ha Encontrado Na De Na.... :(");
 

@@ -10,9 +10,9 @@ class DirectorSteppingTest : public QObject {
 private slots:
     void stepsThroughTheWholeDirectorLetterCaseIgnored()
     {
-        BrowseWindow w({film("1", "Jaws", "Steven Spielberg"), film("2", "Duel", "Spielberg"),
-                        film("3", "E.T.", "steven spielberg"), film("4", "Hook", "Steven Spielberg"),
-                        film("5", "Alien", "Ridley Scott")});
+        BrowseWindow w({film("1", "Jaws").director("Steven Spielberg"), film("2", "Duel").director("Spielberg"),
+                        film("3", "E.T.").director("steven spielberg"), film("4", "Hook").director("Steven Spielberg"),
+                        film("5", "Alien").director("Ridley Scott")});
         w.search("buscadirector", QStringLiteral("spiel"));
         QCOMPARE(w.number(), QStringLiteral("4"));
         w.dialogs.messages.clear();
@@ -37,8 +37,8 @@ private slots:
 
     void aDirectorWithAQuoteIsSearchedAndStepped()
     {
-        BrowseWindow w({film("1", "King Kong", "Willis O'Brien"), film("2", "Alien", "Scott"),
-                        film("3", "Mighty Joe Young", "willis o'brien")});
+        BrowseWindow w({film("1", "King Kong").director("Willis O'Brien"), film("2", "Alien").director("Scott"),
+                        film("3", "Mighty Joe Young").director("willis o'brien")});
         w.search("buscadirector", QStringLiteral("O'Brien"));
         QCOMPARE(w.number(), QStringLiteral("3"));
         QCOMPARE(w.caption("quebus"), QStringLiteral("willis o'brien"));
@@ -51,8 +51,8 @@ private slots:
 
     void stepsInTheOrderInForce()
     {
-        BrowseWindow w({film("1", "Zodiac", "Fincher"), film("2", "Alien", "Scott"), film("3", "Seven", "Fincher"),
-                        film("4", "Fight Club", "Fincher")});
+        BrowseWindow w({film("1", "Zodiac").director("Fincher"), film("2", "Alien").director("Scott"),
+                        film("3", "Seven").director("Fincher"), film("4", "Fight Club").director("Fincher")});
         w.search("buscadirector", QStringLiteral("fincher"));
         QCOMPARE(w.caption("quebus"), QStringLiteral("Fincher"));
         w.choose("ordtitu");
@@ -72,7 +72,8 @@ private slots:
 
     void anUnsuccessfulSearchKeepsSteppingThroughThePreviousDirector()
     {
-        BrowseWindow w({film("1", "Memento", "Nolan"), film("2", "Alien", "Scott"), film("3", "Tenet", "Nolan")});
+        BrowseWindow w({film("1", "Memento").director("Nolan"), film("2", "Alien").director("Scott"),
+                        film("3", "Tenet").director("Nolan")});
         w.search("buscadirector", QStringLiteral("nolan"));
         w.search("buscadirector", QStringLiteral("kubrick"));
         QCOMPARE(w.number(), QStringLiteral("1"));
@@ -82,7 +83,8 @@ private slots:
 
     void withNoDirectorUnderSearchTheFilmsWithoutDirectorAreVisited()
     {
-        BrowseWindow w({film("1", "Alien", "Scott"), film("2", "Baraka", ""), film("3", "Ran", "Kurosawa")});
+        BrowseWindow w(
+            {film("1", "Alien").director("Scott"), film("2", "Baraka"), film("3", "Ran").director("Kurosawa")});
         w.search("buscadirector", QStringLiteral("kubrick"));
         QCOMPARE(w.caption("quebus"), QString());
         w.click(w.form.Command6());
@@ -102,7 +104,7 @@ private slots:
 
     void theButtonsDoNothingUntilADirectorSearch()
     {
-        BrowseWindow w({film("1", "Alien", "Scott"), film("2", "Prometheus", "Scott")});
+        BrowseWindow w({film("1", "Alien").director("Scott"), film("2", "Prometheus").director("Scott")});
         w.click(w.form.Command6());
         QCOMPARE(w.number(), QStringLiteral("1"));
         QVERIFY(w.dialogs.messages.isEmpty());

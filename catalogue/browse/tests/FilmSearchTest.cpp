@@ -82,7 +82,8 @@ private slots:
 
     void accentedCapitalsMatchButAccentsStillCount()
     {
-        BrowseWindow w({film("1", "Hable con ella", "Pedro Almodóvar"), film("2", "Alien", "Ridley Scott")});
+        BrowseWindow w(
+            {film("1", "Hable con ella").director("Pedro Almodóvar"), film("2", "Alien").director("Ridley Scott")});
         w.search("buscadirector", QString::fromUtf8("ALMODÓVAR"));
         QCOMPARE(w.dialogs.messages, QStringList{directorFound("1")});
         QCOMPARE(w.caption("quebus"), QString::fromUtf8("Pedro Almodóvar"));
@@ -94,8 +95,8 @@ private slots:
 
     void aDirectorSearchRemembersTheWholeDirectorOfTheFilmItLandsOn()
     {
-        BrowseWindow w({film("1", "Jaws", "Steven Spielberg"), film("2", "Duel", "Spielberg"),
-                        film("4", "Hook", "Steven Spielberg"), film("5", "Alien", "Ridley Scott")});
+        BrowseWindow w({film("1", "Jaws").director("Steven Spielberg"), film("2", "Duel").director("Spielberg"),
+                        film("4", "Hook").director("Steven Spielberg"), film("5", "Alien").director("Ridley Scott")});
         w.search("buscadirector", QStringLiteral("spiel"));
         QCOMPARE(w.dialogs.prompts, QStringList{kDirectorPrompt});
         QCOMPARE(w.dialogs.messages, QStringList{directorFound("4")});
@@ -107,7 +108,8 @@ private slots:
 
     void theSearchWalksInNumberOrderWhateverOrderWasInForce()
     {
-        BrowseWindow w({film("2", "Alpha", "Fincher"), film("1", "Zulu", "Fincher"), film("3", "Mid", "Nolan")});
+        BrowseWindow w({film("2", "Alpha").director("Fincher"), film("1", "Zulu").director("Fincher"),
+                        film("3", "Mid").director("Nolan")});
         w.choose("ordtitu");
         w.search("buscadirector", QStringLiteral("fincher"));
         QCOMPARE(w.dialogs.messages, QStringList{directorFound("2")});
@@ -118,7 +120,8 @@ private slots:
 
     void nothingFoundShowsTheLowestNumberAndKeepsTheDirectorUnderSearch()
     {
-        BrowseWindow w({film("2", "Memento", "Nolan"), film("1", "Alien", "Scott"), film("3", "Ran", "Kurosawa")});
+        BrowseWindow w({film("2", "Memento").director("Nolan"), film("1", "Alien").director("Scott"),
+                        film("3", "Ran").director("Kurosawa")});
         w.search("buscadirector", QStringLiteral("nolan"));
         QCOMPARE(w.caption("quebus"), QStringLiteral("Nolan"));
         w.clickLast();
@@ -135,7 +138,7 @@ private slots:
 
     void aFilmSearchLeavesTheDirectorAndTheSteppingButtonsAlone()
     {
-        BrowseWindow w({film("1", "Alien", "Scott")});
+        BrowseWindow w({film("1", "Alien").director("Scott")});
         w.search("buscapelijeje", QStringLiteral("alien"));
         QCOMPARE(w.dialogs.messages, QStringList{titleFound("1")});
         QCOMPARE(w.caption("quebus"), QString());
@@ -145,7 +148,7 @@ private slots:
 
     void cancellingThePromptEndsTheSearchQuietlyInNumberOrder()
     {
-        BrowseWindow w({film("2", "Alien", "Scott"), film("1", "Brazil", "Gilliam")});
+        BrowseWindow w({film("2", "Alien").director("Scott"), film("1", "Brazil").director("Gilliam")});
         w.search("buscadirector", QStringLiteral("scott"));
         w.dialogs.messages.clear();
         w.choose("ordtitu");
@@ -164,7 +167,8 @@ private slots:
 
     void anEmptyAnswerMatchesEveryTextThatIsNotEmpty()
     {
-        BrowseWindow w({film("1", "Alien", "Scott"), film("2", "Memento", "Nolan"), film("3", "Koyaanisqatsi", "")});
+        BrowseWindow w(
+            {film("1", "Alien").director("Scott"), film("2", "Memento").director("Nolan"), film("3", "Koyaanisqatsi")});
         w.search("buscadirector", QString(""));
         QCOMPARE(w.dialogs.messages, QStringList{directorFound("2")});
         QCOMPARE(w.caption("quebus"), QStringLiteral("Nolan"));
@@ -174,7 +178,8 @@ private slots:
 
     void aSharedNumberLandsOnTheFirstFilmWithIt()
     {
-        BrowseWindow w({film("5", "Zulu", "Endfield"), film("5", "Alien", "Scott"), film("7", "Ran", "Kurosawa")});
+        BrowseWindow w({film("5", "Zulu").director("Endfield"), film("5", "Alien").director("Scott"),
+                        film("7", "Ran").director("Kurosawa")});
         w.search("buscadirector", QStringLiteral("scott"));
         QCOMPARE(w.dialogs.messages, QStringList{directorFound("5")});
         QCOMPARE(w.text(Field::Titulo), QStringLiteral("Zulu"));

@@ -1,4 +1,5 @@
 #include "BrowseWindow.h"
+#include "RecordSources.h"
 
 #include <QToolButton>
 
@@ -38,32 +39,19 @@ private slots:
         QTest::addColumn<QString>("recordSource");
         QTest::addColumn<QString>("firstNumber");
         QTest::addColumn<QString>("secondNumber");
-        QTest::newRow("pornumero") << "pornumero"
-                                   << "select * FROM [Pelis] ORDER BY [idzefo] ASC"
-                                   << "2"
+        QTest::newRow("pornumero") << "pornumero" << recordSources::kByNumber.toString() << "2"
                                    << "10";
-        QTest::newRow("ordefecha") << "ordefecha"
-                                   << "select * FROM [Pelis] ORDER BY [codec] ASC"
-                                   << "10"
+        QTest::newRow("ordefecha") << "ordefecha" << recordSources::kByCodec.toString() << "10"
                                    << "2";
-        QTest::newRow("orddura") << "orddura" << QString::fromUtf8("select * FROM [Pelis] ORDER BY [duración] ASC")
-                                 << "11"
+        QTest::newRow("orddura") << "orddura" << recordSources::kByRunningTime.toString() << "11"
                                  << "10";
-        QTest::newRow("ordtitu") << "ordtitu"
-                                 << "select * FROM [Pelis] ORDER BY [titulo] ASC"
-                                 << "12"
+        QTest::newRow("ordtitu") << "ordtitu" << recordSources::kByTitle.toString() << "12"
                                  << "13";
-        QTest::newRow("pordirector") << "pordirector"
-                                     << "select * FROM [Pelis] ORDER BY [director] ASC"
-                                     << "13"
+        QTest::newRow("pordirector") << "pordirector" << recordSources::kByDirector.toString() << "13"
                                      << "10";
-        QTest::newRow("oredipopeli") << "oredipopeli"
-                                     << "select * FROM [Pelis] ORDER BY [tipopeli] ASC"
-                                     << "14"
+        QTest::newRow("oredipopeli") << "oredipopeli" << recordSources::kByKindOfCopy.toString() << "14"
                                      << "2";
-        QTest::newRow("ordecantc") << "ordecantc"
-                                   << "select * FROM [Pelis] ORDER BY [totalcds] DESC"
-                                   << "15"
+        QTest::newRow("ordecantc") << "ordecantc" << recordSources::kByCdsMostFirst.toString() << "15"
                                    << "2";
     }
     void eachOrderingShowsTheFirstFilmOfItsOrder()
@@ -129,7 +117,7 @@ private slots:
     void mostCdsFirstKeepsTiesInTheStoresOrder()
     {
         BrowseWindow w(
-            {film("1", "A", {}, "2"), film("2", "B", {}, "3"), film("3", "C", {}, "3"), film("4", "D", {}, "10")});
+            {film("1", "A").cds("2"), film("2", "B").cds("3"), film("3", "C").cds("3"), film("4", "D").cds("10")});
         w.choose("ordecantc");
         QCOMPARE(walk(w.form.records(), Field::Idzefo),
                  (QStringList{QStringLiteral("4"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1")}));

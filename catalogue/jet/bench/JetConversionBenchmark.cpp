@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <vector>
 
+using catalogue::OpeningResult;
 using namespace catalogue::jet;
 using namespace catalogue::jet::testing;
 
@@ -67,9 +68,9 @@ int main(int argc, char** argv)
                 return 1;
 
             timer.restart();
-            const ConversionOutcome outcome = convertJetCatalogue(path);
+            const auto outcome = convertJetCatalogue(path);
             whole.push_back(double(timer.nsecsElapsed()) / 1e6);
-            if (outcome.result != ConversionOutcome::Result::Converted || outcome.films != films)
+            if (outcome.result != OpeningResult::Converted || outcome.catalogue->films != films)
                 return 1;
         }
         std::printf("%s, %d films (%.1f MB): conversion %.0f ms (median of %d), reading in its own process %.0f ms, "

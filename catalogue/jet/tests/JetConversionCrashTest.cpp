@@ -18,6 +18,7 @@
 #include <unistd.h>
 #endif
 
+using catalogue::OpeningResult;
 using namespace catalogue::jet;
 using namespace catalogue::jet::testing;
 
@@ -91,7 +92,7 @@ public:
     }
 
 private:
-    QTemporaryDir marks_;
+    catalogue::testing::TestFolder marks_;
     QProcess process_;
 };
 
@@ -133,7 +134,7 @@ void expectOriginalSurvived(const JetTestFolder& folder, const QByteArray& jet, 
 void expectNextStartConverts(const JetTestFolder& folder, const QByteArray& jet, int films)
 {
     const auto outcome = convertJetCatalogue(folder.path());
-    EXPECT_NE(outcome.result, ConversionOutcome::Result::Refused) << outcome.message.toStdString();
+    EXPECT_NE(outcome.result, OpeningResult::Refused) << outcome.message().toStdString();
     EXPECT_EQ(storedFilms(folder.path()).size(), films);
     EXPECT_EQ(folder.read(original), jet);
     EXPECT_EQ(folder.files(), (QStringList{original, "Peliculas.mdb"}));
@@ -191,9 +192,8 @@ TEST(JetConversionCrash, ASecondCopyDoesNotConvertWhileTheFirstIsAtIt)
     ASSERT_TRUE(first.waitFor(QStringLiteral("claimed")));
 
     const auto second = convertJetCatalogue(folder.path());
-    EXPECT_EQ(second.result, ConversionOutcome::Result::InUse);
-    EXPECT_FALSE(second.startWindow());
-    EXPECT_TRUE(second.message.contains(QStringLiteral("lo está convirtiendo ahora mismo otra copia del programa")));
+    EXPECT_EQ(second.result, OpeningResult::HeldElsewhere);
+    EXPECT_TRUE(second.message().contains(QStringLiteral("lo está convirtiendo ahora mismo otra copia del programa")));
     EXPECT_EQ(folder.read(), jet);
 
     // The first copy dies holding the temporary file; the next start clears it away.
@@ -208,11 +208,11 @@ TEST(JetConversionCrash, TheOriginalNeverReplacesAFileOfTheNameItWouldTake)
     JetTestFolder folder(jet);
     folder.write(original, "not ours");
     const auto outcome = convertJetCatalogue(folder.path());
-    ASSERT_EQ(outcome.result, ConversionOutcome::Result::Converted);
-    EXPECT_EQ(outcome.keptAs, "Peliculas (Jet original 2).mdb");
-    EXPECT_TRUE(outcome.message.contains("con el nombre \"Peliculas (Jet original 2).mdb\""));
+    ASSERT_EQ(outcome.result, OpeningResult::Converted);
+    EXPECT_EQ(outcome.catalogue->keptAs, "Peliculas (Jet original 2).mdb");
+    EXPECT_TRUE(outcome.message().contains("con el nombre \"Peliculas (Jet original 2).mdb\""));
     EXPECT_EQ(folder.read(original), "not ours");
-    EXPECT_EQ(folder.read(outcome.keptAs), jet);
+    EXPECT_EQ(folder.read(outcome.catalogue->keptAs), jet);
     EXPECT_EQ(storedFilms(folder.path()).size(), 10);
 }
 
@@ -226,12 +226,12 @@ TEST(JetConversionCrash, ACatalogueNameThatIsALinkIsToldAsSuchAndTheFileItLeadsT
     ASSERT_TRUE(QFile::link(QStringLiteral("copias/pelis.mdb"), folder.path()));
 
     const auto outcome = convertJetCatalogue(folder.path());
-    ASSERT_EQ(outcome.result, ConversionOutcome::Result::Converted) << outcome.message.toStdString();
-    EXPECT_TRUE(outcome.message.endsWith(
+    ASSERT_EQ(outcome.result, OpeningResult::Converted) << outcome.message().toStdString();
+    EXPECT_TRUE(outcome.message().endsWith(
         QStringLiteral("\"Peliculas.mdb\" era un enlace al archivo original, \"%1\", que sigue donde estaba sin ningún "
                        "cambio; el enlace se ha guardado con el nombre \"%2\", en la misma carpeta.")
             .arg(folder.path(QStringLiteral("copias/pelis.mdb")), original)))
-        << outcome.message.toStdString();
+        << outcome.message().toStdString();
     EXPECT_EQ(folder.read(QStringLiteral("copias/pelis.mdb")), jet);
     EXPECT_EQ(QFileInfo(folder.path(original)).symLinkTarget(), folder.path(QStringLiteral("copias/pelis.mdb")));
     EXPECT_EQ(storedFilms(folder.path()).size(), 3);

@@ -119,33 +119,33 @@ private:
 };
 
 // What became of one damaged file; empty when all is as it must be.
-QString fault(const JetTestFolder& folder, const QByteArray& file, const ConversionOutcome& outcome)
+QString fault(const JetTestFolder& folder, const QByteArray& file, const Opening<ConvertedCatalogue>& outcome)
 {
     const QString place = QStringLiteral("\"Peliculas.mdb\" de la carpeta \"%1\"").arg(folder.shownPath());
     switch (outcome.result) {
-    case ConversionOutcome::Result::Converted:
+    case OpeningResult::Converted:
         if (folder.read(kOriginal) != file || folder.files() != QStringList{kOriginal, "Peliculas.mdb"})
             return QStringLiteral("converted, but the original is not kept whole");
-        if (storedFilms(folder.path()).size() != outcome.films)
+        if (storedFilms(folder.path()).size() != outcome.catalogue->films)
             return QStringLiteral("converted, but the catalogue holds another number of films");
-        if (outcome.films > kLiveFilms)
-            return QStringLiteral("converted with %1 films, more than the file holds").arg(outcome.films);
+        if (outcome.catalogue->films > kLiveFilms)
+            return QStringLiteral("converted with %1 films, more than the file holds").arg(outcome.catalogue->films);
         return {};
-    case ConversionOutcome::Result::Refused:
-        if (!outcome.message.startsWith(QStringLiteral("No se puede abrir el catálogo %1: ").arg(place)) ||
-            !(outcome.message.endsWith(u"\n\nEl archivo no se ha modificado.") ||
-              outcome.message.endsWith(u"\n\nNo se ha cambiado nada.")))
-            return QStringLiteral("refused with: ") + outcome.message;
+    case OpeningResult::Refused:
+        if (!outcome.message().startsWith(QStringLiteral("No se puede abrir el catálogo %1: ").arg(place)) ||
+            !(outcome.message().endsWith(u"\n\nEl archivo no se ha modificado.") ||
+              outcome.message().endsWith(u"\n\nNo se ha cambiado nada.")))
+            return QStringLiteral("refused with: ") + outcome.message();
         break;
-    case ConversionOutcome::Result::NotJet: {
+    case OpeningResult::Opened: {
         // No longer an Access file to the conversion: the store must refuse it.
         const auto opened = CatalogueDatabase::open(folder.path());
-        if (opened.database ||
-            !opened.error.startsWith(QStringLiteral("No se puede abrir el catálogo %1: ").arg(place)))
-            return QStringLiteral("not taken for Access, and then: ") + opened.error;
+        if (opened.catalogue ||
+            !opened.message().startsWith(QStringLiteral("No se puede abrir el catálogo %1: ").arg(place)))
+            return QStringLiteral("not taken for Access, and then: ") + opened.message();
         break;
     }
-    case ConversionOutcome::Result::InUse: return QStringLiteral("said to be in use");
+    case OpeningResult::HeldElsewhere: return QStringLiteral("said to be in use");
     }
     if (folder.read() != file || folder.files() != QStringList{"Peliculas.mdb"})
         return QStringLiteral("refused, but the folder is not as it was");
@@ -169,9 +169,9 @@ TEST(JetDamage, EveryDamagedFileIsConvertedOrRefusedAndTheOriginalStays)
             continue;
         ++variants;
         JetTestFolder folder(file);
-        const ConversionOutcome outcome = convertJetCatalogue(folder.path(), {}, reader);
-        (outcome.result == ConversionOutcome::Result::Converted ? converted : refused)++;
-        readerFailed += outcome.message.contains(u"no se ha podido leer:");
+        const auto outcome = convertJetCatalogue(folder.path(), {}, reader);
+        (outcome.result == OpeningResult::Converted ? converted : refused)++;
+        readerFailed += outcome.message().contains(u"no se ha podido leer:");
         if (const QString what = fault(folder, file, outcome); !what.isEmpty())
             faults << QStringLiteral("variant %1 (damage %2): %3").arg(i).arg(i / 2 % 9).arg(what);
     }
@@ -191,10 +191,10 @@ TEST(JetDamage, AReadingThatCrashesOrHangsIsARefusalAndChangesNothing)
         SCOPED_TRACE(misbehave);
         qputenv("JET_TEST_READER", misbehave);
         JetTestFolder folder(file);
-        const ConversionOutcome outcome = convertJetCatalogue(folder.path(), {}, reader);
+        const auto outcome = convertJetCatalogue(folder.path(), {}, reader);
         qunsetenv("JET_TEST_READER");
-        EXPECT_EQ(outcome.result, ConversionOutcome::Result::Refused);
-        EXPECT_EQ(outcome.message,
+        EXPECT_EQ(outcome.result, OpeningResult::Refused);
+        EXPECT_EQ(outcome.message(),
                   QStringLiteral("No se puede abrir el catálogo \"Peliculas.mdb\" de la carpeta \"%1\": el archivo es "
                                  "una base de datos de Access 97 (Jet 3), pero está dañado y no se ha podido leer: %2."
                                  "\n\nNo se ha cambiado nada.")

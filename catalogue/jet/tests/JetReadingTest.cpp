@@ -30,7 +30,7 @@ QStringList joined(const std::vector<std::vector<JetCell>>& films)
     return lines;
 }
 
-ConversionOutcome convert(const JetTestFolder& folder)
+Opening<ConvertedCatalogue> convert(const JetTestFolder& folder)
 {
     return convertJetCatalogue(folder.path());
 }
@@ -64,13 +64,13 @@ TEST(JetReading, TextsNullsAndWholeNumbersOfBothVersions)
         exported.replaceInStrings(QStringLiteral("-7|||||NULL|"), QStringLiteral("-7|NULL|NULL|NULL|NULL|NULL|NULL"));
         EXPECT_MDB_EXPORT(folder.path(), QStringLiteral("Pelis"), exported);
 
-        const ConversionOutcome outcome = convert(folder);
-        ASSERT_EQ(outcome.result, ConversionOutcome::Result::Converted) << outcome.message.toStdString();
-        EXPECT_EQ(outcome.films, rows.size());
+        const auto outcome = convert(folder);
+        ASSERT_EQ(outcome.result, OpeningResult::Converted) << outcome.message().toStdString();
+        EXPECT_EQ(outcome.catalogue->films, rows.size());
         EXPECT_EQ(storedFilms(folder.path()), expected);
         EXPECT_EQ(folder.read(QStringLiteral("Peliculas (Jet original).mdb")), file);
         EXPECT_EQ(folder.files(), (QStringList{"Peliculas (Jet original).mdb", "Peliculas.mdb"}));
-        EXPECT_EQ(outcome.message,
+        EXPECT_EQ(outcome.message(),
                   QStringLiteral("El catálogo \"Peliculas.mdb\" de la carpeta \"%1\" era una base de datos de %2 y se "
                                  "ha convertido al formato de este programa, con %3 películas.\n\nEl archivo original "
                                  "se ha guardado sin ningún cambio, con el nombre \"Peliculas (Jet original).mdb\", "
@@ -78,7 +78,7 @@ TEST(JetReading, TextsNullsAndWholeNumbersOfBothVersions)
                       .arg(folder.shownPath(), v == JetVersion::Jet3 ? "Access 97 (Jet 3)" : "Access 2000-2003 (Jet 4)")
                       .arg(rows.size()));
         // Opened again, the converted catalogue is ours: nothing more happens.
-        EXPECT_EQ(convert(folder).result, ConversionOutcome::Result::NotJet);
+        EXPECT_EQ(convert(folder).result, OpeningResult::Opened);
     }
 }
 
@@ -90,7 +90,7 @@ TEST(JetReading, ThousandsOfFilmsOverManyPagesKeepTheirOrder)
         const auto films = sampleFilms(count);
         JetTestFolder folder(writeJetFile(version(v), {pelisTable(films)}));
         EXPECT_MDB_EXPORT(folder.path(), QStringLiteral("Pelis"), joined(films));
-        ASSERT_EQ(convert(folder).result, ConversionOutcome::Result::Converted);
+        ASSERT_EQ(convert(folder).result, OpeningResult::Converted);
         EXPECT_EQ(storedFilms(folder.path()), joined(films));
     }
 }
@@ -108,8 +108,8 @@ TEST(JetReading, AFolderNameTheSystemsCodePageCannotSpellIsNoObstacle)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(writeJetFile(version(JetVersion::Jet3), {pelisTable(films)}));
     file.close();
-    const ConversionOutcome outcome = convertJetCatalogue(path);
-    ASSERT_EQ(outcome.result, ConversionOutcome::Result::Converted) << outcome.message.toStdString();
+    const auto outcome = convertJetCatalogue(path);
+    ASSERT_EQ(outcome.result, OpeningResult::Converted) << outcome.message().toStdString();
     EXPECT_EQ(storedFilms(path), joined(films));
 }
 
@@ -127,7 +127,7 @@ TEST(JetReading, DeletedRowsStayDeletedAndMovedRowsKeepTheirPlace)
             table.rows.push_back(r);
         }
         JetTestFolder folder(writeJetFile(version(v), {table}));
-        ASSERT_EQ(convert(folder).result, ConversionOutcome::Result::Converted);
+        ASSERT_EQ(convert(folder).result, OpeningResult::Converted);
         QStringList expected;
         for (int i = 1; i <= 300; ++i)
             if (i % 7 != 0)
@@ -165,14 +165,14 @@ TEST(JetReading, ColumnsFoundByNameWhateverTheirCaseOrderOrType)
                          "NULL|2000-01-01 12:00:00|Dos|12b|2.5|NULL|NULL|0", "NULL|NULL|Tres|NULL|NULL|x|y|0",
                          "NULL|1899-12-30 00:00:00|Cuatro|-4|-1|z|w|1"}));
         EXPECT_MDB_EXPORT(folder.path(), QStringLiteral("Prestamos"), QStringList{"Luis|200"});
-        ASSERT_EQ(convert(folder).result, ConversionOutcome::Result::Converted);
+        ASSERT_EQ(convert(folder).result, OpeningResult::Converted);
         EXPECT_EQ(storedFilms(folder.path()),
                   (QStringList{"12| Uno |01:30:00|DvD|Ana|3|", "12b|Dos|2000-01-01 12:00:00|||2.5|", "|Tres||x|y||",
                                "-4|Cuatro|00:00:00|z|w|-1|"}));
 
         JetTestFolder other(writeJetFile(version(v), {money}));
         EXPECT_MDB_EXPORT(other.path(), QStringLiteral("Pelis"), (QStringList{"7.0000|255", "7.5000|0"}));
-        ASSERT_EQ(convert(other).result, ConversionOutcome::Result::Converted);
+        ASSERT_EQ(convert(other).result, OpeningResult::Converted);
         EXPECT_EQ(storedFilms(other.path()), (QStringList{"7|||||255|", "7.5|||||0|"}));
     }
 }

@@ -3,9 +3,12 @@
 #include "JetConversion.h"
 #include "JetTestFolder.h"
 #include "SampleFilms.h"
+#include "SmallDisk.h"
+#include "SystemCallSpy.h"
 
 #include <functional>
 
+using catalogue::OpeningResult;
 using namespace catalogue::jet;
 using namespace catalogue::jet::testing;
 
@@ -89,13 +92,13 @@ TEST(JetRefusal, EachFileIsRefusedSayingWhatWasFoundAndLeftAsItWas)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         JetTestFolder folder(c.file);
-        const ConversionOutcome outcome = convertJetCatalogue(folder.path());
-        EXPECT_EQ(outcome.result, ConversionOutcome::Result::Refused);
-        EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("No se puede abrir el catálogo \"Peliculas.mdb\" de la "
-                                                              "carpeta \"%1\": ")
-                                                   .arg(folder.shownPath())));
-        EXPECT_TRUE(outcome.message.contains(c.found)) << outcome.message.toStdString();
-        EXPECT_TRUE(outcome.message.endsWith(QStringLiteral("\n\nEl archivo no se ha modificado.")));
+        const auto outcome = convertJetCatalogue(folder.path());
+        EXPECT_EQ(outcome.result, OpeningResult::Refused);
+        EXPECT_TRUE(outcome.message().startsWith(QStringLiteral("No se puede abrir el catálogo \"Peliculas.mdb\" de la "
+                                                                "carpeta \"%1\": ")
+                                                     .arg(folder.shownPath())));
+        EXPECT_TRUE(outcome.message().contains(c.found)) << outcome.message().toStdString();
+        EXPECT_TRUE(outcome.message().endsWith(QStringLiteral("\n\nEl archivo no se ha modificado.")));
         EXPECT_EQ(folder.read(), c.file);
         EXPECT_EQ(folder.files(), QStringList{"Peliculas.mdb"});
     }
@@ -113,4 +116,55 @@ TEST(JetRefusal, TheGeneratorsEncodedAndProtectedFilesAreRealJet)
         JetTestFolder folder(file);
         EXPECT_EQ(mdbExport(folder.path(), QStringLiteral("Pelis")).size(), 3);
     }
+}
+
+// The conversion's own file operations failing, one at a time: the original
+// is left as it was, and nothing of the conversion stays beside it.
+TEST(JetRefusal, AFileOperationThatFailsLeavesTheOriginalAlone)
+{
+    using Call = catalogue::testing::SystemCallSpy::Call;
+    const QByteArray file = films(JetVersion::Jet4, 5);
+    const struct {
+        Call call;
+        int after; // uses that succeed first
+        std::errc error;
+        QString told;
+    } cases[] = {
+        {Call::SyncFile, 0, std::errc::io_error, "error 5 del sistema"},
+        {Call::SyncFolder, 0, std::errc::no_space_on_device, "no queda espacio en el disco"},
+        {Call::Link, 0, std::errc::permission_denied, "no hay permiso para escribir en la carpeta"},
+        {Call::SyncFolder, 1, std::errc::io_error, "error 5 del sistema"},
+        {Call::Rename, 0, std::errc::permission_denied, "no hay permiso para escribir en la carpeta"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.told.toStdString());
+        JetTestFolder folder(file);
+        catalogue::testing::SystemCallSpy spy;
+        spy.fail(c.call, c.error, c.after);
+        const auto outcome = convertJetCatalogue(folder.path());
+        EXPECT_EQ(outcome.result, OpeningResult::Refused);
+        EXPECT_EQ(outcome.message(), QStringLiteral("No se ha podido convertir el catálogo \"Peliculas.mdb\" de la "
+                                                    "carpeta \"%1\" al formato de este programa: %2.\n\nEl archivo no "
+                                                    "se ha modificado.")
+                                         .arg(folder.shownPath(), c.told));
+        EXPECT_EQ(folder.read(), file);
+        EXPECT_EQ(folder.files(), QStringList{"Peliculas.mdb"});
+    }
+}
+
+TEST(JetRefusal, ANewCatalogueThatDoesNotFitOnTheDiskSaysSo)
+{
+    if (const QString why = catalogue::testing::SmallDisk::unavailable(); !why.isEmpty())
+        GTEST_SKIP() << why.toStdString();
+    catalogue::testing::SmallDisk disk("2m");
+    const QByteArray file = films(JetVersion::Jet4, 3000);
+    const QString path = disk.filePath(QStringLiteral("Peliculas.mdb"));
+    catalogue::testing::writeBytes(path, file);
+    disk.fillLeaving(16 * 1024);
+    const auto outcome = convertJetCatalogue(path);
+    EXPECT_EQ(outcome.result, OpeningResult::Refused);
+    EXPECT_TRUE(outcome.message().contains(u"al formato de este programa: el disco está lleno.\n\n"))
+        << outcome.message().toStdString();
+    EXPECT_EQ(catalogue::testing::readBytes(path), file);
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files), (QStringList{"Peliculas.mdb", "relleno"}));
 }

@@ -1,55 +1,40 @@
 #pragma once
 // For the conversion tests: a fresh folder with a Jet "Peliculas.mdb" in it,
 // and ways to look at what the folder holds afterwards.
-#include "QtPrinting.h"
-
 #include "CatalogueDatabase.h"
 #include "JetFileWriter.h"
+#include "TestFolder.h"
 
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace catalogue::jet::testing {
 
-class JetTestFolder {
+// The store's test folder, where a name left out is the catalogue's.
+class JetTestFolder : public catalogue::testing::TestFolder {
 public:
     explicit JetTestFolder(const QByteArray& catalogue = {})
     {
         if (!catalogue.isEmpty())
-            write(QStringLiteral("Peliculas.mdb"), catalogue);
+            TestFolder::write(kCatalogue, catalogue);
     }
-    QString path(const QString& name = QStringLiteral("Peliculas.mdb")) const { return dir_.filePath(name); }
-    void write(const QString& name, const QByteArray& bytes) const
-    {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-    }
-    QByteArray read(const QString& name = QStringLiteral("Peliculas.mdb")) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    QStringList files() const { return QDir(dir_.path()).entryList(QDir::Files, QDir::Name); }
-    // The folder as the program's messages name it (with "\\" on Windows).
-    QString shownPath() const { return QDir::toNativeSeparators(dir_.path()); }
+    QString path(const QString& name = kCatalogue) const { return filePath(name); }
+    QByteArray read(const QString& name = kCatalogue) const { return TestFolder::read(name); }
 
 private:
-    QTemporaryDir dir_;
+    inline static const QString kCatalogue = QStringLiteral("Peliculas.mdb");
 };
 
 // The rows of a catalogue of ours, one "|"-joined line a film, as the store reads them.
 inline QStringList storedFilms(const QString& path)
 {
     auto opened = CatalogueDatabase::open(path);
-    if (!opened.database)
-        return {QStringLiteral("not a catalogue: ") + opened.error};
+    if (!opened.catalogue)
+        return {QStringLiteral("not a catalogue: ") + opened.message()};
     QStringList lines;
-    for (const StoredRow& row : opened.database->loadAll()) {
+    for (const StoredRow& row : opened.catalogue->loadAll()) {
         QStringList fields;
         for (Field f : allFields)
             fields << row.values.text(f);

@@ -97,7 +97,7 @@ int main(int argc, char** argv)
         testing::ScriptedDialogs dialogs;
         testing::NoReportViewer viewer;
         testing::NoLinkOpener links;
-        Form1 form(*opened.control, dialogs);
+        Form1 form(*opened.catalogue, dialogs);
         wireCommands(form, viewer, links);
         // The window's own re-ordering, so that the figure before holds a record
         // set being rebuilt, as every report's re-query does.

@@ -1,4 +1,5 @@
 #include "QtPrinting.h"
+#include "RecordSources.h"
 #include "CommandRunner.h"
 #include "FakeCatalogue.h"
 #include "JoinedText.h"
@@ -66,7 +67,7 @@ TEST_P(EveryListing, WritesItsFileByteForByteThenConfirmsThenOpensIt)
                                : listing.menuItem == u"ordenadaporcodecs" ? u"Alien"_s
                                                                           : u"Abre Los Ojos"_s;
     EXPECT_EQ(catalogue.shownTitle(), firstTitle);
-    EXPECT_EQ(folder.fileNames(), QStringList{fileName});
+    EXPECT_EQ(folder.files(), QStringList{fileName});
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, EveryListing, ::testing::ValuesIn(kMenuListings),
@@ -111,10 +112,10 @@ TEST_F(ListingReportTest, AFailingRequeryStopsTheRunAndKeepsTheOlderReport)
 
     run(listing(u"porelnumero"));
 
-    EXPECT_EQ(events, (QStringList{u"requery select * FROM [Pelis] ORDER BY [idzefo] ASC"_s,
+    EXPECT_EQ(events, (QStringList{u"requery "_s + recordSources::kByNumber.toString(),
                                    u"message La Base De Datos No Responde..."_s}));
     EXPECT_EQ(readBytes(fileName), QByteArray("informe anterior\r\n"));
-    EXPECT_EQ(folder.fileNames(), QStringList{fileName});
+    EXPECT_EQ(folder.files(), QStringList{fileName});
 }
 
 TEST_F(ListingReportTest, NoFilmOfMoreThanOneCdStillWritesTotalsAndOpensTheFile)
@@ -131,7 +132,7 @@ TEST_F(ListingReportTest, NoFilmOfMoreThanOneCdStillWritesTotalsAndOpensTheFile)
                          "culas De M\xE1s De 1CD 0\r\n^Brisvel^ Corp.\r\n"));
     EXPECT_TRUE(events.contains(kDone + u"0 Películas De Más De 1CD"_s));
     EXPECT_TRUE(events.last().startsWith(u"open Peliculas_O_Series_De_Mas_De_1CD.TxT"));
-    EXPECT_EQ(oneCdEach.recordSource(), u"select * FROM [Pelis] ORDER BY [idzefo],[titulo] ASC");
+    EXPECT_EQ(oneCdEach.recordSource(), recordSources::kByNumberThenTitle);
 }
 
 TEST_F(ListingReportTest, WritesAHundredThousandFilmsWhole)

@@ -2,6 +2,7 @@
 // The nine listings as the "Opciones" menu runs them, written out by hand for
 // the tests: the menu item, the listing and the order it walks in.
 #include "ListingDefinition.h"
+#include "RecordSources.h"
 
 #include <QStringView>
 
@@ -17,15 +18,15 @@ struct MenuListing {
 };
 
 inline const MenuListing kMenuListings[] = {
-    {u"listadotitu", &listings::kByTitle, u"select * FROM [Pelis] ORDER BY [titulo] ASC"},
-    {u"porelnumero", &listings::kByNumber, u"select * FROM [Pelis] ORDER BY [idzefo] ASC"},
-    {u"listadodirector", &listings::kByDirector, u"select * FROM [Pelis] ORDER BY [director] ASC"},
-    {u"ordelistpordura", &listings::kByRunningTime, u"select * FROM [Pelis] ORDER BY [duración] ASC"},
-    {u"orportipodepeli", &listings::kByKindOfCopy, u"select * FROM [Pelis] ORDER BY [tipopeli] ASC"},
-    {u"ordenadaporcodecs", &listings::kByCodec, u"select * FROM [Pelis] ORDER BY [codec] ASC"},
-    {u"fegraytitu", &listings::kByDirectorAndTitle, u"select * FROM [Pelis] ORDER BY [director],[titulo] ASC"},
-    {u"alfasoloti", &listings::kTitlesAndNumbers, u"select * FROM [Pelis] ORDER BY [titulo] ASC"},
-    {u"pelismas1cd", &listings::kMoreThanOneCd, u"select * FROM [Pelis] ORDER BY [idzefo],[titulo] ASC"},
+    {u"listadotitu", &listings::kByTitle, recordSources::kByTitle},
+    {u"porelnumero", &listings::kByNumber, recordSources::kByNumber},
+    {u"listadodirector", &listings::kByDirector, recordSources::kByDirector},
+    {u"ordelistpordura", &listings::kByRunningTime, recordSources::kByRunningTime},
+    {u"orportipodepeli", &listings::kByKindOfCopy, recordSources::kByKindOfCopy},
+    {u"ordenadaporcodecs", &listings::kByCodec, recordSources::kByCodec},
+    {u"fegraytitu", &listings::kByDirectorAndTitle, recordSources::kByDirectorThenTitle},
+    {u"alfasoloti", &listings::kTitlesAndNumbers, recordSources::kByTitle},
+    {u"pelismas1cd", &listings::kMoreThanOneCd, recordSources::kByNumberThenTitle},
 };
 
 // The listing of a menu item.

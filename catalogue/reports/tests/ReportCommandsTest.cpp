@@ -99,7 +99,7 @@ private slots:
                  QStringList{u"Trabajo Realizado... Hay "_s + QString::number(listed.size()) +
                              listing.listing->messageTail.toString()});
         QCOMPARE(w.events, QStringList{u"open %1 (%2 bytes)"_s.arg(fileName).arg(expected.size())});
-        QCOMPARE(w.folder.fileNames(), QStringList{fileName});
+        QCOMPARE(w.folder.files(), QStringList{fileName});
 
         // The window browses in the listing's order from its first film, and
         // already showed that film while the message was on screen.
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(readBytes(kStatistics), expected);
         QCOMPARE(w.window.dialogs.messages, QStringList{u"Trabajo Realizado..."_s});
         QCOMPARE(w.events, QStringList{u"open %1 (%2 bytes)"_s.arg(kStatistics).arg(expected.size())});
-        QCOMPARE(w.window.form.Data1().RecordSource(), u"select * FROM [Pelis] ORDER BY [totalcds] DESC"_s);
+        QCOMPARE(w.window.form.Data1().RecordSource(), recordSources::kByCdsMostFirst.toString());
         QCOMPARE(w.window.text(Field::Titulo), u"Abre Los Ojos"_s);
         QCOMPARE(w.shownDuringMessage, QStringList{u"25"_s});
         QCOMPARE(w.browseOrder(), (QStringList{u"25"_s, u"7"_s, u"12"_s, u"3"_s, u"9"_s}));
@@ -206,7 +206,7 @@ private slots:
             QCOMPARE(QFileInfo(files[i]).lastModified(), modified[i]);
         }
         files.sort();
-        QCOMPARE(w.folder.fileNames(), files);
+        QCOMPARE(w.folder.files(), files);
         QCOMPARE(w.window.form.Data1().RecordSource(), kSource);
     }
 
@@ -263,7 +263,7 @@ private slots:
 
         QVERIFY(w.events.isEmpty());
         QCOMPARE(readBytes(olderFile), QByteArray("informe anterior\r\n"));
-        QCOMPARE(w.folder.fileNames(), QStringList{olderFile});
+        QCOMPARE(w.folder.files(), QStringList{olderFile});
         // The boxes follow the record set again.
         w.window.form.records().MoveLast();
         QCOMPARE(w.window.text(Field::Idzefo), u"9"_s);

@@ -19,54 +19,37 @@ void RecordingOpener::openReport(const QString& fileName)
 
 ScopedWorkingFolder::ScopedWorkingFolder() : previous_(QDir::currentPath())
 {
-    if (!folder_.isValid() || !QDir::setCurrent(folder_.path()))
+    if (!QDir::setCurrent(path()))
         throw std::runtime_error("cannot work in a temporary folder");
 }
 
 ScopedWorkingFolder::~ScopedWorkingFolder()
 {
     QDir::setCurrent(previous_);
-    QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
-QStringList ScopedWorkingFolder::fileNames() const
-{
-    return QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void ScopedWorkingFolder::makeReadOnly(bool filesToo) const
 {
     const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-    for (const QString& name : filesToo ? fileNames() : QStringList())
-        QFile::setPermissions(QDir(folder_.path()).filePath(name), readOnly);
-    QFile::setPermissions(folder_.path(), readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
+    for (const QString& name : filesToo ? files() : QStringList())
+        QFile::setPermissions(filePath(name), readOnly);
+    QFile::setPermissions(path(), readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
 }
 
 QString ScopedWorkingFolder::cannotCreateMessage(const QString& fileName) const
 {
-    return QStringLiteral("No Se Puede Crear El Informe %1 En La Carpeta %2... Compruebe Que Se Puede Escribir En "
+    return QStringLiteral("No Se Puede Crear El Informe %1 En La Carpeta %2... Comprueba Que Se Puede Escribir En "
                           "Esta Carpeta Y En El Fichero... No Se Ha Cambiado Ningún Fichero...")
-        .arg(fileName, QDir::toNativeSeparators(folder_.path()));
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("cannot read " + path.toStdString());
-    return file.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        throw std::runtime_error("cannot write " + path.toStdString());
+        .arg(fileName, shownPath());
 }
 
 QByteArray expectedReport(const QString& name)
 {
-    return readBytes(QStringLiteral(CINTARIO_REPORTS_TESTDATA "/") + name);
+    const QByteArray expected = readBytes(QStringLiteral(CINTARIO_REPORTS_TESTDATA "/") + name);
+    if (expected.isEmpty())
+        throw std::runtime_error("no expected report " + name.toStdString());
+    return expected;
 }
 
 } // namespace catalogue::testing

@@ -2,12 +2,12 @@
 
 #include "ReportViewer.h"
 #include "ScriptedDialogs.h"
+#include "TestFolder.h"
 #include "UnprivilegedUser.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 
 namespace catalogue::testing {
 
@@ -25,26 +25,19 @@ private:
 };
 
 // Makes a fresh temporary folder the current one, as the program's folder.
-class ScopedWorkingFolder {
+class ScopedWorkingFolder : public TestFolder {
 public:
     ScopedWorkingFolder();
     ~ScopedWorkingFolder();
-    QString path() const { return folder_.path(); }
-    // The names of the files in the folder, sorted.
-    QStringList fileNames() const;
     // Takes write permission away from the folder, and from its files too.
     void makeReadOnly(bool filesToo = true) const;
     // What the user is told when a report cannot be made in this folder.
     QString cannotCreateMessage(const QString& fileName) const;
 
 private:
-    QTemporaryDir folder_;
     QString previous_;
 };
 
-// A file's bytes, and a file made of bytes; both throw when they cannot.
-QByteArray readBytes(const QString& path);
-void writeBytes(const QString& path, const QByteArray& bytes);
 // An expected report file of the test data folder.
 QByteArray expectedReport(const QString& name);
 

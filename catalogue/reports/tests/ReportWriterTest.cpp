@@ -3,6 +3,7 @@
 #include "ReportTestSupport.h"
 #include "ReportWriter.h"
 #include "SmallDisk.h"
+#include "SystemCallSpy.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,16 +41,60 @@ TEST(ReportWriter, WritesWindows1252LinesEachEndedByCrLf)
     EXPECT_EQ(readBytes(kName), QByteArray("A\xF1o 1\x80\r\n\r\n?kami\r\n"));
 }
 
-TEST(ReportWriter, ReplacesAnOlderReportInsteadOfAppending)
+TEST(ReportWriter, ReplacesAnOlderReportInsteadOfAppendingAndThenSyncsTheFolder)
 {
     ScopedWorkingFolder folder;
     writeBytes(kName, QByteArray(5000, 'x'));
+    SystemCallSpy spy;
     ReportWriter writer;
     writer.createReport(kName);
     writer.writeLine(u"nuevo");
     writer.closeReport();
     EXPECT_EQ(readBytes(kName), QByteArray("nuevo\r\n"));
-    EXPECT_EQ(folder.fileNames(), QStringList{kName});
+    EXPECT_EQ(folder.files(), QStringList{kName});
+    ASSERT_GE(spy.calls.size(), 2);
+    EXPECT_TRUE(spy.calls[spy.calls.size() - 2].startsWith(u"rename ")) << spy.calls.join(u'\n').toStdString();
+    EXPECT_TRUE(spy.calls[spy.calls.size() - 2].endsWith(u' ' + kName));
+    EXPECT_EQ(spy.calls.last(), QStringLiteral("syncFolder ") + QFileInfo(folder.path()).fileName());
+}
+
+TEST(ReportWriter, EachFailingSystemCallIsToldAndLeavesTheOlderReport)
+{
+    using Call = SystemCallSpy::Call;
+    const QString create = QStringLiteral("No Se Puede Crear El Informe");
+    const QString finish = QStringLiteral("No Se Puede Terminar El Informe");
+    const QString full = QStringLiteral("El Disco Está Lleno");
+    const QString writeError = QStringLiteral("Error De Escritura");
+    const struct {
+        Call call;
+        std::errc error;
+        QString what, reason;
+    } cases[] = {
+        {Call::CreateFile, std::errc::permission_denied, create,
+         QStringLiteral("Comprueba Que Se Puede Escribir En Esta Carpeta Y En El Fichero")},
+        {Call::CreateFile, std::errc::no_space_on_device, create, full},
+        {Call::WriteFile, std::errc::no_space_on_device, finish, full},
+        {Call::WriteFile, std::errc::io_error, finish, writeError},
+        {Call::SyncFile, std::errc::io_error, finish, writeError},
+        {Call::Rename, std::errc::permission_denied, finish, writeError},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason.toStdString() + " from call " + std::to_string(int(c.call)));
+        ScopedWorkingFolder folder;
+        writeBytes(kName, "anterior\r\n");
+        SystemCallSpy spy;
+        spy.fail(c.call, c.error);
+        EXPECT_EQ(failureOf([] {
+                      ReportWriter writer;
+                      writer.createReport(kName);
+                      writer.writeLine(u"nuevo");
+                      writer.closeReport();
+                  }),
+                  QStringLiteral("%1 %2 En La Carpeta %3... %4... No Se Ha Cambiado Ningún Fichero...")
+                      .arg(c.what, kName, folder.shownPath(), c.reason));
+        EXPECT_EQ(readBytes(kName), QByteArray("anterior\r\n"));
+        EXPECT_EQ(folder.files(), QStringList{kName});
+    }
 }
 
 TEST(ReportWriter, AnUnfinishedReportLeavesTheOlderOneAndNoOtherFile)
@@ -62,7 +107,7 @@ TEST(ReportWriter, AnUnfinishedReportLeavesTheOlderOneAndNoOtherFile)
         writer.writeLine(u"a medias");
     }
     EXPECT_EQ(readBytes(kName), QByteArray("anterior\r\n"));
-    EXPECT_EQ(folder.fileNames(), QStringList{kName});
+    EXPECT_EQ(folder.files(), QStringList{kName});
 }
 
 TEST(ReportWriter, AReadOnlyFolderGivesASpanishMessageAndTouchesNothing)
@@ -78,7 +123,7 @@ TEST(ReportWriter, AReadOnlyFolderGivesASpanishMessageAndTouchesNothing)
     }
     EXPECT_EQ(failure, folder.cannotCreateMessage(kName));
     EXPECT_EQ(readBytes(kName), QByteArray("anterior\r\n"));
-    EXPECT_EQ(folder.fileNames(), QStringList{kName});
+    EXPECT_EQ(folder.files(), QStringList{kName});
 }
 
 TEST(ReportWriter, AWritableReportInAReadOnlyFolderIsNeverWrittenInPlace)
@@ -96,7 +141,7 @@ TEST(ReportWriter, AWritableReportInAReadOnlyFolderIsNeverWrittenInPlace)
     }
     EXPECT_EQ(failure, folder.cannotCreateMessage(kName));
     EXPECT_EQ(readBytes(kName), QByteArray(5000, 'x'));
-    EXPECT_EQ(folder.fileNames(), QStringList{kName});
+    EXPECT_EQ(folder.files(), QStringList{kName});
 }
 
 TEST(ReportWriter, OnAFullDiskTheOlderReportStaysWhateverTheNewOnesSize)

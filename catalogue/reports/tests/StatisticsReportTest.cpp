@@ -1,6 +1,8 @@
 #include "QtPrinting.h"
+#include "RecordSources.h"
 #include "CommandRunner.h"
 #include "FakeCatalogue.h"
+#include "FilmBuilder.h"
 #include "ReportTestSupport.h"
 #include "StatisticsReport.h"
 
@@ -41,7 +43,7 @@ protected:
     {
         std::vector<MovieRecord> films;
         for (const QString& cd : cds)
-            films.push_back({QString::number(films.size() + 1), u"Película"_s, u"01:30:00"_s, {}, {}, cd, {}});
+            films.push_back(film(QString::number(films.size() + 1), u"Película"_s).cds(cd));
         return films;
     }
 
@@ -61,13 +63,13 @@ TEST_F(StatisticsReportTest, WritesItsThirteenLinesByteForByteThenConfirmsThenOp
     const QByteArray expected = expectedReport(kFile);
     EXPECT_EQ(readBytes(kFile), expected);
     EXPECT_EQ(events, (QStringList{
-                          u"requery select * FROM [Pelis] ORDER BY [duración] ASC"_s,
-                          u"requery select * FROM [Pelis] ORDER BY [totalcds] DESC"_s,
+                          u"requery "_s + recordSources::kByRunningTime.toString(),
+                          u"requery "_s + recordSources::kByCdsMostFirst.toString(),
                           u"message Trabajo Realizado..."_s,
                           u"open Estadisticas_Pelis.TxT (%1 bytes)"_s.arg(expected.size()),
                       }));
     // The window is left on the film with the most CDs, in descending CD order.
-    EXPECT_EQ(catalogue.recordSource(), u"select * FROM [Pelis] ORDER BY [totalcds] DESC");
+    EXPECT_EQ(catalogue.recordSource(), recordSources::kByCdsMostFirst);
     EXPECT_EQ(catalogue.shownTitle(), u"Abre Los Ojos");
 }
 
@@ -124,7 +126,7 @@ TEST_F(StatisticsReportTest, AnOverflowingCdTotalFailsAndKeepsTheOlderReport)
     EXPECT_EQ(events, QStringList{u"message Desbordamiento Al Sumar Los Cd's... El Informe Estadisticas_Pelis.TxT No "
                                   u"Se Ha Escrito..."_s});
     EXPECT_EQ(readBytes(kFile), QByteArray("anterior\r\n"));
-    EXPECT_EQ(folder.fileNames(), QStringList{kFile});
+    EXPECT_EQ(folder.files(), QStringList{kFile});
 }
 
 } // namespace

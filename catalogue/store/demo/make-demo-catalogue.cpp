@@ -20,12 +20,12 @@ int main(int argc, char** argv)
         return 0;
     }
     auto opened = CatalogueDatabase::open(fileName);
-    if (!opened.database) {
-        std::fprintf(stderr, "%s\n", qPrintable(opened.error));
+    if (!opened.catalogue) {
+        std::fprintf(stderr, "%s\n", qPrintable(opened.message()));
         return 1;
     }
     try {
-        opened.database->insertAll(demoFilms());
+        opened.catalogue->insertAll(demoFilms());
     } catch (const CatalogueError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.message()));
         return 1;

@@ -2,9 +2,8 @@
 // For tests: a catalogue file in a fresh temporary folder, filled with the given films.
 #include "CatalogueDatabase.h"
 #include "DataControl.h"
-#include "QtPrinting.h"
-
-#include <QTemporaryDir>
+#include "FilmBuilder.h"
+#include "TestFolder.h"
 
 #include <stdexcept>
 
@@ -20,30 +19,26 @@ public:
         : folder_(folder.isEmpty() ? dir_.path() : folder)
     {
         auto opened = CatalogueDatabase::open(path());
-        if (!opened.database)
-            throw std::runtime_error(opened.error.toStdString());
-        opened.database->insertAll(films);
+        if (!opened.catalogue)
+            throw std::runtime_error(opened.message().toStdString());
+        opened.catalogue->insertAll(films);
     }
     QString path() const { return folder_ + QStringLiteral("/Peliculas.mdb"); }
     QString folder() const { return folder_; }
+    // The temporary folder, when the catalogue is in one of its own.
+    const TestFolder& testFolder() const { return dir_; }
     std::unique_ptr<DataControl> open() const
     {
         auto opened = DataControl::open(path());
-        if (!opened.control)
-            throw std::runtime_error(opened.error.toStdString());
-        return std::move(opened.control);
+        if (!opened.catalogue)
+            throw std::runtime_error(opened.message().toStdString());
+        return std::move(opened.catalogue);
     }
 
 private:
-    QTemporaryDir dir_;
+    TestFolder dir_;
     QString folder_;
 };
-
-inline MovieRecord film(const QString& number, const QString& title, const QString& director = {},
-                        const QString& cds = QStringLiteral("1"), const QString& time = QStringLiteral("01:30:00"))
-{
-    return {number, title, time, QStringLiteral("DvD-Rip"), director, cds, QStringLiteral("Divx5.02")};
-}
 
 inline QStringList walk(RecordSet& rs, Field field)
 {

@@ -5,11 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
-#include <sqlite3.h>
 #include <csignal>
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -22,37 +18,9 @@ using namespace catalogue::testing;
 
 namespace {
 
-QByteArray readAllOf(const QString& path)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
-}
-
 QByteArray digest(const QString& path)
 {
-    return QCryptographicHash::hash(readAllOf(path), QCryptographicHash::Sha256);
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QString firstAnswer(const QString& path, const char* sql)
-{
-    sqlite3* db = nullptr;
-    sqlite3_open(path.toUtf8().constData(), &db);
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
-    QString answer;
-    if (sqlite3_step(stmt) == SQLITE_ROW)
-        answer = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return answer;
+    return QCryptographicHash::hash(readBytes(path), QCryptographicHash::Sha256);
 }
 
 QStringList folderListing(const QString& folder)
@@ -60,38 +28,24 @@ QStringList folderListing(const QString& folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden, QDir::Name);
 }
 
-QStringList columnsOf(const QString& path)
-{
-    sqlite3* db = nullptr;
-    sqlite3_open(path.toUtf8().constData(), &db);
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, "SELECT name, type FROM pragma_table_info('Pelis')", -1, &stmt, nullptr);
-    QStringList columns;
-    while (sqlite3_step(stmt) == SQLITE_ROW)
-        columns << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))) + u' ' +
-                       QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return columns;
-}
-
 } // namespace
 
 TEST(CatalogueFile, AMissingFileBecomesAnEmptyCatalogue)
 {
-    QTemporaryDir dir;
+    TestFolder dir;
     const QString path = dir.filePath(QStringLiteral("Peliculas.mdb"));
     auto opened = DataControl::open(path);
-    ASSERT_TRUE(opened.control) << opened.error.toStdString();
-    EXPECT_EQ(opened.control->Recordset().RecordCount(), 0);
-    EXPECT_TRUE(opened.control->Recordset().Eof());
-    EXPECT_EQ(columnsOf(path), (QStringList{"idzefo INTEGER", "titulo TEXT", "duración TEXT", "tipopeli TEXT",
-                                            "director TEXT", "totalcds INTEGER", "codec TEXT"}));
+    ASSERT_TRUE(opened.catalogue) << opened.message().toStdString();
+    EXPECT_EQ(opened.catalogue->Recordset().RecordCount(), 0);
+    EXPECT_TRUE(opened.catalogue->Recordset().Eof());
+    EXPECT_EQ(sqlRows(path, "SELECT name, type FROM pragma_table_info('Pelis')"),
+              (QStringList{"idzefo INTEGER", "titulo TEXT", "duración TEXT", "tipopeli TEXT", "director TEXT",
+                           "totalcds INTEGER", "codec TEXT"}));
 }
 
 TEST(CatalogueFile, FilesThatAreNotCataloguesAreRefusedAndLeftAsTheyWere)
 {
-    QTemporaryDir dir;
+    TestFolder dir;
     struct Case {
         const char* name;
         std::function<void(const QString&)> make;
@@ -99,8 +53,8 @@ TEST(CatalogueFile, FilesThatAreNotCataloguesAreRefusedAndLeftAsTheyWere)
         bool regularFile = true;
     };
     const std::vector<Case> cases = {
-        {"text", [](const QString& p) { writeFile(p, "Esto no es una base de datos\n"); }, "no es una base de datos"},
-        {"empty", [](const QString& p) { writeFile(p, ""); }, "no tiene la tabla Pelis"},
+        {"text", [](const QString& p) { writeBytes(p, "Esto no es una base de datos\n"); }, "no es una base de datos"},
+        {"empty", [](const QString& p) { writeBytes(p, ""); }, "no tiene la tabla Pelis"},
         {"other table", [](const QString& p) { runSql(p, "CREATE TABLE Series(a); INSERT INTO Series VALUES (1);"); },
          "no tiene la tabla Pelis"},
         {"missing column",
@@ -136,12 +90,13 @@ TEST(CatalogueFile, FilesThatAreNotCataloguesAreRefusedAndLeftAsTheyWere)
         c.make(path);
         const QByteArray before = c.regularFile ? digest(path) : QByteArray();
         auto opened = DataControl::open(path);
-        EXPECT_FALSE(opened.control) << c.name;
-        EXPECT_TRUE(opened.error.contains(QStringLiteral("\"Peliculas.mdb\" de la carpeta")))
-            << opened.error.toStdString();
-        EXPECT_TRUE(opened.error.contains(QString::fromUtf8(c.problem)))
-            << c.name << ": " << opened.error.toStdString();
-        EXPECT_TRUE(opened.error.endsWith(QStringLiteral("No se ha modificado nada."))) << opened.error.toStdString();
+        EXPECT_FALSE(opened.catalogue) << c.name;
+        EXPECT_TRUE(opened.message().contains(QStringLiteral("\"Peliculas.mdb\" de la carpeta")))
+            << opened.message().toStdString();
+        EXPECT_TRUE(opened.message().contains(QString::fromUtf8(c.problem)))
+            << c.name << ": " << opened.message().toStdString();
+        EXPECT_TRUE(opened.message().endsWith(QStringLiteral("No se ha modificado nada.")))
+            << opened.message().toStdString();
         if (c.regularFile) {
             EXPECT_EQ(digest(path), before) << c.name;
         }
@@ -161,14 +116,14 @@ TEST(CatalogueFile, AReadOnlyFileIsRefused)
         QFile::setPermissions(cat.folder(), fileReadOnly ? readable | QFile::WriteOther : readable);
         QFile::setPermissions(cat.path(), fileReadOnly ? QFile::ReadOther : QFile::ReadOther | QFile::WriteOther);
         const QByteArray before = digest(cat.path());
-        DataControl::OpenResult opened;
+        Opening<DataControl> opened;
         {
             ScopedUnprivilegedUser nobody;
             opened = DataControl::open(cat.path());
         }
-        EXPECT_FALSE(opened.control) << readOnly;
-        EXPECT_TRUE(opened.error.contains(QStringLiteral("sólo lectura")))
-            << readOnly << ": " << opened.error.toStdString();
+        EXPECT_FALSE(opened.catalogue) << readOnly;
+        EXPECT_TRUE(opened.message().contains(QStringLiteral("sólo lectura")))
+            << readOnly << ": " << opened.message().toStdString();
         EXPECT_EQ(digest(cat.path()), before) << readOnly;
         EXPECT_EQ(folderListing(cat.folder()), QStringList{"Peliculas.mdb"}) << readOnly;
         QFile::setPermissions(cat.folder(), readable | QFile::WriteOwner);
@@ -177,15 +132,15 @@ TEST(CatalogueFile, AReadOnlyFileIsRefused)
 
 TEST(CatalogueFile, ATableMadeByAnotherToolIsUsedAsItIs)
 {
-    QTemporaryDir dir;
+    TestFolder dir;
     const QString path = dir.filePath(QStringLiteral("Peliculas.mdb"));
     runSql(path, "CREATE TABLE Pelis(Idzefo INTEGER, Titulo TEXT, \"Duración\" TEXT, Tipopeli TEXT, Director TEXT,"
                  " Totalcds INTEGER, Codec TEXT, Notas TEXT);"
                  "INSERT INTO Pelis VALUES (2, 'Beta', '01:00:00', 'DvD', 'X', 1, 'XviD', 'n');"
                  "INSERT INTO Pelis VALUES (1, 'Alfa', NULL, NULL, NULL, NULL, NULL, NULL);");
     auto opened = DataControl::open(path);
-    ASSERT_TRUE(opened.control) << opened.error.toStdString();
-    RecordSet& rs = opened.control->Recordset();
+    ASSERT_TRUE(opened.catalogue) << opened.message().toStdString();
+    RecordSet& rs = opened.catalogue->Recordset();
     EXPECT_EQ(walk(rs, Field::Titulo), (QStringList{"Beta", "Alfa"}));
     rs.MoveFirst();
     EXPECT_EQ(rs.text(Field::Duracion), QStringLiteral("01:00:00"));
@@ -224,16 +179,16 @@ TEST(CatalogueFile, EveryWriteIsInTheFileAloneWhenItReturns)
     ASSERT_EQ(read(ready[0], &done, 1), 1);
     const auto stored = [](const QString& path) {
         auto opened = DataControl::open(path);
-        EXPECT_TRUE(opened.control) << opened.error.toStdString();
-        if (!opened.control)
+        EXPECT_TRUE(opened.catalogue) << opened.message().toStdString();
+        if (!opened.catalogue)
             return QStringList();
-        RecordSet& rs = opened.control->Recordset();
+        RecordSet& rs = opened.catalogue->Recordset();
         QStringList seen = walk(rs, Field::Titulo);
         rs.MoveFirst();
         return seen << rs.text(Field::Codec);
     };
     // A copy of the catalogue file alone, taken while the program is idle, holds every write.
-    QTemporaryDir copyFolder;
+    TestFolder copyFolder;
     ASSERT_TRUE(QFile::copy(cat.path(), copyFolder.filePath(QStringLiteral("Peliculas.mdb"))));
     EXPECT_EQ(stored(copyFolder.filePath(QStringLiteral("Peliculas.mdb"))), (QStringList{"Alien", "Ben-Hur", "H.264"}));
     // And so does the file itself after the program is killed; nothing else is left beside it.
@@ -250,32 +205,27 @@ TEST(CatalogueFile, ALogLeftByAnOlderVersionIsKeptAsACatalogueOfItsOwn)
     // An older version kept its latest saves in a write-ahead log; this is
     // what it left when it was killed: the file, and the log holding "Brazil".
     TempCatalogue made({film("1", "Alien")});
-    QTemporaryDir left;
+    TestFolder left;
     {
-        sqlite3* db = nullptr;
-        sqlite3_open(made.path().toUtf8().constData(), &db);
-        ASSERT_EQ(sqlite3_exec(db,
-                               "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
-                               " INSERT INTO Pelis (idzefo, titulo) VALUES (2, 'Brazil')",
-                               nullptr, nullptr, nullptr),
-                  SQLITE_OK);
+        RawConnection db(made.path());
+        db.run("PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
+               " INSERT INTO Pelis (idzefo, titulo) VALUES (2, 'Brazil')");
         for (const char* name : {"Peliculas.mdb", "Peliculas.mdb-wal"})
             ASSERT_TRUE(QFile::copy(made.folder() + u'/' + QLatin1String(name), left.filePath(QLatin1String(name))));
-        sqlite3_close(db);
     }
     const QString path = left.filePath(QStringLiteral("Peliculas.mdb"));
 
     auto opened = DataControl::open(path);
-    ASSERT_TRUE(opened.control) << opened.error.toStdString();
-    EXPECT_EQ(walk(opened.control->Recordset(), Field::Titulo), QStringList{"Alien"});
+    ASSERT_TRUE(opened.catalogue) << opened.message().toStdString();
+    EXPECT_EQ(walk(opened.catalogue->Recordset(), Field::Titulo), QStringList{"Alien"});
     const QStringList recovered = QDir(left.path()).entryList({QStringLiteral("Peliculas (recuperado *).mdb")});
     ASSERT_EQ(recovered.size(), 1) << folderListing(left.path()).join(u' ').toStdString();
     ASSERT_EQ(opened.notices.size(), 1);
     EXPECT_TRUE(opened.notices[0].contains(recovered[0])) << opened.notices[0].toStdString();
     EXPECT_EQ(folderListing(left.path()), (QStringList{recovered[0], "Peliculas.mdb"}));
-    EXPECT_EQ(firstAnswer(path, "PRAGMA journal_mode"), QStringLiteral("delete"));
-    opened.control.reset();
+    EXPECT_EQ(sqlRows(path, "PRAGMA journal_mode"), QStringList{"delete"});
+    opened.catalogue.reset();
     auto kept = DataControl::open(left.filePath(recovered[0]));
-    ASSERT_TRUE(kept.control) << kept.error.toStdString();
-    EXPECT_EQ(walk(kept.control->Recordset(), Field::Titulo), (QStringList{"Alien", "Brazil"}));
+    ASSERT_TRUE(kept.catalogue) << kept.message().toStdString();
+    EXPECT_EQ(walk(kept.catalogue->Recordset(), Field::Titulo), (QStringList{"Alien", "Brazil"}));
 }

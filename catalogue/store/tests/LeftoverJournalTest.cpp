@@ -11,8 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <sys/wait.h>
 
@@ -21,23 +19,11 @@ using namespace catalogue::testing;
 
 namespace {
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void put(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
-}
-
 void addFilm(const QString& path, const QString& number, const QString& title)
 {
     auto opened = DataControl::open(path);
-    ASSERT_TRUE(opened.control) << opened.error.toStdString();
-    RecordSet& rs = opened.control->Recordset();
+    ASSERT_TRUE(opened.catalogue) << opened.message().toStdString();
+    RecordSet& rs = opened.catalogue->Recordset();
     rs.AddNew();
     rs.setText(Field::Idzefo, number);
     rs.setText(Field::Titulo, title);
@@ -51,9 +37,9 @@ void crashWhileSaving(const QString& path, CrashMoment moment)
     if (child == 0) {
         installCrashingVfs();
         auto opened = DataControl::open(path);
-        if (!opened.control)
+        if (!opened.catalogue)
             _exit(2);
-        RecordSet& rs = opened.control->Recordset();
+        RecordSet& rs = opened.catalogue->Recordset();
         rs.AddNew();
         rs.setText(Field::Idzefo, QStringLiteral("9"));
         rs.setText(Field::Titulo, QStringLiteral("Zardoz"));
@@ -70,28 +56,14 @@ void crashWhileSaving(const QString& path, CrashMoment moment)
 // The catalogue as `bytes`, edited once elsewhere: by the program or by another tool.
 QByteArray editedCopy(const QByteArray& bytes, bool byTheProgram)
 {
-    QTemporaryDir elsewhere;
+    TestFolder elsewhere;
     const QString path = elsewhere.filePath(QStringLiteral("Peliculas.mdb"));
-    put(path, bytes);
+    writeBytes(path, bytes);
     if (byTheProgram)
         addFilm(path, QStringLiteral("8"), QStringLiteral("Copia"));
     else
         runSql(path, "INSERT INTO Pelis (idzefo, titulo) VALUES (8, 'Copia')");
-    return bytesOf(path);
-}
-
-QString integrityOf(const QString& path)
-{
-    sqlite3* db = nullptr;
-    sqlite3_open(path.toUtf8().constData(), &db);
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr);
-    const QString answer = sqlite3_step(stmt) == SQLITE_ROW
-                               ? QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)))
-                               : QStringLiteral("no answer");
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return answer;
+    return readBytes(path);
 }
 
 } // namespace
@@ -100,9 +72,9 @@ TEST(LeftoverJournal, IsPlayedBackOnlyIntoTheFileItWasMadeOn)
 {
     TempCatalogue cat({film("1", "Alien")});
     addFilm(cat.path(), QStringLiteral("2"), QStringLiteral("Brazil"));
-    const QByteArray earlier = bytesOf(cat.path());
+    const QByteArray earlier = readBytes(cat.path());
     addFilm(cat.path(), QStringLiteral("3"), QStringLiteral("Cube"));
-    const QByteArray last = bytesOf(cat.path()); // the crash's journal saves this state
+    const QByteArray last = readBytes(cat.path()); // the crash's journal saves this state
     TempCatalogue other({film("7", "Zelig")});
 
     const struct {
@@ -113,7 +85,7 @@ TEST(LeftoverJournal, IsPlayedBackOnlyIntoTheFileItWasMadeOn)
     } cases[] = {
         {"the file itself", {}, 0, {"Alien", "Brazil", "Cube"}},
         {"a backup", earlier, -1, {"Alien", "Brazil"}},
-        {"another catalogue", bytesOf(other.path()), -99, {"Zelig"}},
+        {"another catalogue", readBytes(other.path()), -99, {"Zelig"}},
         {"a copy the program edited, one change ahead",
          editedCopy(last, true),
          1,
@@ -133,15 +105,15 @@ TEST(LeftoverJournal, IsPlayedBackOnlyIntoTheFileItWasMadeOn)
                 ASSERT_EQ(changeCounterOf(c.copiedOver.isEmpty() ? last : c.copiedOver),
                           changeCounterOf(last) + c.changesAhead);
             }
-            put(cat.path(), last);
+            writeBytes(cat.path(), last);
             crashWhileSaving(cat.path(), moment);
             if (!c.copiedOver.isEmpty())
-                put(cat.path(), c.copiedOver);
+                writeBytes(cat.path(), c.copiedOver);
 
             auto opened = DataControl::open(cat.path());
-            ASSERT_TRUE(opened.control) << opened.error.toStdString();
-            EXPECT_EQ(walk(opened.control->Recordset(), Field::Titulo), c.titles);
-            EXPECT_EQ(integrityOf(cat.path()), QStringLiteral("ok"));
+            ASSERT_TRUE(opened.catalogue) << opened.message().toStdString();
+            EXPECT_EQ(walk(opened.catalogue->Recordset(), Field::Titulo), c.titles);
+            EXPECT_EQ(sqlRows(cat.path(), "PRAGMA integrity_check"), QStringList{"ok"});
             const QStringList setAside =
                 QDir(cat.folder()).entryList({QStringLiteral("Peliculas.mdb-journal.no-aplicado-*")});
             EXPECT_EQ(setAside.size(), c.copiedOver.isEmpty() ? 0 : 1);
@@ -150,7 +122,7 @@ TEST(LeftoverJournal, IsPlayedBackOnlyIntoTheFileItWasMadeOn)
                 EXPECT_TRUE(opened.notices.value(0).contains(setAside.value(0)))
                     << opened.notices.value(0).toStdString();
             }
-            opened.control.reset();
+            opened.catalogue.reset();
             for (const QString& name : setAside)
                 QFile::remove(cat.folder() + u'/' + name);
             EXPECT_EQ(QDir(cat.folder()).entryList(QDir::Files), QStringList{"Peliculas.mdb"});
@@ -160,20 +132,20 @@ TEST(LeftoverJournal, IsPlayedBackOnlyIntoTheFileItWasMadeOn)
 
 TEST(LeftoverJournal, ACrashInTheFirstSaveOfAFileMadeByAnotherToolIsUndone)
 {
-    QTemporaryDir folder;
+    TestFolder folder;
     const QString path = folder.filePath(QStringLiteral("Peliculas.mdb"));
     runSql(path, "CREATE TABLE Pelis (idzefo INTEGER, titulo TEXT, \"duración\" TEXT, tipopeli TEXT, director TEXT,"
                  " totalcds INTEGER, codec TEXT); INSERT INTO Pelis (idzefo, titulo) VALUES (1, 'Alien')");
-    const QByteArray made = bytesOf(path);
+    const QByteArray made = readBytes(path);
     ASSERT_EQ(identityOf(made), 0u);
     for (CrashMoment moment : {CrashMoment::BeforeTheFileIsWritten, CrashMoment::AtTheJournalsRemoval}) {
-        put(path, made);
+        writeBytes(path, made);
         crashWhileSaving(path, moment);
         auto opened = DataControl::open(path);
-        ASSERT_TRUE(opened.control) << opened.error.toStdString();
-        EXPECT_EQ(walk(opened.control->Recordset(), Field::Titulo), QStringList{"Alien"});
+        ASSERT_TRUE(opened.catalogue) << opened.message().toStdString();
+        EXPECT_EQ(walk(opened.catalogue->Recordset(), Field::Titulo), QStringList{"Alien"});
         EXPECT_TRUE(opened.notices.isEmpty());
-        opened.control.reset();
+        opened.catalogue.reset();
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Peliculas.mdb"});
     }
 }
@@ -186,15 +158,16 @@ TEST(LeftoverJournal, AFileRefusedAfterItsJournalWasPlayedBackSaysSo)
     TempCatalogue cat(films);
     crashWhileSaving(cat.path(), CrashMoment::BeforeTheFileIsWritten);
     // A page of films far from the one the save changed goes bad meanwhile.
-    QByteArray bytes = bytesOf(cat.path());
+    QByteArray bytes = readBytes(cat.path());
     bytes.replace(4 * 4096, 4096, QByteArray(4096, '\xFF'));
-    put(cat.path(), bytes);
+    writeBytes(cat.path(), bytes);
 
     const auto opened = DataControl::open(cat.path());
-    EXPECT_FALSE(opened.control);
-    EXPECT_TRUE(opened.error.endsWith(QStringLiteral("Al abrirlo se ha deshecho el último cambio, que había quedado a "
-                                                     "medias, con el diario de cambios que había a su lado "
-                                                     "(\"Peliculas.mdb-journal\"). No se ha modificado nada más.")))
-        << opened.error.toStdString();
+    EXPECT_FALSE(opened.catalogue);
+    EXPECT_TRUE(
+        opened.message().endsWith(QStringLiteral("Al abrirlo se ha deshecho el último cambio, que había quedado a "
+                                                 "medias, con el diario de cambios que había a su lado "
+                                                 "(\"Peliculas.mdb-journal\"). No se ha modificado nada más.")))
+        << opened.message().toStdString();
     EXPECT_FALSE(QFile::exists(cat.path() + QStringLiteral("-journal")));
 }

@@ -1,4 +1,5 @@
 #include "CatalogueError.h"
+#include "RecordSources.h"
 #include "RawSql.h"
 #include "TempCatalogue.h"
 
@@ -9,10 +10,10 @@ using namespace catalogue::testing;
 
 namespace {
 
-std::unique_ptr<DataControl> orderedBy(TempCatalogue& cat, const char* source)
+std::unique_ptr<DataControl> orderedBy(TempCatalogue& cat, QStringView source)
 {
     auto control = cat.open();
-    control->setRecordSource(QString::fromUtf8(source));
+    control->setRecordSource(source.toString());
     control->Refresh();
     return control;
 }
@@ -92,8 +93,8 @@ TEST(RecordSet, DeletingThenMovingNextShowsTheFollowingRowOrTheEnd)
 
 TEST(RecordSet, FindsGoBothWaysAndAFailedFindKeepsTheRow)
 {
-    TempCatalogue cat({film("1", "A", "Ridley Scott"), film("2", "B", "James Cameron"), film("3", "C", "RIDLEY SCOTT"),
-                       film("4", "D", "Ridley Scott Jr.")});
+    TempCatalogue cat({film("1", "A").director("Ridley Scott"), film("2", "B").director("James Cameron"),
+                       film("3", "C").director("RIDLEY SCOTT"), film("4", "D").director("Ridley Scott Jr.")});
     auto control = cat.open();
     RecordSet& rs = control->Recordset();
     const Criterion scott = Criterion::directorIs(QStringLiteral("ridley scott"));
@@ -117,7 +118,8 @@ TEST(RecordSet, FindsGoBothWaysAndAFailedFindKeepsTheRow)
 
 TEST(RecordSet, ADirectorWithAQuoteIsFoundLikeAnyOther)
 {
-    TempCatalogue cat({film("1", "A", "Pat O'Brien"), film("2", "B", "x' OR '1'='1"), film("3", "C", "pat o'brien")});
+    TempCatalogue cat({film("1", "A").director("Pat O'Brien"), film("2", "B").director("x' OR '1'='1"),
+                       film("3", "C").director("pat o'brien")});
     auto control = cat.open();
     RecordSet& rs = control->Recordset();
     rs.FindFirst(Criterion::directorIs(QStringLiteral("Pat O'Brien")));
@@ -133,24 +135,24 @@ TEST(RecordSet, ADirectorWithAQuoteIsFoundLikeAnyOther)
 
 TEST(RecordSet, OrdersFollowTheRecordSource)
 {
-    TempCatalogue cat({film("10", "oso", "B", "1"), film("9", "ÁLVARO", "A", "3"), film("100", "ñu", "B", "2"),
-                       film("2", "alvarez", "a", ""), film("7", "nube", "A", "3"), film("8", "Beta", "b", "10")});
-    EXPECT_EQ(walk(orderedBy(cat, "select * FROM [Pelis] ORDER BY [titulo] ASC")->Recordset(), Field::Titulo),
+    TempCatalogue cat({film("10", "oso").director("B").cds("1"), film("9", "ÁLVARO").director("A").cds("3"),
+                       film("100", "ñu").director("B").cds("2"), film("2", "alvarez").director("a").cds(""),
+                       film("7", "nube").director("A").cds("3"), film("8", "Beta").director("b").cds("10")});
+    EXPECT_EQ(walk(orderedBy(cat, recordSources::kByTitle)->Recordset(), Field::Titulo),
               (QStringList{"alvarez", "ÁLVARO", "Beta", "nube", "ñu", "oso"}));
-    EXPECT_EQ(walk(orderedBy(cat, "select * FROM [Pelis] ORDER BY [idzefo] ASC")->Recordset(), Field::Idzefo),
+    EXPECT_EQ(walk(orderedBy(cat, recordSources::kByNumber)->Recordset(), Field::Idzefo),
               (QStringList{"2", "7", "8", "9", "10", "100"}));
     // Numbers sort as numbers; ties keep the order of addition; the empty count comes last going down.
-    EXPECT_EQ(walk(orderedBy(cat, "select * FROM [Pelis] ORDER BY [totalcds] DESC")->Recordset(), Field::Idzefo),
+    EXPECT_EQ(walk(orderedBy(cat, recordSources::kByCdsMostFirst)->Recordset(), Field::Idzefo),
               (QStringList{"8", "9", "7", "100", "10", "2"}));
-    EXPECT_EQ(
-        walk(orderedBy(cat, "select * FROM [Pelis] ORDER BY [director],[titulo] ASC")->Recordset(), Field::Titulo),
-        (QStringList{"alvarez", "ÁLVARO", "nube", "Beta", "ñu", "oso"}));
+    EXPECT_EQ(walk(orderedBy(cat, recordSources::kByDirectorThenTitle)->Recordset(), Field::Titulo),
+              (QStringList{"alvarez", "ÁLVARO", "nube", "Beta", "ñu", "oso"}));
 }
 
 TEST(RecordSet, RefreshWithTheMostCdsFirstShowsThatFilm)
 {
-    TempCatalogue cat({film("1", "A", "", "1"), film("2", "B", "", "4"), film("3", "C", "", "2")});
-    auto control = orderedBy(cat, "select * FROM [Pelis] ORDER BY [totalcds] DESC");
+    TempCatalogue cat({film("1", "A").cds("1"), film("2", "B").cds("4"), film("3", "C").cds("2")});
+    auto control = orderedBy(cat, recordSources::kByCdsMostFirst);
     EXPECT_EQ(control->Recordset().text(Field::Titulo), QStringLiteral("B"));
 }
 
@@ -167,7 +169,7 @@ TEST(RecordSet, AnUnreadableRecordSourceLeavesTheSetAsItWas)
 TEST(RecordSet, ANewRowIsStoredInItsPlaceInTheOrder)
 {
     TempCatalogue cat({film("1", "Alien"), film("3", "Zodiac")});
-    auto control = orderedBy(cat, "select * FROM [Pelis] ORDER BY [titulo] ASC");
+    auto control = orderedBy(cat, recordSources::kByTitle);
     RecordSet& rs = control->Recordset();
     rs.MoveLast();
     rs.AddNew();
@@ -237,7 +239,7 @@ TEST(RecordSet, AHundredThousandFilmsAreCountedAndWalked)
     TempCatalogue cat;
     runSql(cat.path(), "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i < 100000)"
                        " INSERT INTO Pelis SELECT i, 'Film ' || i, '01:30:00', 'DvD', 'D', 1, 'XviD' FROM n");
-    auto control = orderedBy(cat, "select * FROM [Pelis] ORDER BY [idzefo] DESC");
+    auto control = orderedBy(cat, u"select * FROM [Pelis] ORDER BY [idzefo] DESC");
     RecordSet& rs = control->Recordset();
     EXPECT_EQ(rs.RecordCount(), 100000);
     EXPECT_EQ(rs.text(Field::Idzefo), QStringLiteral("100000"));
@@ -257,8 +259,8 @@ TEST(RecordSet, ARefreshSeesWhatAnotherProgramWrote)
     EXPECT_EQ(control->Recordset().RecordCount(), 1);
     {
         auto other = CatalogueDatabase::open(cat.path());
-        ASSERT_TRUE(other.database);
-        other.database->insert(film("2", "Brazil"));
+        ASSERT_TRUE(other.catalogue);
+        other.catalogue->insert(film("2", "Brazil"));
     }
     control->Refresh();
     EXPECT_EQ(walk(control->Recordset(), Field::Titulo), (QStringList{"Alien", "Brazil"}));

@@ -1,5 +1,6 @@
 #include "RecordSource.h"
 #include "CatalogueError.h"
+#include "RecordSources.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +13,36 @@ TEST(RecordSource, TheBareTableKeepsTheOrderOfAddition)
     EXPECT_TRUE(parseRecordSource(QStringLiteral("select * FROM [Pelis]")).terms.empty());
 }
 
+// Every record source the program sets, as the menus and reports write it,
+// and the order it is read as. The texts are given here once; every other
+// test takes them from RecordSources.h.
 TEST(RecordSource, ReadsTheQueriesOfTheMenusAsWritten)
 {
+    using namespace recordSources;
     using T = std::vector<SortTerm>;
-    EXPECT_EQ(parseRecordSource(QStringLiteral("select * FROM [Pelis] ORDER BY [idzefo] ASC")).terms,
-              (T{{Field::Idzefo, false}}));
-    EXPECT_EQ(parseRecordSource(QStringLiteral("select * FROM [Pelis] ORDER BY [totalcds] DESC")).terms,
-              (T{{Field::Totalcds, true}}));
-    EXPECT_EQ(parseRecordSource(QStringLiteral("select * FROM [Pelis] ORDER BY [duración] ASC")).terms,
-              (T{{Field::Duracion, false}}));
-    EXPECT_EQ(parseRecordSource(QStringLiteral("select * FROM [Pelis] ORDER BY [director],[titulo] ASC")).terms,
-              (T{{Field::Director, false}, {Field::Titulo, false}}));
+    const struct {
+        QStringView source;
+        const char16_t* text;
+        T terms;
+    } cases[] = {
+        {kByNumber, u"select * FROM [Pelis] ORDER BY [idzefo] ASC", {{Field::Idzefo, false}}},
+        {kByTitle, u"select * FROM [Pelis] ORDER BY [titulo] ASC", {{Field::Titulo, false}}},
+        {kByRunningTime, u"select * FROM [Pelis] ORDER BY [duración] ASC", {{Field::Duracion, false}}},
+        {kByKindOfCopy, u"select * FROM [Pelis] ORDER BY [tipopeli] ASC", {{Field::Tipopeli, false}}},
+        {kByDirector, u"select * FROM [Pelis] ORDER BY [director] ASC", {{Field::Director, false}}},
+        {kByCodec, u"select * FROM [Pelis] ORDER BY [codec] ASC", {{Field::Codec, false}}},
+        {kByCdsMostFirst, u"select * FROM [Pelis] ORDER BY [totalcds] DESC", {{Field::Totalcds, true}}},
+        {kByNumberThenTitle,
+         u"select * FROM [Pelis] ORDER BY [idzefo],[titulo] ASC",
+         {{Field::Idzefo, false}, {Field::Titulo, false}}},
+        {kByDirectorThenTitle,
+         u"select * FROM [Pelis] ORDER BY [director],[titulo] ASC",
+         {{Field::Director, false}, {Field::Titulo, false}}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.source, QStringView(c.text));
+        EXPECT_EQ(parseRecordSource(c.source.toString()).terms, c.terms) << c.source.toString().toStdString();
+    }
     EXPECT_EQ(parseRecordSource(QStringLiteral("SELECT * from Pelis order by DURACIÓN desc, codec")).terms,
               (T{{Field::Duracion, true}, {Field::Codec, false}}));
 }

@@ -3,6 +3,7 @@
 // the L titles, digits first and one by one; titles that differ only in case
 // or in how ñ is encoded keep the order in which they were added.
 #include "TempCatalogue.h"
+#include "RecordSources.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +63,7 @@ const QStringList byTitle{"2001: A Space Odyssey",
                           "[REC]",
                           "Zodiac"};
 
-const QString titleOrder = QStringLiteral("select * FROM [Pelis] ORDER BY [titulo] ASC");
+const QString titleOrder = recordSources::kByTitle.toString();
 
 } // namespace
 

@@ -15,7 +15,8 @@ class WebLinkCommandsTest : public QObject {
     struct Window {
         RecordingLinkOpener links;
         WindowFixture fixture{
-            {film(QStringLiteral("1"), QStringLiteral("El Padrino"), QStringLiteral("Francis Ford Coppola"))}, links};
+            {film(QStringLiteral("1"), QStringLiteral("El Padrino")).director(QStringLiteral("Francis Ford Coppola"))},
+            links};
     };
 
 private slots:

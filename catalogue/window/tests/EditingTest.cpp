@@ -1,4 +1,5 @@
 #include "EditingCommands.h"
+#include "RecordSources.h"
 #include "SmallDisk.h"
 #include "WindowFixture.h"
 
@@ -13,12 +14,6 @@ using namespace catalogue;
 using namespace catalogue::testing;
 
 namespace {
-
-MovieRecord film(const char* number, const char* title, const char* cds = "1")
-{
-    return {QString::fromUtf8(number),  QString::fromUtf8(title), QStringLiteral("01:30:00"), QStringLiteral("DvD-Rip"),
-            QStringLiteral("Director"), QString::fromUtf8(cds),   QStringLiteral("XviD")};
-}
 
 void type(WindowFixture& w, Field f, const QString& text)
 {
@@ -92,7 +87,7 @@ private slots:
     void savingStoresTheFilmAndShowsTheFirstOfTheOrder()
     {
         WindowFixture w({film("5", "Zodiac")});
-        w.data1->setRecordSource(QStringLiteral("select * FROM [Pelis] ORDER BY [titulo] ASC"));
+        w.data1->setRecordSource(recordSources::kByTitle.toString());
         w.data1->Refresh();
         click(w, 1);
         type(w, Field::Idzefo, QStringLiteral("6"));
@@ -377,7 +372,8 @@ private slots:
         QFile otherFile(other.path());
         QVERIFY(otherFile.open(QIODevice::ReadOnly));
         const QByteArray otherBytes = otherFile.readAll();
-        QFile::remove(w.catalogue.path());
+        if (!replaced)
+            QFile::remove(w.catalogue.path());
         if (replaced) {
             // Copied over in place, as cp does: the same file, another catalogue inside.
             QFile file(w.catalogue.path());

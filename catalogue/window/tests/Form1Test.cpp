@@ -1,4 +1,5 @@
 #include "Twips.h"
+#include "RecordSources.h"
 #include "WindowFixture.h"
 
 #include <QDir>
@@ -12,16 +13,6 @@
 
 using namespace catalogue;
 using namespace catalogue::testing;
-
-namespace {
-
-MovieRecord film(const char* number, const char* title, const char* time = "01:30:00", const char* cds = "1")
-{
-    return {QString::fromUtf8(number),  QString::fromUtf8(title), QString::fromUtf8(time),   QStringLiteral("DvD-Rip"),
-            QStringLiteral("Director"), QString::fromUtf8(cds),   QStringLiteral("Divx5.02")};
-}
-
-} // namespace
 
 class Form1Test : public QObject {
     Q_OBJECT
@@ -75,14 +66,14 @@ private slots:
 
     void summaryTruncatesTheAverage()
     {
-        WindowFixture w({film("1", "A", "01:00:00"), film("2", "B", "00:00:01")});
+        WindowFixture w({film("1", "A").time("01:00:00"), film("2", "B").time("00:00:01")});
         QCOMPARE(w.caption("Label8"), QStringLiteral("1:0:1"));
         QCOMPARE(w.caption("Label7"), QStringLiteral("0:30:0"));
     }
 
     void anEmptyRunningTimeCountsAsAFilmWithoutTime()
     {
-        WindowFixture w({film("1", "A", ""), film("2", "B", "02:00:00")});
+        WindowFixture w({film("1", "A").time(""), film("2", "B").time("02:00:00")});
         QCOMPARE(w.caption("Label7"), QStringLiteral("1:0:0"));
         QCOMPARE(w.caption("Label8"), QStringLiteral("2:0:0"));
         QCOMPARE(w.caption("Label11"), QStringLiteral("2P."));
@@ -90,15 +81,15 @@ private slots:
 
     void daysAlwaysShowTheSeparator()
     {
-        WindowFixture w({film("1", "A", "24:00:00"), film("2", "B", "24:00:00")});
+        WindowFixture w({film("1", "A").time("24:00:00"), film("2", "B").time("24:00:00")});
         QCOMPARE(w.caption("Label13"), QStringLiteral("2,"));
-        WindowFixture english({film("1", "A", "36:00:00")}, QLocale(QLocale::English, QLocale::UnitedStates));
+        WindowFixture english({film("1", "A").time("36:00:00")}, QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(english.caption("Label13"), QStringLiteral("1.5"));
     }
 
     void aRunningTimeThatIsNotANumberCountsAsZero()
     {
-        WindowFixture w({film("1", "A", "ab:30:00"), film("2", "B", "01:cd:00")});
+        WindowFixture w({film("1", "A").time("ab:30:00"), film("2", "B").time("01:cd:00")});
         QCOMPARE(w.caption("Label8"), QStringLiteral("1:30:0"));
         QVERIFY(w.dialogs.messages.isEmpty());
     }
@@ -107,7 +98,7 @@ private slots:
     {
         WindowFixture w({film("1", "Zodiac"), film("2", "Alien"), film("3", "Memento")});
         QCOMPARE(w.caption("Label16"), QStringLiteral("3"));
-        w.data1->setRecordSource(QStringLiteral("select * FROM [Pelis] ORDER BY [titulo] ASC"));
+        w.data1->setRecordSource(recordSources::kByTitle.toString());
         w.data1->Refresh();
         w.form.Form_Initialize();
         QCOMPARE(w.caption("Label16"), QStringLiteral("1"));
@@ -118,7 +109,7 @@ private slots:
     {
         std::vector<MovieRecord> films;
         for (int i = 1; i <= 100000; ++i)
-            films.push_back(film(QByteArray::number(i).constData(), "Film", "02:00:00"));
+            films.push_back(film(QString::number(i), "Film").time("02:00:00"));
         WindowFixture w(films);
         QCOMPARE(w.caption("Label11"), QStringLiteral("100000P."));
         QCOMPARE(w.caption("Label8"), QStringLiteral("200000:0:0"));
@@ -128,11 +119,11 @@ private slots:
     void aNegativeRunningTimeShowsItsSignInFront()
     {
         // Stored as typed; days follow the hours shown, and the sign comes once, first.
-        WindowFixture one({film("1", "A", "-5:00:00")});
+        WindowFixture one({film("1", "A").time("-5:00:00")});
         QCOMPARE(one.caption("Label7"), QStringLiteral("-5:0:0"));
         QCOMPARE(one.caption("Label8"), QStringLiteral("-5:0:0"));
         QCOMPARE(one.caption("Label13"), QStringLiteral("-,21"));
-        WindowFixture mixed({film("1", "A", "-5:30:00"), film("2", "B", "00:00:10")});
+        WindowFixture mixed({film("1", "A").time("-5:30:00"), film("2", "B").time("00:00:10")});
         QCOMPARE(mixed.caption("Label8"), QStringLiteral("-4:29:50"));
         QCOMPARE(mixed.caption("Label7"), QStringLiteral("-2:14:55"));
         QCOMPARE(mixed.caption("Label13"), QStringLiteral("-,19"));
@@ -245,7 +236,7 @@ private slots:
         QFETCH(QString, item);
         QFETCH(int, key);
         // The listings and the statistics write their files in the current folder.
-        QTemporaryDir folder;
+        TestFolder folder;
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(folder.path()));
         const auto back = qScopeGuard([&] { QDir::setCurrent(previous); });
