@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 #include <memory>
 
@@ -34,6 +35,30 @@ struct WindowFixture {
     QString caption(const char* label) const { return form.findChild<QLabel*>(QString::fromLatin1(label))->text(); }
     // An item of the menus by its name, as Qt finds it.
     QAction* item(const char* name) const { return form.findChild<QAction*>(QString::fromLatin1(name)); }
+
+    // What a user does: types into a box (replacing its text), clicks a button.
+    void type(Field f, const QString& text)
+    {
+        BoundBox* box = form.box(f);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+    void click(int command)
+    {
+        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command%1").arg(command)), Qt::LeftButton);
+    }
+    // Starts adding a film and stores it with the given title; the rest is typed as a user would.
+    void saveFilm(const QString& number, const QString& title)
+    {
+        click(1);
+        type(Field::Idzefo, number);
+        form.box(Field::Titulo)->setText(title);
+        type(Field::Codec, QStringLiteral("XviD"));
+        click(3);
+    }
+    // The titles in the catalogue file, as a new opening reads them.
+    QStringList storedTitles() const { return walk(catalogue.open()->Recordset(), Field::Titulo); }
 
     NoReportViewer noReports;
     NoLinkOpener noLinks;

@@ -15,19 +15,6 @@ using namespace catalogue::testing;
 
 namespace {
 
-void type(WindowFixture& w, Field f, const QString& text)
-{
-    BoundBox* box = w.form.box(f);
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
-
-void click(WindowFixture& w, int command)
-{
-    QTest::mouseClick(w.form.findChild<QPushButton*>(QStringLiteral("Command%1").arg(command)), Qt::LeftButton);
-}
-
 bool addingState(WindowFixture& w)
 {
     for (Field f : allFields)
@@ -47,24 +34,9 @@ bool browsingState(WindowFixture& w)
            w.form.Command4()->isEnabled() && w.form.opciones()->isEnabled() && w.form.navigationBar()->isAvailable();
 }
 
-QStringList storedTitles(WindowFixture& w)
-{
-    return walk(w.catalogue.open()->Recordset(), Field::Titulo);
-}
-
 QStringList filesIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
-// Starts adding a film and stores it with the given title; the rest is typed as a user would.
-void saveFilm(WindowFixture& w, const QString& number, const QString& title)
-{
-    click(w, 1);
-    type(w, Field::Idzefo, number);
-    w.form.box(Field::Titulo)->setText(title);
-    type(w, Field::Codec, QStringLiteral("XviD"));
-    click(w, 3);
 }
 
 } // namespace
@@ -76,7 +48,7 @@ private slots:
     {
         WindowFixture w({film("1", "Alien")});
         w.form.Command5()->setEnabled(true);
-        click(w, 1);
+        w.click(1);
         for (Field f : allFields)
             QCOMPARE(w.text(f), QString());
         QVERIFY(addingState(w));
@@ -89,15 +61,15 @@ private slots:
         WindowFixture w({film("5", "Zodiac")});
         w.data1->setRecordSource(recordSources::kByTitle.toString());
         w.data1->Refresh();
-        click(w, 1);
-        type(w, Field::Idzefo, QStringLiteral("6"));
-        type(w, Field::Titulo, QStringLiteral("Alien"));
-        type(w, Field::Duracion, QStringLiteral("1:57:00"));
-        type(w, Field::Tipopeli, QStringLiteral("DvD"));
-        type(w, Field::Director, QStringLiteral("Ridley Scott"));
-        type(w, Field::Totalcds, QStringLiteral("2"));
-        type(w, Field::Codec, QStringLiteral("XviD"));
-        click(w, 3);
+        w.click(1);
+        w.type(Field::Idzefo, QStringLiteral("6"));
+        w.type(Field::Titulo, QStringLiteral("Alien"));
+        w.type(Field::Duracion, QStringLiteral("1:57:00"));
+        w.type(Field::Tipopeli, QStringLiteral("DvD"));
+        w.type(Field::Director, QStringLiteral("Ridley Scott"));
+        w.type(Field::Totalcds, QStringLiteral("2"));
+        w.type(Field::Codec, QStringLiteral("XviD"));
+        w.click(3);
         QVERIFY(w.dialogs.messages.isEmpty());
         QVERIFY(browsingState(w));
         QVERIFY(!w.form.Command5()->isEnabled());
@@ -130,31 +102,31 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, stored);
         WindowFixture w;
-        click(w, 1);
-        type(w, Field::Idzefo, QStringLiteral("1"));
-        type(w, Field::Titulo, QStringLiteral("Alien"));
+        w.click(1);
+        w.type(Field::Idzefo, QStringLiteral("1"));
+        w.type(Field::Titulo, QStringLiteral("Alien"));
         if (!typed.isEmpty())
-            type(w, Field::Duracion, typed);
-        click(w, 3);
+            w.type(Field::Duracion, typed);
+        w.click(3);
         QCOMPARE(w.catalogue.open()->Recordset().text(Field::Duracion), stored);
     }
 
     void aSaveWithoutNumberOrTitleKeepsEverythingTyped()
     {
         WindowFixture w({film("1", "Alien")});
-        click(w, 1);
-        type(w, Field::Idzefo, QStringLiteral("2"));
-        type(w, Field::Director, QStringLiteral("Ridley Scott"));
-        click(w, 3);
+        w.click(1);
+        w.type(Field::Idzefo, QStringLiteral("2"));
+        w.type(Field::Director, QStringLiteral("Ridley Scott"));
+        w.click(3);
         QCOMPARE(w.dialogs.messages, QStringList{kMissingNumberOrTitle});
         QVERIFY(addingState(w));
         QCOMPARE(w.text(Field::Idzefo), QStringLiteral("2"));
         QCOMPARE(w.text(Field::Director), QStringLiteral("Ridley Scott"));
-        type(w, Field::Titulo, QStringLiteral(" "));
-        click(w, 3);
+        w.type(Field::Titulo, QStringLiteral(" "));
+        w.click(3);
         QCOMPARE(w.dialogs.messages.size(), 1);
         QVERIFY(browsingState(w));
-        QCOMPARE(storedTitles(w), (QStringList{"Alien", " "}));
+        QCOMPARE(w.storedTitles(), (QStringList{"Alien", " "}));
     }
 
     void aNumberThatIsNotWholeIsRefusedWithEverythingKept_data()
@@ -181,29 +153,29 @@ private slots:
         QFETCH(QString, cds);
         QFETCH(QString, message);
         WindowFixture w({film("1", "Alien")});
-        click(w, 1);
-        type(w, Field::Idzefo, number);
-        type(w, Field::Titulo, QStringLiteral("Blade Runner"));
-        type(w, Field::Totalcds, cds);
-        type(w, Field::Codec, QStringLiteral("XviD"));
-        click(w, 3);
+        w.click(1);
+        w.type(Field::Idzefo, number);
+        w.type(Field::Titulo, QStringLiteral("Blade Runner"));
+        w.type(Field::Totalcds, cds);
+        w.type(Field::Codec, QStringLiteral("XviD"));
+        w.click(3);
         QCOMPARE(w.dialogs.messages, QStringList{message});
         QVERIFY(addingState(w));
         QCOMPARE(w.text(Field::Idzefo), number);
         QCOMPARE(w.text(Field::Titulo), QStringLiteral("Blade Runner"));
         QCOMPARE(w.text(Field::Totalcds), cds);
         QCOMPARE(w.text(Field::Codec), QStringLiteral("XviD"));
-        QCOMPARE(storedTitles(w), QStringList{"Alien"});
+        QCOMPARE(w.storedTitles(), QStringList{"Alien"});
     }
 
     void blanksAroundANumberAreForgivenAndDuplicatesAllowed()
     {
         WindowFixture w({film("7", "Alien")});
-        click(w, 1);
-        type(w, Field::Idzefo, QStringLiteral(" 7 "));
-        type(w, Field::Titulo, QStringLiteral("Aliens"));
-        type(w, Field::Totalcds, QStringLiteral(" 2"));
-        click(w, 3);
+        w.click(1);
+        w.type(Field::Idzefo, QStringLiteral(" 7 "));
+        w.type(Field::Titulo, QStringLiteral("Aliens"));
+        w.type(Field::Totalcds, QStringLiteral(" 2"));
+        w.click(3);
         QVERIFY(w.dialogs.messages.isEmpty());
         auto stored = w.catalogue.open();
         stored->Recordset().MoveLast();
@@ -218,10 +190,10 @@ private slots:
         arm->trigger();
         QVERIFY(w.form.Command2()->isEnabled());
         QVERIFY(arm->isChecked());
-        click(w, 1);
-        type(w, Field::Idzefo, QStringLiteral("2"));
-        type(w, Field::Titulo, QStringLiteral("Aliens"));
-        click(w, 3);
+        w.click(1);
+        w.type(Field::Idzefo, QStringLiteral("2"));
+        w.type(Field::Titulo, QStringLiteral("Aliens"));
+        w.click(3);
         QVERIFY(!w.form.Command2()->isEnabled());
         QVERIFY(arm->isChecked());
         arm->trigger();
@@ -238,23 +210,23 @@ private slots:
         QTest::mouseClick(w.form.navigationBar()->lastButton(), Qt::LeftButton);
         QString shownAtMessage;
         w.dialogs.onMessage = [&](const QString&) { shownAtMessage = w.text(Field::Titulo); };
-        click(w, 4);
+        w.click(4);
         QCOMPARE(w.dialogs.messages, QStringList{kFilmDeleted});
         QCOMPARE(shownAtMessage, QString());
         QCOMPARE(w.text(Field::Titulo), QStringLiteral("Alien"));
         QCOMPARE(w.caption("Label11"), QStringLiteral("2P."));
-        QCOMPARE(storedTitles(w), (QStringList{"Alien", "Aliens"}));
+        QCOMPARE(w.storedTitles(), (QStringList{"Alien", "Aliens"}));
     }
 
     void deletingTheOnlyFilmEmptiesTheSummary()
     {
         WindowFixture w({film("1", "Alien")});
         QCOMPARE(w.caption("Label11"), QStringLiteral("1P."));
-        click(w, 4);
+        w.click(4);
         QCOMPARE(w.dialogs.messages, QStringList{kFilmDeleted});
         for (const char* name : {"Label7", "Label8", "Label11", "Label13", "Label16"})
             QCOMPARE(w.caption(name), QString());
-        click(w, 4);
+        w.click(4);
         QCOMPARE(w.dialogs.messages.size(), 1);
     }
 
@@ -262,14 +234,14 @@ private slots:
     {
         WindowFixture w({film("1", "A"), film("2", "B"), film("3", "C")});
         w.item("activaborra")->trigger();
-        click(w, 2);
+        w.click(2);
         QCOMPARE(w.dialogs.messages, QStringList{kCatalogueCleared});
         QCOMPARE(w.form.records().RecordCount(), 0);
         QCOMPARE(w.caption("Label11"), QString());
         QCOMPARE(w.text(Field::Titulo), QString());
         QVERIFY(w.form.Command2()->isEnabled());
         QVERIFY(w.item("activaborra")->isChecked());
-        QCOMPARE(storedTitles(w), QStringList());
+        QCOMPARE(w.storedTitles(), QStringList());
     }
 
     void clearAllFromTheSecondFilmShowsTheMessageTwice()
@@ -281,17 +253,17 @@ private slots:
         w.dialogs.onMessage = [&](const QString&) {
             leftAtMessage << QString::number(w.form.records().RecordCount()) + u':' + w.text(Field::Titulo);
         };
-        click(w, 2);
+        w.click(2);
         QCOMPARE(w.dialogs.messages, (QStringList{kCatalogueCleared, kCatalogueCleared}));
         QCOMPARE(leftAtMessage, (QStringList{"1:A", "0:"}));
-        QCOMPARE(storedTitles(w), QStringList());
+        QCOMPARE(w.storedTitles(), QStringList());
     }
 
     void clearAllOnAnEmptyCatalogueSaysNothing()
     {
         WindowFixture w;
         w.item("activaborra")->trigger();
-        click(w, 2);
+        w.click(2);
         QVERIFY(w.dialogs.messages.isEmpty());
     }
 
@@ -299,39 +271,39 @@ private slots:
     {
         WindowFixture w({film("1", "A"), film("2", "B")});
         w.item("activaborra")->trigger();
-        click(w, 1);
-        type(w, Field::Idzefo, QStringLiteral("3"));
-        type(w, Field::Titulo, QStringLiteral("Sin guardar"));
-        click(w, 2);
+        w.click(1);
+        w.type(Field::Idzefo, QStringLiteral("3"));
+        w.type(Field::Titulo, QStringLiteral("Sin guardar"));
+        w.click(2);
         QCOMPARE(w.dialogs.messages, QStringList{kCatalogueCleared});
-        QCOMPARE(storedTitles(w), QStringList());
+        QCOMPARE(w.storedTitles(), QStringList());
         QVERIFY(browsingState(w));
-        click(w, 1);
-        type(w, Field::Idzefo, QStringLiteral("1"));
-        type(w, Field::Titulo, QStringLiteral("Nueva"));
-        click(w, 3);
-        QCOMPARE(storedTitles(w), QStringList{"Nueva"});
+        w.click(1);
+        w.type(Field::Idzefo, QStringLiteral("1"));
+        w.type(Field::Titulo, QStringLiteral("Nueva"));
+        w.click(3);
+        QCOMPARE(w.storedTitles(), QStringList{"Nueva"});
         QCOMPARE(w.caption("Label11"), QStringLiteral("1P."));
     }
 
     void closingWhileAddingDropsTheNewFilmWithoutAQuestion()
     {
         auto w = std::make_unique<WindowFixture>(std::vector<MovieRecord>{film("1", "Alien")});
-        click(*w, 1);
-        type(*w, Field::Idzefo, QStringLiteral("2"));
-        type(*w, Field::Titulo, QStringLiteral("Sin guardar"));
+        w->click(1);
+        w->type(Field::Idzefo, QStringLiteral("2"));
+        w->type(Field::Titulo, QStringLiteral("Sin guardar"));
         w->form.close();
         QVERIFY(w->dialogs.messages.isEmpty());
-        QCOMPARE(storedTitles(*w), QStringList{"Alien"});
+        QCOMPARE(w->storedTitles(), QStringList{"Alien"});
     }
 
     void addingOnAnEmptyCatalogueGivesASummaryOfOne()
     {
         WindowFixture w;
-        click(w, 1);
-        type(w, Field::Idzefo, QStringLiteral("1"));
-        type(w, Field::Titulo, QStringLiteral("Alien"));
-        click(w, 3);
+        w.click(1);
+        w.type(Field::Idzefo, QStringLiteral("1"));
+        w.type(Field::Titulo, QStringLiteral("Alien"));
+        w.click(3);
         QCOMPARE(w.caption("Label7"), QStringLiteral("1:30:0"));
         QCOMPARE(w.caption("Label11"), QStringLiteral("1P."));
         QCOMPARE(w.caption("Label16"), QStringLiteral("1"));
@@ -345,7 +317,7 @@ private slots:
         WindowFixture w({film("1", "Alien")}, QLocale(QLocale::Spanish, QLocale::Spain), disk.path());
         disk.fillLeaving(8 * 1024);
         const QString title = QStringLiteral("El Señor De Los Anillos ") + QString(60000, u'x');
-        saveFilm(w, QStringLiteral("2"), title);
+        w.saveFilm(QStringLiteral("2"), title);
         QCOMPARE(w.dialogs.messages.size(), 1);
         const QString message = w.dialogs.messages[0];
         QVERIFY2(message.contains(QStringLiteral("el disco está lleno")), qPrintable(message));
@@ -354,7 +326,7 @@ private slots:
         QVERIFY2(message.contains(QStringLiteral("No se ha guardado nada")), qPrintable(message));
         QVERIFY(addingState(w));
         QCOMPARE(w.text(Field::Titulo), title);
-        QCOMPARE(storedTitles(w), QStringList{"Alien"});
+        QCOMPARE(w.storedTitles(), QStringList{"Alien"});
         QCOMPARE(filesIn(disk.path()), (QStringList{"Peliculas.mdb", "relleno"}));
     }
 
@@ -379,7 +351,7 @@ private slots:
             QFile file(w.catalogue.path());
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(otherBytes) == otherBytes.size());
         }
-        saveFilm(w, QStringLiteral("2"), QStringLiteral("Brazil"));
+        w.saveFilm(QStringLiteral("2"), QStringLiteral("Brazil"));
         QCOMPARE(w.dialogs.messages.size(), 1);
         const QString message = w.dialogs.messages[0];
         QVERIFY2(message.contains(QStringLiteral("\"Peliculas.mdb\" de la carpeta")), qPrintable(message));
@@ -402,7 +374,7 @@ private slots:
             if (const QCursor* cursor = QApplication::overrideCursor())
                 duringTheCommand = cursor->shape();
         };
-        click(w, 4);
+        w.click(4);
         QCOMPARE(duringTheCommand, std::optional<Qt::CursorShape>(Qt::WaitCursor));
         QVERIFY(!QApplication::overrideCursor());
     }
@@ -412,7 +384,7 @@ private slots:
         WindowFixture w({film("1", "Alien")});
         w.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.form));
-        click(w, 1);
+        w.click(1);
         QSignalSpy ordered(w.item("ordtitu"), &QAction::triggered);
         QTest::keyClick(w.form.box(Field::Titulo), Qt::Key_F, Qt::ControlModifier);
         QTest::keyClick(w.form.box(Field::Titulo), Qt::Key_S, Qt::ControlModifier);
