@@ -81,22 +81,6 @@ std::optional<JetTableRead> decode(const QByteArray& bytes)
     return read;
 }
 
-// A reader that crashes leaves nothing behind: no core file in the user's
-// folder, no crash report window on Windows.
-void dieQuietly()
-{
-#ifdef _WIN32
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-    SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* e) -> LONG {
-        TerminateProcess(GetCurrentProcess(), UINT(e->ExceptionRecord->ExceptionCode));
-        return EXCEPTION_EXECUTE_HANDLER;
-    });
-#else
-    const rlimit none{0, 0};
-    setrlimit(RLIMIT_CORE, &none);
-#endif
-}
-
 // Standard input and output as the operating system gives them, untouched by
 // any text mode: a windowed program on Windows has no console streams of its own.
 QByteArray readStandardInput()
@@ -146,11 +130,25 @@ JetTableRead failed(const QString& problem)
 
 } // namespace
 
+void dieQuietlyOnCrash()
+{
+#ifdef _WIN32
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* e) -> LONG {
+        TerminateProcess(GetCurrentProcess(), UINT(e->ExceptionRecord->ExceptionCode));
+        return EXCEPTION_EXECUTE_HANDLER;
+    });
+#else
+    const rlimit none{0, 0};
+    setrlimit(RLIMIT_CORE, &none);
+#endif
+}
+
 std::optional<int> runAsJetReader(int argc, char** argv)
 {
     if (argc != 2 || qstrcmp(argv[1], kReaderArgument) != 0)
         return std::nullopt;
-    dieQuietly();
+    dieQuietlyOnCrash();
     const QString fileName = QString::fromUtf8(readStandardInput());
     PelisColumns columns;
     const JetTableRead read =

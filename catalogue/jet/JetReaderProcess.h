@@ -25,6 +25,11 @@ inline constexpr char kReaderArgument[] = "--cintario-lee-access";
 // status for main() to return; otherwise nothing.
 std::optional<int> runAsJetReader(int argc, char** argv);
 
+// The reader's first step: a crash of this process ends it at once and
+// leaves nothing behind, no core file in the user's folder, no crash report
+// or debugger window on Windows.
+void dieQuietlyOnCrash();
+
 struct JetReader {
     QString program; // started with kReaderArgument
     // The reading may take this long, and a second more for every 10 MB of file.
