@@ -10,6 +10,17 @@ namespace gesticon::standin {
 
 using Create = HRESULT (*)(REFIID, void**);
 
+// A new object of class T, handed out as the interface asked for: the caller's
+// reference is then its only one, and a refused interface leaves no object behind.
+template <typename T>
+HRESULT createObject(REFIID iid, void** out)
+{
+    T* object = new T();
+    const HRESULT hr = object->QueryInterface(iid, out);
+    object->Release();
+    return hr;
+}
+
 class StandInFactory final : public IClassFactory {
 public:
     explicit StandInFactory(Create create) : create_(create) {}

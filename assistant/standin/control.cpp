@@ -1,4 +1,5 @@
 #include "control.h"
+#include "class_factory.h"
 
 #include <olectl.h>
 
@@ -220,10 +221,7 @@ std::vector<IDispatch*> Control::EventPoint::sinksSnapshot() const
 
 HRESULT createControl(REFIID iid, void** out)
 {
-    Control* control = new Control();
-    HRESULT hr = control->QueryInterface(iid, out);
-    control->Release();
-    return hr;
+    return createObject<Control>(iid, out);
 }
 
 } // namespace gesticon::standin

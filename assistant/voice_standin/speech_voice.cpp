@@ -1,4 +1,5 @@
 #include "speech_voice.h"
+#include "class_factory.h"
 
 #include "journal.h"
 #include "module_count.h"
@@ -239,10 +240,7 @@ private:
 
 HRESULT createSpeechVoice(REFIID iid, void** out)
 {
-    auto* voice = new SpeechVoice;
-    const HRESULT hr = voice->QueryInterface(iid, out);
-    voice->Release();
-    return hr;
+    return createObject<SpeechVoice>(iid, out);
 }
 
 } // namespace gesticon::standin

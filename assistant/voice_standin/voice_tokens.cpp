@@ -1,4 +1,5 @@
 #include "voice_tokens.h"
+#include "class_factory.h"
 
 #include "journal.h"
 #include "module_count.h"
@@ -228,10 +229,7 @@ public:
 
 HRESULT createVoiceCategory(REFIID iid, void** out)
 {
-    auto* category = new VoiceCategory;
-    const HRESULT hr = category->QueryInterface(iid, out);
-    category->Release();
-    return hr;
+    return createObject<VoiceCategory>(iid, out);
 }
 
 } // namespace gesticon::standin
